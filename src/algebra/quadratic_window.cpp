@@ -1,0 +1,128 @@
+#include "algebra/quadratic_window.h"
+
+#include "algebra/quadratic.h"
+#include "input/number_text.h"
+#include "input/overloaded.h"
+#include "widgets/controls.h"
+#include "widgets/fraction_box.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+Form2::Form2(MessageSink& sink, QWidget* parent)
+    : QWidget(parent)
+    , m_reader(behaviours::guarded, sink)
+    , m_sink(sink)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Solving Quadratic Equation"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    // The formula, with its fraction drawn as pupils write it.
+    QFrame* Shape1 = makePanel("Shape1", this);
+    auto* formula = new QVBoxLayout(Shape1);
+    formula->addWidget(
+        makeLabel("Label5", QStringLiteral("The Quadratix Equation Formula :"), this));
+    auto* fractionRow = new QHBoxLayout;
+    fractionRow->addWidget(makeLabel("Label4", QStringLiteral("X1 ,  X2  = "), this));
+    auto* Label7 = new FractionBar(QString(54, u'_'), this);
+    Label7->setObjectName(QStringLiteral("Label7"));
+    Label7->setAccessibleName(QStringLiteral("divided by"));
+    fractionRow->addWidget(
+        new FractionBox(makeLabel("Label1", QStringLiteral("-B +- Root(B^2 - 4*A*c)"), this),
+                        Label7, makeLabel("Label8", QStringLiteral("2*A"), this), nullptr, this));
+    fractionRow->addStretch();
+    formula->addLayout(fractionRow);
+
+    // A, B and C, each with its caption beneath, and the button at the end of the row.
+    a = makeField("a", QStringLiteral("A"), this);
+    b = makeField("b", QStringLiteral("B"), this);
+    c = makeField("c", QStringLiteral("C"), this);
+    Command1 = makeButton("Command1", QStringLiteral("Solve"), this);
+    auto* inputs = new QGridLayout;
+    inputs->addWidget(
+        makeLabel("Label9", QStringLiteral("Fill In The Value Of   A , B And C"), this), 0, 0, 1,
+        4);
+    const struct {
+        QLineEdit* field;
+        const char* captionName;
+        const char* caption;
+    } columns[] = {{a, "Label10", "A"}, {b, "Label11", "B"}, {c, "Label12", "C"}};
+    for (int column = 0; column < 3; ++column) {
+        inputs->addWidget(columns[column].field, 1, column);
+        QLabel* caption =
+            makeLabel(columns[column].captionName, QLatin1String(columns[column].caption), this);
+        caption->setAlignment(Qt::AlignHCenter);
+        caption->setBuddy(columns[column].field);
+        inputs->addWidget(caption, 2, column);
+    }
+    inputs->addWidget(Command1, 1, 3);
+    pressOnReturn({a, b, c}, Command1);
+
+    // The worked example and the results.
+    x1 = makeResultLabel("x1", QStringLiteral("X1"), this);
+    x2 = makeResultLabel("x2", QStringLiteral("X2"), this);
+    auto* results = new QHBoxLayout;
+    results->addWidget(makeLabel("sol", QStringLiteral("Solutions :"), this));
+    results->addWidget(makeLabel("Label6", QStringLiteral("X1="), this));
+    results->addWidget(x1, 1);
+    results->addWidget(makeLabel("Label13", QStringLiteral("X2="), this));
+    results->addWidget(x2, 1);
+
+    auto* window = new QVBoxLayout(this);
+    window->addWidget(Shape1);
+    window->addLayout(inputs);
+    window->addWidget(
+        makeLabel("Label2", QStringLiteral("Example :  -3*X^2   +   6*X   -   2 = 0"), this));
+    window->addWidget(
+        makeLabel("Label3", QStringLiteral("           A = -3          B = 6      C = -2"), this));
+    window->addLayout(results);
+
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+}
+
+double Form2::eval(QLineEdit* field)
+{
+    return m_reader.eval(field->text());
+}
+
+void Form2::Command1_Click()
+{
+    // Each field is shown back as the number it was read as; a refused field, and the ones
+    // after it, keep what the pupil typed so a typo costs nothing else.
+    m_reader.begin();
+    for (QLineEdit* field : {a, b, c}) {
+        const double value = eval(field);
+        if (!m_reader.isValid())
+            return;
+        field->setText(numberText(value));
+    }
+
+    // The roots are computed from the numbers as shown, 15 digits at most.
+    const auto shown = [](const QLineEdit* field) {
+        return readNumber(field->text()).value_or(0);
+    };
+    std::visit(overloaded{
+                   [this](const QuadraticRoots& roots) {
+                       x1->setText(numberText(roots.x1));
+                       x2->setText(numberText(roots.x2));
+                   },
+                   [this](NoRealRoots) {
+                       x1->setText(messages::noSolution);
+                       x2->setText(messages::noSolution);
+                   },
+                   [this](Message message) {
+                       m_sink.show(messageText(message));
+                       if (message == Message::QuadraticAZero) {
+                           x1->clear();
+                           x2->clear();
+                       }
+                   },
+               },
+               solveQuadratic(shown(a), shown(b), shown(c)));
+}

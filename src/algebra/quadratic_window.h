@@ -1,0 +1,32 @@
+#pragma once
+
+#include "input/field_reader.h"
+#include "input/message_box_sink.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// Solves A*X^2 + B*X + C = 0 for its real roots.
+class Form2 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form2(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
+
+private:
+    void Command1_Click();
+    double eval(QLineEdit* field);
+
+    FieldReader m_reader;
+    MessageSink& m_sink;
+
+    QLineEdit* a;
+    QLineEdit* b;
+    QLineEdit* c;
+    QPushButton* Command1;
+    QLabel* x1;
+    QLabel* x2;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/launcher.h"
+
+#include <QWidget>
+
+// Asks for a voluntary donation; its picture button opens the donation page.
+class Form14 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form14(Launcher& launcher = defaultLauncher(), QWidget* parent = nullptr);
+};

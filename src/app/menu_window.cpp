@@ -1,0 +1,149 @@
+#include "app/menu_window.h"
+
+#include "algebra/complex_window.h"
+#include "algebra/quadratic_window.h"
+#include "app/donation_window.h"
+#include "app/launch_urls.h"
+#include "input/messages.h"
+#include "widgets/controls.h"
+#include "widgets/tile_button.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QUrl>
+#include <QVBoxLayout>
+
+struct Form1::Tile {
+    // Where a tile stands: a cell of the 3 x 4 grid, or a place inside a split cell.
+    struct Place {
+        int row;
+        int column;
+        int innerRow = -1; // -1: the tile fills its cell
+        int innerColumn = 0;
+        int innerColumnSpan = 2;
+    };
+
+    const char* name;
+    const char* caption;
+    const char* toolTip;
+    QRgb colour;
+    Place place;
+    bool heading;
+    void (Form1::*action)(); // null: a tool still to come, shown disabled
+};
+
+// The whole menu in one table: caption, colour, place and action of every tile.
+// Captions are the ones pupils know, odd blanks included; the tiles wrap them.
+const Form1::Tile Form1::tiles[] = {
+    // clang-format off
+    {"Command2", "Conversion : Fraction, Improper  Fractions, Decimal fractions ",
+     "25/4 is 6 1/4 , 1/4 is 0.25", 0x1565C0, {0, 0}, false, nullptr},
+    {"Command3", "Operators On           Fractions :                [ +, - , * , / ,<  , = ,> ]  "
+                 "Common -               Denominator   ,     Reduction              ",
+     nullptr, 0x6A1B9A, {0, 1}, false, nullptr},
+    {"Command14", "Areas And Perimeters", nullptr, 0x37474F, {0, 2, 0, 0, 2}, true, nullptr},
+    {"Command15", "Quadrilateral", nullptr, 0x2E7D32, {0, 2, 1, 0, 2}, false, nullptr},
+    {"Command6", "Triangle", nullptr, 0x00695C, {0, 2, 2, 0, 1}, false, nullptr},
+    {"Command13", "Circle", nullptr, 0xAD1457, {0, 2, 2, 1, 1}, false, nullptr},
+    {"Command12", "Traffic And Percentage Problems", nullptr, 0xEF6C00, {0, 3}, false, nullptr},
+    {"Command1", "Solving Quadratic Equation", "A*X ^ 2 + B*X + C = 0", 0xC62828, {1, 0}, false,
+     &Form1::Command1_Click},
+    {"Command5", "Progression: Geometric Progression , Arithmetic Progression", nullptr, 0x283593,
+     {1, 1}, false, nullptr},
+    {"Command17", "Triangles", nullptr, 0x4E342E, {1, 2, 0, 0, 2}, true, nullptr},
+    {"Command16", "The Law Of Sines", nullptr, 0x00838F, {1, 2, 1, 0, 2}, false, nullptr},
+    {"Command7", "The Law Of Cosines", nullptr, 0x558B2F, {1, 2, 2, 0, 2}, false, nullptr},
+    {"Command4", "Statistics  Mean, Standard-Deviation ,Variance", nullptr, 0x4527A0, {1, 3}, false,
+     nullptr},
+    {"Command8", "Complex Numbers", nullptr, 0x0277BD, {2, 0}, false, &Form1::Command8_Click},
+    {"Command11", "Calculator", nullptr, 0x455A64, {2, 1}, false, &Form1::Command11_Click},
+    {"Command10", "Contact Me With Your Requests Suggestions , Comments", nullptr, 0x5D4037, {2, 2},
+     false, &Form1::Command10_Click},
+    {"Command9", "Donate", nullptr, 0xFFC439, {2, 3}, false, &Form1::Command9_Click},
+    // clang-format on
+};
+
+Form1::Form1(MessageSink& sink, Launcher& launcher, QWidget* parent)
+    : QWidget(parent)
+    , m_sink(sink)
+    , m_launcher(launcher)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Corvale  -  exercise checker for pupils"));
+
+    auto* grid = new QGridLayout;
+    grid->setSpacing(8);
+    QGridLayout* splitCells[3][4] = {};
+    for (const Tile& tile : tiles) {
+        auto* button =
+            new TileButton(QString::fromLatin1(tile.caption), QColor(tile.colour),
+                           tile.heading ? TileButton::Size::Heading : TileButton::Size::Tile, this);
+        button->setObjectName(QLatin1String(tile.name));
+        if (tile.toolTip)
+            button->setToolTip(QString::fromLatin1(tile.toolTip));
+        if (tile.heading) {
+            // A heading names its group; it is not a control.
+            button->setFocusPolicy(Qt::NoFocus);
+            button->setCursor(Qt::ArrowCursor);
+            button->setAccessibleDescription(QStringLiteral("Heading"));
+        } else if (tile.action) {
+            connect(button, &QPushButton::clicked, this, tile.action);
+        } else {
+            button->setEnabled(false);
+            button->setAccessibleDescription(QStringLiteral("Not available yet"));
+        }
+
+        const Tile::Place& place = tile.place;
+        if (place.innerRow < 0) {
+            grid->addWidget(button, place.row, place.column);
+            continue;
+        }
+        QGridLayout*& cell = splitCells[place.row][place.column];
+        if (!cell) {
+            cell = new QGridLayout;
+            cell->setSpacing(4);
+            cell->setRowStretch(1, 1);
+            cell->setRowStretch(2, 1);
+            grid->addLayout(cell, place.row, place.column);
+        }
+        cell->addWidget(button, place.innerRow, place.innerColumn, 1, place.innerColumnSpan);
+    }
+    for (int row = 0; row < 3; ++row)
+        grid->setRowStretch(row, 1);
+    for (int column = 0; column < 4; ++column)
+        grid->setColumnStretch(column, 1);
+
+    auto* window = new QVBoxLayout(this);
+    window->addLayout(grid, 1);
+    window->addWidget(makeLabel(
+        "Label1", QStringLiteral("Type numbers as 2.5, fractions as 7/4, mixed numbers as 1/3/4."),
+        this));
+}
+
+void Form1::Command1_Click()
+{
+    m_form2.open([this] { return new Form2(m_sink); });
+}
+
+void Form1::Command8_Click()
+{
+    m_form13.open([this] { return new Form13(m_sink); });
+}
+
+void Form1::Command9_Click()
+{
+    m_form14.open([this] { return new Form14(m_launcher); });
+}
+
+void Form1::Command10_Click()
+{
+    if (!m_launcher.openUrl(QUrl(contactUrl(), QUrl::TolerantMode)))
+        m_sink.show(messages::cantOpenEmail + contactAddress);
+}
+
+void Form1::Command11_Click()
+{
+    const QString calculator = findCalculator();
+    if (calculator.isEmpty() || !m_launcher.startProgram(calculator))
+        m_sink.show(messages::cantFindCalculator);
+}

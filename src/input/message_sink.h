@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// Where a window's fixed messages go: a modal box for the pupil, a list in the tests.
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    virtual void show(const QString& text) = 0;
+};

@@ -1,0 +1,18 @@
+#include "input/messages.h"
+
+QString messageText(Message message)
+{
+    switch (message) {
+    case Message::TooBig:
+        return messages::tooBig;
+    case Message::Unreasonable:
+        return messages::unreasonable;
+    case Message::QuadraticAZero:
+        return messages::quadraticAZero;
+    case Message::ComplexDivisorZero:
+        return messages::complexDivisorZero;
+    case Message::SetOperation:
+        return messages::setOperation;
+    }
+    return messages::unreasonable;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <cstdint>
+#include <optional>
+
+// The one way a Real becomes text: at most 15 significant digits, no trailing zeros,
+// exponent form (1E+20, 1E-05) for very large and very small magnitudes, the locale's
+// decimal separator, and never a negative zero. A value that is not finite has no text.
+QString numberText(double value);
+
+// The number test and the text-to-Real conversion in one, so they can never disagree:
+// optional blanks around, optional sign, ASCII digits with at most one locale decimal
+// separator, optional exponent. Anything else, or a value beyond the Real range, is no number.
+std::optional<double> readNumber(QStringView text);
+
+inline bool isNumber(QStringView text)
+{
+    return readNumber(text).has_value();
+}
+
+// Rounds to the nearest whole number, a tie going to the even neighbour.
+double roundHalfEven(double value);
+
+// The whole reading: round half to even, then a checked conversion to 32 bits.
+// Empty when the value is not finite or the whole number does not fit.
+std::optional<std::int32_t> wholeNumber(double value);

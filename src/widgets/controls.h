@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <initializer_list>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// Builders that give every control its object name, its accessible name and the look the
+// windows share, so no window forgets one of them.
+
+QLabel* makeLabel(const char* name, const QString& text, QWidget* parent);
+
+QLineEdit* makeField(const char* name, const QString& accessibleName, QWidget* parent);
+
+// An answer the pupil can select and copy; starts empty.
+QLabel* makeResultLabel(const char* name, const QString& accessibleName, QWidget* parent);
+
+QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent);
+
+// A framed panel that groups one tool of a window.
+QFrame* makePanel(const char* name, QWidget* parent);
+
+// A full-width rule between the sections of a window.
+QFrame* makeRule(const char* name, QWidget* parent);
+
+// Return in any of the fields presses the button, as the panel's default action.
+void pressOnReturn(std::initializer_list<QLineEdit*> fields, QPushButton* button);

@@ -1,0 +1,121 @@
+#include "widgets/tile_button.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QStyleOptionButton>
+
+#include <cmath>
+
+namespace {
+
+double channel(double value)
+{
+    return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+}
+
+double luminance(const QColor& colour)
+{
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
+QColor blend(const QColor& from, const QColor& to, float share)
+{
+    return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * share,
+                            from.greenF() + (to.greenF() - from.greenF()) * share,
+                            from.blueF() + (to.blueF() - from.blueF()) * share);
+}
+
+const QColor darkText(0x1a, 0x1a, 0x1a);
+const QColor lightText(Qt::white);
+
+} // namespace
+
+double contrastRatio(const QColor& first, const QColor& second)
+{
+    const double a = luminance(first);
+    const double b = luminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+TileButton::TileButton(const QString& caption, const QColor& colour, Size size, QWidget* parent)
+    : QPushButton(caption, parent)
+    , m_colour(colour)
+    , m_size(size)
+{
+    // Screen readers get the caption without the blanks that once padded it into lines.
+    setAccessibleName(shownCaption());
+    QFont tileFont = font();
+    tileFont.setBold(true);
+    tileFont.setPointSizeF(m_size == Size::Heading ? tileFont.pointSizeF() * 0.9
+                                                   : tileFont.pointSizeF() * 1.15);
+    setFont(tileFont);
+    setSizePolicy(QSizePolicy::Expanding,
+                  m_size == Size::Heading ? QSizePolicy::Fixed : QSizePolicy::Expanding);
+    setCursor(Qt::PointingHandCursor);
+}
+
+QColor TileButton::captionColour() const
+{
+    return contrastRatio(m_colour, darkText) >= contrastRatio(m_colour, lightText) ? darkText
+                                                                                   : lightText;
+}
+
+QString TileButton::shownCaption() const
+{
+    return text().simplified();
+}
+
+QSize TileButton::sizeHint() const
+{
+    const QFontMetrics metrics(font());
+    if (m_size == Size::Heading)
+        return {metrics.averageCharWidth() * 16, metrics.height() + metrics.height() / 2};
+    return {metrics.averageCharWidth() * 18, metrics.height() * 6};
+}
+
+QSize TileButton::minimumSizeHint() const
+{
+    const QFontMetrics metrics(font());
+    if (m_size == Size::Heading)
+        return {metrics.averageCharWidth() * 8, metrics.height() + metrics.height() / 2};
+    return {metrics.averageCharWidth() * 10, metrics.height() * 3};
+}
+
+void TileButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    QColor fill = m_colour;
+    QColor ink = captionColour();
+    if (!isEnabled()) {
+        // A tool not yet available: a pale wash of its colour, still legible.
+        fill = blend(m_colour, QColor(0xe6, 0xe6, 0xe6), 0.8);
+        ink = QColor(0x4a, 0x4a, 0x4a);
+    } else if (isDown()) {
+        fill = m_colour.darker(125);
+    } else if (underMouse()) {
+        fill = m_colour.lighter(112);
+    }
+
+    const qreal radius = std::min(width(), height()) * 0.08;
+    const QRectF tile = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+    QPainterPath shape;
+    shape.addRoundedRect(tile, radius, radius);
+    painter.fillPath(shape, fill);
+
+    if (hasFocus()) {
+        QPen ring(palette().color(QPalette::Highlight), 3);
+        painter.setPen(ring);
+        painter.drawPath(shape);
+        painter.setPen(QPen(ink, 1, Qt::DashLine));
+        painter.drawRoundedRect(tile.adjusted(5, 5, -5, -5), radius, radius);
+    }
+
+    const int margin = QFontMetrics(font()).averageCharWidth();
+    painter.setPen(ink);
+    painter.setFont(font());
+    painter.drawText(rect().adjusted(margin, margin / 2, -margin, -margin / 2),
+                     Qt::AlignCenter | Qt::TextWordWrap, shownCaption());
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QPushButton>
+
+// A large coloured menu tile. text() is the exact caption; the tile paints it wrapped
+// inside itself, in black or white, whichever reads better on the tile's colour.
+class TileButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    enum class Size { Tile, Heading };
+
+    TileButton(const QString& caption, const QColor& colour, Size size, QWidget* parent = nullptr);
+
+    QColor colour() const { return m_colour; }
+    QColor captionColour() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString shownCaption() const;
+
+    QColor m_colour;
+    Size m_size;
+};
+
+// The contrast ratio of two colours, as accessibility guidelines measure it (1 to 21).
+double contrastRatio(const QColor& first, const QColor& second);

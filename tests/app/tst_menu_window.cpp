@@ -1,0 +1,332 @@
+#include "algebra/complex_window.h"
+#include "algebra/quadratic_window.h"
+#include "app/donation_window.h"
+#include "app/menu_window.h"
+
+#include "support/recording_sink.h"
+#include "support/window_test.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QUrl>
+
+namespace {
+
+class FakeLauncher : public Launcher {
+public:
+    bool openUrl(const QUrl& url) override
+    {
+        urls << url;
+        return opens;
+    }
+    bool startProgram(const QString& program) override
+    {
+        programs << program;
+        return starts;
+    }
+
+    bool opens = true;
+    bool starts = true;
+    QList<QUrl> urls;
+    QStringList programs;
+};
+
+template <class Window> QList<Window*> openWindows()
+{
+    QList<Window*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<Window*>(widget); window && window->isVisible())
+            found << window;
+    return found;
+}
+
+// Lets a closed window finish deleting itself, as the event loop would.
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Points PATH at a folder holding only the given programs while it lives.
+class FakePath {
+public:
+    explicit FakePath(const QStringList& programs)
+        : m_saved(qgetenv("PATH"))
+    {
+        for (const QString& name : programs) {
+            QFile program(m_bin.filePath(name));
+            program.open(QIODevice::WriteOnly);
+            program.close();
+            program.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        }
+        qputenv("PATH", QFile::encodeName(m_bin.path()));
+    }
+    ~FakePath() { qputenv("PATH", m_saved); }
+    QString pathOf(const QString& name) const { return m_bin.filePath(name); }
+
+private:
+    QTemporaryDir m_bin;
+    QByteArray m_saved;
+};
+
+} // namespace
+
+class MenuWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        sink.shown.clear();
+        launcher = FakeLauncher{};
+        menu = new Form1(sink, launcher);
+        menu->show();
+    }
+    void cleanup()
+    {
+        delete menu;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->testAttribute(Qt::WA_DeleteOnClose))
+                widget->close();
+        settle();
+    }
+
+    void tilesHaveTheirCaptions_data();
+    void tilesHaveTheirCaptions();
+    void toolTips();
+    void headingsAreInertAndSmaller();
+    void toolsStillToComeAreDisabled();
+    void onePressOneWindow_data();
+    void onePressOneWindow();
+    void secondPressKeepsWhatWasTyped();
+    void closingDiscardsTheWindow();
+    void closingTheMenuLeavesToolsWorking();
+    void contactOpensMail();
+    void contactFailureGivesTheAddress();
+    void calculatorStartsTheFirstFound();
+    void calculatorNotFound();
+    void calculatorFailsToStart();
+
+private:
+    RecordingSink sink;
+    FakeLauncher launcher;
+    Form1* menu = nullptr;
+};
+
+void MenuWindowTest::tilesHaveTheirCaptions_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("1") << "Command1"
+                       << "Solving Quadratic Equation";
+    QTest::newRow("2") << "Command2"
+                       << "Conversion : Fraction, Improper  Fractions, Decimal fractions ";
+    QTest::newRow("3") << "Command3"
+                       << "Operators On           Fractions :                [ +, - , * , / ,<  "
+                          ", = ,> ]  Common -               Denominator   ,     Reduction        "
+                          "      ";
+    QTest::newRow("4") << "Command4"
+                       << "Statistics  Mean, Standard-Deviation ,Variance";
+    QTest::newRow("5") << "Command5"
+                       << "Progression: Geometric Progression , Arithmetic Progression";
+    QTest::newRow("6") << "Command6"
+                       << "Triangle";
+    QTest::newRow("7") << "Command7"
+                       << "The Law Of Cosines";
+    QTest::newRow("8") << "Command8"
+                       << "Complex Numbers";
+    QTest::newRow("9") << "Command9"
+                       << "Donate";
+    QTest::newRow("10") << "Command10"
+                        << "Contact Me With Your Requests Suggestions , Comments";
+    QTest::newRow("11") << "Command11"
+                        << "Calculator";
+    QTest::newRow("12") << "Command12"
+                        << "Traffic And Percentage Problems";
+    QTest::newRow("13") << "Command13"
+                        << "Circle";
+    QTest::newRow("14") << "Command14"
+                        << "Areas And Perimeters";
+    QTest::newRow("15") << "Command15"
+                        << "Quadrilateral";
+    QTest::newRow("16") << "Command16"
+                        << "The Law Of Sines";
+    QTest::newRow("17") << "Command17"
+                        << "Triangles";
+}
+
+void MenuWindowTest::tilesHaveTheirCaptions()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    auto* tile = control<QPushButton>(menu, name.toLatin1().constData());
+    QCOMPARE(tile->text(), caption);
+    QCOMPARE(tile->accessibleName(), caption.simplified());
+    QCOMPARE(menu->findChildren<QPushButton*>().size(), 17);
+}
+
+void MenuWindowTest::toolTips()
+{
+    QCOMPARE(control<QPushButton>(menu, "Command1")->toolTip(), "A*X ^ 2 + B*X + C = 0");
+    QCOMPARE(control<QPushButton>(menu, "Command2")->toolTip(), "25/4 is 6 1/4 , 1/4 is 0.25");
+    QVERIFY(!control<QLabel>(menu, "Label1")->text().isEmpty());
+    QVERIFY(menu->windowTitle().startsWith("Corvale"));
+}
+
+void MenuWindowTest::headingsAreInertAndSmaller()
+{
+    for (const char* name : {"Command14", "Command17"}) {
+        auto* heading = control<QPushButton>(menu, name);
+        click(menu, name);
+        QCOMPARE(heading->focusPolicy(), Qt::NoFocus);
+        QVERIFY(heading->height() < control<QPushButton>(menu, "Command1")->height());
+        QVERIFY(heading->font().pointSizeF() <
+                control<QPushButton>(menu, "Command1")->font().pointSizeF());
+    }
+    QVERIFY(sink.shown.isEmpty());
+    QVERIFY(launcher.urls.isEmpty());
+    QCOMPARE(QApplication::topLevelWidgets().size(), 1);
+}
+
+void MenuWindowTest::toolsStillToComeAreDisabled()
+{
+    for (const char* name : {"Command2", "Command3", "Command4", "Command5", "Command6", "Command7",
+                             "Command12", "Command13", "Command15", "Command16"})
+        QVERIFY2(!control<QPushButton>(menu, name)->isEnabled(), name);
+    for (const char* name : {"Command1", "Command8", "Command9", "Command10", "Command11"})
+        QVERIFY2(control<QPushButton>(menu, name)->isEnabled(), name);
+}
+
+void MenuWindowTest::onePressOneWindow_data()
+{
+    QTest::addColumn<QString>("tile");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("quadratic") << "Command1"
+                               << "Form2"
+                               << "Solving Quadratic Equation";
+    QTest::newRow("complex") << "Command8"
+                             << "Form13"
+                             << "Complex Numbers";
+    QTest::newRow("donation") << "Command9"
+                              << "Form14"
+                              << "Donate Using PayPal";
+}
+
+void MenuWindowTest::onePressOneWindow()
+{
+    QFETCH(QString, tile);
+    QFETCH(QString, window);
+    QFETCH(QString, title);
+    const auto named = [&] {
+        QList<QWidget*> found;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->objectName() == window && widget->isVisible())
+                found << widget;
+        return found;
+    };
+    QVERIFY(named().isEmpty());
+    click(menu, tile.toLatin1().constData());
+    click(menu, tile.toLatin1().constData());
+    const QList<QWidget*> open = named();
+    QCOMPARE(open.size(), 1);
+    QCOMPARE(open.first()->windowTitle(), title);
+    QVERIFY(!open.first()->parentWidget()); // a window of its own, not owned by the menu
+    QVERIFY(!open.first()->isModal());
+    QVERIFY(menu->isEnabled());
+    QVERIFY(sink.shown.isEmpty());
+}
+
+void MenuWindowTest::secondPressKeepsWhatWasTyped()
+{
+    click(menu, "Command1");
+    Form2* first = openWindows<Form2>().value(0);
+    QVERIFY(first);
+    typeInto(first, "a", "7/4");
+    click(menu, "Command1");
+    QCOMPARE(openWindows<Form2>(), QList<Form2*>{first});
+    QCOMPARE(textOf(first, "a"), "7/4");
+}
+
+void MenuWindowTest::closingDiscardsTheWindow()
+{
+    click(menu, "Command1");
+    Form2* first = openWindows<Form2>().value(0);
+    typeInto(first, "a", "1");
+    typeInto(first, "b", "-3");
+    typeInto(first, "c", "2");
+    click(first, "Command1");
+    QCOMPARE(textOf(first, "x1"), "2");
+    first->close();
+
+    // Pressed again before the old window is gone, and after: a fresh window each time.
+    click(menu, "Command1");
+    Form2* second = openWindows<Form2>().value(0);
+    QVERIFY(second && second != first);
+    QCOMPARE(textOf(second, "a"), "");
+    QCOMPARE(textOf(second, "x1"), "");
+    second->close();
+    settle();
+    click(menu, "Command1");
+    QCOMPARE(openWindows<Form2>().size(), 1);
+    QCOMPARE(textOf(openWindows<Form2>().first(), "x2"), "");
+}
+
+void MenuWindowTest::closingTheMenuLeavesToolsWorking()
+{
+    click(menu, "Command1");
+    menu->close();
+    Form2* window = openWindows<Form2>().value(0);
+    QVERIFY(window);
+    typeInto(window, "a", "1");
+    typeInto(window, "b", "2");
+    typeInto(window, "c", "1");
+    click(window, "Command1");
+    QCOMPARE(textOf(window, "x1"), "-1");
+}
+
+void MenuWindowTest::contactOpensMail()
+{
+    click(menu, "Command10");
+    QCOMPARE(launcher.urls.size(), 1);
+    QCOMPARE(launcher.urls.first().scheme(), "mailto");
+    QCOMPARE(launcher.urls.first().toString(),
+             "mailto:support@corvale.app?subject=Suggestions , Comments");
+    QVERIFY(sink.shown.isEmpty());
+}
+
+void MenuWindowTest::contactFailureGivesTheAddress()
+{
+    launcher.opens = false;
+    click(menu, "Command10");
+    QCOMPARE(sink.shown,
+             QStringList{"Cant Open You Email Programe, My Email Is hello@corvale.app"});
+}
+
+void MenuWindowTest::calculatorStartsTheFirstFound()
+{
+    const FakePath path({"xcalc", "kcalc"});
+    click(menu, "Command11");
+    QCOMPARE(launcher.programs, QStringList{path.pathOf("kcalc")});
+    QVERIFY(sink.shown.isEmpty());
+}
+
+void MenuWindowTest::calculatorNotFound()
+{
+    const FakePath path({});
+    click(menu, "Command11");
+    QVERIFY(launcher.programs.isEmpty());
+    QCOMPARE(sink.shown, QStringList{"Cant Find Your Windows Calculator"});
+}
+
+void MenuWindowTest::calculatorFailsToStart()
+{
+    const FakePath path({"gnome-calculator"});
+    launcher.starts = false;
+    click(menu, "Command11");
+    QCOMPARE(launcher.programs.size(), 1);
+    QCOMPARE(sink.shown, QStringList{"Cant Find Your Windows Calculator"});
+}
+
+QTEST_MAIN(MenuWindowTest)
+#include "tst_menu_window.moc"

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "input/message_sink.h"
+
+#include <QStringList>
+
+// Keeps every message a window shows, in order, instead of opening a box.
+class RecordingSink : public MessageSink {
+public:
+    void show(const QString& text) override { shown << text; }
+
+    QStringList shown;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QWidget>
+
+// Finds a window's control by its name; a missing one fails the test at once.
+template <class Control> Control* control(QWidget* window, const char* name)
+{
+    auto* found = window->findChild<Control*>(QLatin1String(name));
+    if (!found)
+        qFatal("no control named %s", name);
+    return found;
+}
+
+// Types into a field as a pupil would: the old text selected away first.
+inline void typeInto(QWidget* window, const char* name, const QString& text)
+{
+    auto* field = control<QLineEdit>(window, name);
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+}
+
+inline QString textOf(QWidget* window, const char* name)
+{
+    if (auto* field = window->findChild<QLineEdit*>(QLatin1String(name)))
+        return field->text();
+    return control<QLabel>(window, name)->text();
+}
+
+inline void click(QWidget* window, const char* name)
+{
+    QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton);
+}
