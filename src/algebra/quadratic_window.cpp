@@ -26,8 +26,11 @@ Form2::Form2(MessageSink& sink, QWidget* parent)
     // The formula, with its fraction drawn as pupils write it.
     QFrame* Shape1 = makePanel("Shape1", this);
     auto* formula = new QVBoxLayout(Shape1);
-    formula->addWidget(
-        makeLabel("Label5", QStringLiteral("The Quadratix Equation Formula :"), this));
+    QLabel* Label5 = makeLabel("Label5", QStringLiteral("The Quadratix Equation Formula :"), this);
+    QFont titleFont = Label5->font();
+    titleFont.setBold(true);
+    Label5->setFont(titleFont);
+    formula->addWidget(Label5);
     auto* fractionRow = new QHBoxLayout;
     fractionRow->addWidget(makeLabel("Label4", QStringLiteral("X1 ,  X2  = "), this));
     auto* Label7 = new FractionBar(QString(54, u'_'), this);

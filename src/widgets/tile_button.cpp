@@ -1,5 +1,6 @@
 #include "widgets/tile_button.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleOptionButton>
@@ -70,7 +71,7 @@ QSize TileButton::sizeHint() const
 {
     const QFontMetrics metrics(font());
     if (m_size == Size::Heading)
-        return {metrics.averageCharWidth() * 16, metrics.height() + metrics.height() / 2};
+        return {metrics.averageCharWidth() * 16, metrics.height() * 2};
     return {metrics.averageCharWidth() * 18, metrics.height() * 6};
 }
 
@@ -78,7 +79,7 @@ QSize TileButton::minimumSizeHint() const
 {
     const QFontMetrics metrics(font());
     if (m_size == Size::Heading)
-        return {metrics.averageCharWidth() * 8, metrics.height() + metrics.height() / 2};
+        return {metrics.averageCharWidth() * 8, metrics.height() * 2};
     return {metrics.averageCharWidth() * 10, metrics.height() * 3};
 }
 
@@ -118,4 +119,15 @@ void TileButton::paintEvent(QPaintEvent*)
     painter.setFont(font());
     painter.drawText(rect().adjusted(margin, margin / 2, -margin, -margin / 2),
                      Qt::AlignCenter | Qt::TextWordWrap, shownCaption());
+}
+
+void TileButton::keyPressEvent(QKeyEvent* event)
+{
+    // A menu tile answers Return as well as Space, as a pupil expects of a menu.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (isEnabled() && focusPolicy() != Qt::NoFocus)
+            click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }

@@ -99,6 +99,8 @@ private slots:
     void onePressOneWindow_data();
     void onePressOneWindow();
     void secondPressKeepsWhatWasTyped();
+    void keyboardPressesTiles_data();
+    void keyboardPressesTiles();
     void closingDiscardsTheWindow();
     void closingTheMenuLeavesToolsWorking();
     void contactOpensMail();
@@ -235,6 +237,25 @@ void MenuWindowTest::onePressOneWindow()
     QVERIFY(!open.first()->isModal());
     QVERIFY(menu->isEnabled());
     QVERIFY(sink.shown.isEmpty());
+}
+
+void MenuWindowTest::keyboardPressesTiles_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void MenuWindowTest::keyboardPressesTiles()
+{
+    QFETCH(int, key);
+    QTest::keyClick(control<QPushButton>(menu, "Command1"), Qt::Key(key));
+    QCOMPARE(openWindows<Form2>().size(), 1);
+    // A heading and a tool still to come ignore the key.
+    QTest::keyClick(control<QPushButton>(menu, "Command14"), Qt::Key(key));
+    QTest::keyClick(control<QPushButton>(menu, "Command2"), Qt::Key(key));
+    QCOMPARE(QApplication::topLevelWidgets().size(), 2);
 }
 
 void MenuWindowTest::secondPressKeepsWhatWasTyped()
