@@ -1,10 +1,238 @@
 #include "algebra/complex_window.h"
 
+#include "algebra/complex_numbers.h"
+#include "input/number_text.h"
+#include "input/overloaded.h"
+#include "widgets/angle_bracket.h"
+#include "widgets/controls.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// A field for one character or two, sized for what it holds.
+void makeNarrow(QLineEdit* field)
+{
+    field->setMaximumWidth(field->minimumWidth());
+    field->setAlignment(Qt::AlignHCenter);
+}
+
+QLabel* makeCaption(const char* name, const QString& text, QWidget* parent)
+{
+    QLabel* caption = makeLabel(name, text, parent);
+    caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    return caption;
+}
+
+// <first, second> in columns column..column+4 of a grid row: brackets, the two parts and the
+// comma between them.
+void addPair(QGridLayout* grid, int row, int column, QWidget* first, QLabel* comma, QWidget* second,
+             QWidget* parent)
+{
+    grid->addWidget(new AngleBracket(AngleBracket::Opening, parent), row, column);
+    grid->addWidget(first, row, column + 1);
+    comma->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    grid->addWidget(comma, row, column + 2);
+    grid->addWidget(second, row, column + 3);
+    grid->addWidget(new AngleBracket(AngleBracket::Closing, parent), row, column + 4);
+}
+
+} // namespace
+
 Form13::Form13(MessageSink& sink, QWidget* parent)
     : QWidget(parent)
+    , m_reader(behaviours::guarded, sink)
+    , m_sink(sink)
 {
-    (void)sink;
     setObjectName(QStringLiteral("Form13"));
     setWindowTitle(QStringLiteral("Complex Numbers"));
     setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* window = new QVBoxLayout(this);
+    window->addLayout(buildOperations());
+    window->addWidget(makeRule("Line13", this));
+    window->addLayout(buildPower());
+    window->addWidget(makeRule("Line14", this));
+    window->addLayout(buildPolar());
+    window->addStretch();
+
+    connect(Command1, &QPushButton::clicked, this, &Form13::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form13::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form13::Command3_Click);
+}
+
+QLayout* Form13::buildOperations()
+{
+    Label17 =
+        makeLabel("Label17", QStringLiteral("Operations [ + - * / ] On Complex Numbers"), this);
+    r1 = makeField("r1", QStringLiteral("First number, real part"), this);
+    i1 = makeField("i1", QStringLiteral("First number, imaginary part"), this);
+    op = makeField("op", QStringLiteral("Operation"), this);
+    makeNarrow(op);
+    r2 = makeField("r2", QStringLiteral("Second number, real part"), this);
+    i2 = makeField("i2", QStringLiteral("Second number, imaginary part"), this);
+    Command1 = makeButton("Command1", QStringLiteral("Solve"), this);
+    o1 = makeResultLabel("o1", QStringLiteral("Result, real part"), this);
+    o2 = makeResultLabel("o2", QStringLiteral("Result, imaginary part"), this);
+    Label5 = makeLabel("Label5", QStringLiteral(","), this);
+    Label6 = makeLabel("Label6", QStringLiteral(","), this);
+    Label7 = makeLabel("Label7", QStringLiteral(","), this);
+
+    // <r1, i1>  op  <r2, i2>  Solve  <o1, o2>, captions above, the choices beneath op.
+    auto* row = new QGridLayout;
+    row->addWidget(Label9 = makeCaption("Label9", QStringLiteral("R"), this), 0, 1);
+    row->addWidget(Label10 = makeCaption("Label10", QStringLiteral("Im"), this), 0, 3);
+    row->addWidget(Label13 = makeCaption("Label13", QStringLiteral("Operation"), this), 0, 5);
+    row->addWidget(Label11 = makeCaption("Label11", QStringLiteral("R"), this), 0, 7);
+    row->addWidget(Label12 = makeCaption("Label12", QStringLiteral("Im"), this), 0, 9);
+    row->addWidget(Label14 = makeCaption("Label14", QStringLiteral("R"), this), 0, 13);
+    row->addWidget(Label15 = makeCaption("Label15", QStringLiteral("Im"), this), 0, 15);
+    addPair(row, 1, 0, r1, Label5, i1, this);
+    row->addWidget(op, 1, 5, Qt::AlignHCenter);
+    addPair(row, 1, 6, r2, Label6, i2, this);
+    row->addWidget(Command1, 1, 11);
+    addPair(row, 1, 12, o1, Label7, o2, this);
+    Label16 = makeLabel("Label16", QStringLiteral("[ + , - , * , / ]"), this);
+    Label16->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    row->addWidget(Label16, 2, 5);
+    pressOnReturn({r1, i1, op, r2, i2}, Command1);
+
+    Label8 = makeLabel("Label8",
+                       QStringLiteral("Example:  3-2*i  +  6+4*i  => <3,-2>+<6,4> = <9,2> = 9+2*i"),
+                       this);
+
+    auto* section = new QVBoxLayout;
+    section->addWidget(Label17);
+    section->addLayout(row);
+    section->addWidget(Label8);
+    return section;
+}
+
+QLayout* Form13::buildPower()
+{
+    Label18 = makeLabel("Label18", QStringLiteral("Solving I power N"), this);
+    Label2 = makeLabel("Label2", QStringLiteral("i"), this);
+    QFont larger = Label2->font();
+    if (larger.pointSizeF() > 0)
+        larger.setPointSizeF(larger.pointSizeF() * 1.6);
+    else
+        larger.setPixelSize(larger.pixelSize() * 8 / 5);
+    Label2->setFont(larger);
+    p = makeField("p", QStringLiteral("Power N of i"), this);
+    makeNarrow(p);
+    Command2 = makeButton("Command2", QStringLiteral("Solve"), this);
+    o3 = makeResultLabel("o3", QStringLiteral("i to the power N"), this);
+    pressOnReturn({p}, Command2);
+
+    // The exponent stands raised at the upper right of the i, as it is written.
+    auto* power = new QGridLayout;
+    power->setSpacing(0);
+    power->addWidget(Label2, 0, 0, 2, 1, Qt::AlignRight | Qt::AlignBottom);
+    power->addWidget(p, 0, 1, Qt::AlignLeft | Qt::AlignTop);
+    power->setRowMinimumHeight(1, QFontMetrics(larger).height() / 2);
+
+    auto* row = new QHBoxLayout;
+    row->addLayout(power);
+    row->addWidget(Command2, 0, Qt::AlignBottom);
+    row->addWidget(o3, 1, Qt::AlignBottom);
+
+    auto* section = new QVBoxLayout;
+    section->addWidget(Label18);
+    section->addLayout(row);
+    return section;
+}
+
+QLayout* Form13::buildPolar()
+{
+    Label19 = makeLabel("Label19", QStringLiteral("Polar Representation"), this);
+    re3 = makeField("re3", QStringLiteral("Complex number, real part"), this);
+    im3 = makeField("im3", QStringLiteral("Complex number, imaginary part"), this);
+    Label4 = makeLabel("Label4", QStringLiteral(","), this);
+    Command3 = makeButton("Command3", QStringLiteral("To Polar"), this);
+    o4 = makeResultLabel("o4", QStringLiteral("Polar form"), this);
+    pressOnReturn({re3, im3}, Command3);
+
+    auto* row = new QGridLayout;
+    row->addWidget(Label3 = makeCaption("Label3", QStringLiteral("R"), this), 0, 1);
+    row->addWidget(fdf = makeCaption("fdf", QStringLiteral("Im"), this), 0, 3);
+    addPair(row, 1, 0, re3, Label4, im3, this);
+    row->addWidget(Command3, 1, 5);
+    row->addWidget(o4, 1, 6);
+    row->setColumnStretch(6, 1);
+
+    Label21 = makeLabel(
+        "Label21",
+        QStringLiteral("Example: 1+i => <1,1>   Is :   Root(2)*cos(45) + Root(2)*i*sin (45)"),
+        this);
+
+    auto* section = new QVBoxLayout;
+    section->addWidget(Label19);
+    section->addLayout(row);
+    section->addWidget(Label21);
+    return section;
+}
+
+double Form13::eval(QLineEdit* field)
+{
+    return m_reader.eval(field->text());
+}
+
+void Form13::Command1_Click()
+{
+    o1->clear();
+    o2->clear();
+    m_reader.begin();
+    // Both real parts first, then both imaginary parts; one refusal ends the click.
+    QLineEdit* const order[] = {r1, r2, i1, i2};
+    double parts[4] = {};
+    for (int k = 0; k < 4; ++k) {
+        parts[k] = eval(order[k]);
+        if (!m_reader.isValid())
+            return;
+    }
+    std::visit(overloaded{
+                   [this](const Complex& result) {
+                       o1->setText(numberText(result.re));
+                       o2->setText(numberText(result.im));
+                   },
+                   [this](Message message) { m_sink.show(messageText(message)); },
+               },
+               complexOperation({parts[0], parts[2]}, op->text(), {parts[1], parts[3]}));
+}
+
+void Form13::Command2_Click()
+{
+    o3->clear();
+    m_reader.begin();
+    const double n = eval(p);
+    if (!m_reader.isValid())
+        return;
+    std::visit(overloaded{
+                   [this](const QString& power) { o3->setText(power); },
+                   [this](Message message) { m_sink.show(messageText(message)); },
+               },
+               powerOfI(n));
+}
+
+void Form13::Command3_Click()
+{
+    o4->clear();
+    m_reader.begin();
+    const double x = eval(re3);
+    if (!m_reader.isValid())
+        return;
+    const double y = eval(im3);
+    if (!m_reader.isValid())
+        return;
+    std::visit(overloaded{
+                   [this](const QString& polar) { o4->setText(polar); },
+                   [this](Message message) { m_sink.show(messageText(message)); },
+               },
+               polarForm(x, y));
 }

@@ -5,10 +5,70 @@
 
 #include <QWidget>
 
+class QGridLayout;
+class QLabel;
+class QLayout;
+class QLineEdit;
+class QPushButton;
+
 // Complex numbers: the four operations, powers of i, and the polar form.
 class Form13 : public QWidget {
     Q_OBJECT
 
 public:
     explicit Form13(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
+
+private:
+    QLayout* buildOperations();
+    QLayout* buildPower();
+    QLayout* buildPolar();
+
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    double eval(QLineEdit* field);
+
+    FieldReader m_reader;
+    MessageSink& m_sink;
+
+    // Operations
+    QLabel* Label17;
+    QLabel* Label9;
+    QLabel* Label10;
+    QLabel* Label5;
+    QLabel* Label13;
+    QLabel* Label16;
+    QLabel* Label11;
+    QLabel* Label12;
+    QLabel* Label6;
+    QLabel* Label14;
+    QLabel* Label15;
+    QLabel* Label7;
+    QLabel* Label8;
+    QLineEdit* r1;
+    QLineEdit* i1;
+    QLineEdit* op;
+    QLineEdit* r2;
+    QLineEdit* i2;
+    QPushButton* Command1;
+    QLabel* o1;
+    QLabel* o2;
+
+    // Power of i
+    QLabel* Label18;
+    QLabel* Label2;
+    QLineEdit* p;
+    QPushButton* Command2;
+    QLabel* o3;
+
+    // Polar form
+    QLabel* Label19;
+    QLabel* Label3;
+    QLabel* fdf;
+    QLabel* Label4;
+    QLabel* Label21;
+    QLineEdit* re3;
+    QLineEdit* im3;
+    QPushButton* Command3;
+    QLabel* o4;
 };

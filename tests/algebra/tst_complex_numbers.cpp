@@ -1,0 +1,209 @@
+#include "algebra/complex_numbers.h"
+#include "input/number_text.h"
+#include "input/overloaded.h"
+
+#include <QLocale>
+#include <QTest>
+
+#include <limits>
+
+namespace {
+
+const QString tooBig = QStringLiteral("The Number Is Too Big!!!");
+const QString divisorZero = QStringLiteral("Complex Number two csn't be zero!!!.");
+const QString setOperation = QStringLiteral("Please Set the operation [+ - * / < > =]!!!.");
+
+// What a window would show: the result pair as number text, or the message alone.
+QStringList shown(const ComplexOutcome& outcome)
+{
+    return std::visit(overloaded{
+                          [](const Complex& c) {
+                              return QStringList{numberText(c.re), numberText(c.im)};
+                          },
+                          [](Message m) { return QStringList{messageText(m)}; },
+                      },
+                      outcome);
+}
+
+QString shown(const ComplexTextOutcome& outcome)
+{
+    return std::visit(overloaded{
+                          [](const QString& text) { return text; },
+                          [](Message m) { return messageText(m); },
+                      },
+                      outcome);
+}
+
+QString polar(const char* q, const char* a)
+{
+    return QStringLiteral("Root(%1)*Cos(%2) + Root(%1)*i*Sin(%2)")
+        .arg(QLatin1String(q), QLatin1String(a));
+}
+
+} // namespace
+
+class ComplexNumbersTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void operations_data();
+    void operations();
+    void powerOfI_data();
+    void powerOfI();
+    void polarForm_data();
+    void polarForm();
+    void germanLocaleShowsDecimalComma();
+};
+
+void ComplexNumbersTest::operations_data()
+{
+    QTest::addColumn<double>("re1");
+    QTest::addColumn<double>("im1");
+    QTest::addColumn<QString>("op");
+    QTest::addColumn<double>("re2");
+    QTest::addColumn<double>("im2");
+    QTest::addColumn<QStringList>("expected"); // {R, Im} or {message}
+    const double big = 1e200;
+    QTest::newRow("add") << 3.0 << -2.0 << "+" << 6.0 << 4.0 << QStringList{"9", "2"};
+    QTest::newRow("subtract") << 3.0 << -2.0 << "-" << 6.0 << 4.0 << QStringList{"-3", "-6"};
+    QTest::newRow("multiply") << 1.0 << 2.0 << "*" << 3.0 << 4.0 << QStringList{"-5", "10"};
+    QTest::newRow("divide") << 1.0 << 2.0 << "/" << 3.0 << 4.0 << QStringList{"0.44", "0.08"};
+    QTest::newRow("divide by pure imaginary")
+        << 1.0 << 2.0 << "/" << 0.0 << 5.0 << QStringList{"0.4", "-0.2"};
+    QTest::newRow("divide by real")
+        << 1.0 << 2.0 << "/" << -4.0 << 0.0 << QStringList{"-0.25", "-0.5"};
+    QTest::newRow("sum shown to 15 digits")
+        << 0.1 << 0.0 << "+" << 0.2 << 0.0 << QStringList{"0.3", "0"};
+    QTest::newRow("no negative zero") << 0.0 << 0.0 << "*" << -1.0 << 0.0 << QStringList{"0", "0"};
+    QTest::newRow("divide by zero") << 1.0 << 2.0 << "/" << 0.0 << 0.0 << QStringList{divisorZero};
+    QTest::newRow("divide by negative zero")
+        << 1.0 << 2.0 << "/" << -0.0 << -0.0 << QStringList{divisorZero};
+    QTest::newRow("zero by zero") << 0.0 << 0.0 << "/" << 0.0 << 0.0 << QStringList{divisorZero};
+    QTest::newRow("leading blank") << 1.0 << 1.0 << " +" << 1.0 << 1.0 << QStringList{setOperation};
+    QTest::newRow("trailing blank")
+        << 1.0 << 1.0 << "+ " << 1.0 << 1.0 << QStringList{setOperation};
+    QTest::newRow("x for times") << 1.0 << 1.0 << "x" << 1.0 << 1.0 << QStringList{setOperation};
+    QTest::newRow("empty") << 1.0 << 1.0 << "" << 1.0 << 1.0 << QStringList{setOperation};
+    QTest::newRow("two signs") << 1.0 << 1.0 << "++" << 1.0 << 1.0 << QStringList{setOperation};
+    QTest::newRow("comparison offered by the message")
+        << 1.0 << 1.0 << "<" << 1.0 << 1.0 << QStringList{setOperation};
+    QTest::newRow("unknown operation before zero divisor")
+        << 1.0 << 1.0 << "%" << 0.0 << 0.0 << QStringList{setOperation};
+    QTest::newRow("sum overflows") << 1e308 << 0.0 << "+" << 1e308 << 0.0 << QStringList{tooBig};
+    QTest::newRow("difference overflows")
+        << 0.0 << -1e308 << "-" << 0.0 << 1e308 << QStringList{tooBig};
+    QTest::newRow("product overflows") << big << 0.0 << "*" << big << 0.0 << QStringList{tooBig};
+    QTest::newRow("overflows cancel to nan")
+        << big << big << "*" << big << big << QStringList{tooBig};
+    QTest::newRow("divisor squared overflows")
+        << 1.0 << 1.0 << "/" << big << 0.0 << QStringList{tooBig};
+    QTest::newRow("divisor squared underflows")
+        << 1.0 << 0.0 << "/" << 1e-200 << 0.0 << QStringList{tooBig};
+    QTest::newRow("quotient overflows")
+        << 1e300 << 0.0 << "/" << 1e-10 << 0.0 << QStringList{tooBig};
+    QTest::newRow("numerator product overflows")
+        << big << 0.0 << "/" << big / 1e50 << 0.0 << QStringList{tooBig};
+    QTest::newRow("large but fine")
+        << 1e150 << 1e150 << "*" << 1e150 << -1e150 << QStringList{"2E+300", "0"};
+}
+
+void ComplexNumbersTest::operations()
+{
+    QFETCH(double, re1);
+    QFETCH(double, im1);
+    QFETCH(QString, op);
+    QFETCH(double, re2);
+    QFETCH(double, im2);
+    QFETCH(QStringList, expected);
+    QCOMPARE(shown(complexOperation({re1, im1}, op, {re2, im2})), expected);
+}
+
+void ComplexNumbersTest::powerOfI_data()
+{
+    QTest::addColumn<double>("n");
+    QTest::addColumn<QString>("expected");
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    QTest::newRow("0") << 0.0 << "1";
+    QTest::newRow("1") << 1.0 << "i";
+    QTest::newRow("2") << 2.0 << "-1";
+    QTest::newRow("3") << 3.0 << "-i";
+    QTest::newRow("4") << 4.0 << "1";
+    QTest::newRow("5") << 5.0 << "i";
+    QTest::newRow("6") << 6.0 << "-1";
+    QTest::newRow("7") << 7.0 << "-i";
+    QTest::newRow("-1") << -1.0 << "-i";
+    QTest::newRow("-2") << -2.0 << "-1";
+    QTest::newRow("-3") << -3.0 << "i";
+    QTest::newRow("-4") << -4.0 << "1";
+    QTest::newRow("1/2 rounds to 0") << 0.5 << "1";
+    QTest::newRow("1.5 rounds to 2") << 1.5 << "-1";
+    QTest::newRow("2.5 rounds to 2") << 2.5 << "-1";
+    QTest::newRow("3.5 rounds to 4") << 3.5 << "1";
+    QTest::newRow("-0.5 rounds to 0") << -0.5 << "1";
+    QTest::newRow("-1.5 rounds to -2") << -1.5 << "-1";
+    QTest::newRow("2.6 rounds to 3") << 2.6 << "-i";
+    QTest::newRow("largest 32-bit") << 2147483647.0 << "-i";
+    QTest::newRow("smallest 32-bit") << -2147483648.0 << "1";
+    QTest::newRow("one above smallest") << -2147483647.0 << "i";
+    QTest::newRow("tie below smallest rounds into range") << -2147483648.5 << "1";
+    QTest::newRow("tie above largest rounds out") << 2147483647.5 << tooBig;
+    QTest::newRow("2^31") << 2147483648.0 << tooBig;
+    QTest::newRow("1e10") << 1e10 << tooBig;
+    QTest::newRow("-1e10") << -1e10 << tooBig;
+    QTest::newRow("infinity") << inf << tooBig;
+    QTest::newRow("nan") << nan << tooBig;
+}
+
+void ComplexNumbersTest::powerOfI()
+{
+    QFETCH(double, n);
+    QFETCH(QString, expected);
+    QCOMPARE(shown(::powerOfI(n)), expected);
+}
+
+void ComplexNumbersTest::polarForm_data()
+{
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("3+4i") << 3.0 << 4.0 << polar("25", "53.13");
+    QTest::newRow("1+i") << 1.0 << 1.0 << polar("2", "45");
+    QTest::newRow("2+i") << 2.0 << 1.0 << polar("5", "26.57");
+    QTest::newRow("second quadrant") << -1.0 << 1.0 << polar("2", "135");
+    QTest::newRow("third quadrant") << -3.0 << -4.0 << polar("25", "-126.87");
+    QTest::newRow("fourth quadrant") << 1.0 << -1.0 << polar("2", "-45");
+    QTest::newRow("positive imaginary axis") << 0.0 << 2.0 << polar("4", "90");
+    QTest::newRow("negative imaginary axis") << 0.0 << -2.0 << polar("4", "-90");
+    QTest::newRow("negative real axis") << -1.0 << 0.0 << polar("1", "180");
+    QTest::newRow("negative real axis, -0 part") << -1.0 << -0.0 << polar("1", "180");
+    QTest::newRow("just below the negative axis") << -1.0 << -1e-10 << polar("1", "180");
+    QTest::newRow("positive real axis") << 5.0 << 0.0 << polar("25", "0");
+    QTest::newRow("zero") << 0.0 << 0.0 << polar("0", "0");
+    QTest::newRow("negative zero") << -0.0 << -0.0 << polar("0", "0");
+    QTest::newRow("thirds") << 1.0 / 3 << 1.0 / 3 << polar("0.222222222222222", "45");
+    QTest::newRow("square overflows") << 1e200 << 1.0 << tooBig;
+    QTest::newRow("sum overflows") << 1.2e154 << -1.2e154 << tooBig;
+}
+
+void ComplexNumbersTest::polarForm()
+{
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(QString, expected);
+    QCOMPARE(shown(::polarForm(x, y)), expected);
+}
+
+void ComplexNumbersTest::germanLocaleShowsDecimalComma()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QStringList sum = shown(complexOperation({0.5, 1}, u"+", {0.25, 0}));
+    const QString angle = shown(::polarForm(1, 2));
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(sum, (QStringList{"0,75", "1"}));
+    QCOMPARE(angle, polar("5", "63,43"));
+}
+
+QTEST_GUILESS_MAIN(ComplexNumbersTest)
+#include "tst_complex_numbers.moc"
