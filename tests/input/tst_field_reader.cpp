@@ -3,8 +3,13 @@
 
 #include "support/recording_sink.h"
 
+#include "input/number_text.h"
+
 #include <QLocale>
+#include <QRandomGenerator>
+
 #include <QTest>
+#include <cmath>
 
 Q_DECLARE_METATYPE(ReaderBehaviour)
 
@@ -29,6 +34,7 @@ private slots:
     void plainShowsOneMessagePerBadField();
     void positiveReturnsTheValueItRefuses();
     void readsTheLocaleDecimalComma();
+    void anyTextGivesAFiniteValueOrOneMessage();
 };
 
 void FieldReaderTest::reads_data()
@@ -192,6 +198,29 @@ void FieldReaderTest::readsTheLocaleDecimalComma()
     QCOMPARE(comma.value, 3.0);
     QVERIFY(comma.accepted());
     QCOMPARE(point.message, "1.5" + notNumeric);
+}
+
+void FieldReaderTest::anyTextGivesAFiniteValueOrOneMessage()
+{
+    // Random texts built from what pupils type, plus a few characters they should not.
+    const QString alphabet = QStringLiteral("0123456789./-+eE ,x\t\u00e9");
+    QRandomGenerator random(20261208);
+    for (int round = 0; round < 20000; ++round) {
+        QString text;
+        const int length = random.bounded(12);
+        for (int i = 0; i < length; ++i)
+            text += alphabet[random.bounded(alphabet.size())];
+        for (const ReaderBehaviour& behaviour : {behaviours::plain, behaviours::positiveEchoing}) {
+            const FieldReading reading = parseField(text, behaviour);
+            QVERIFY2(std::isfinite(reading.value), qPrintable(text));
+            if (reading.accepted()) {
+                QVERIFY2(readNumber(numberText(reading.value)).has_value(), qPrintable(text));
+                QVERIFY2(!behaviour.requiresPositive || reading.value > 0, qPrintable(text));
+            } else if (reading.message != QLatin1String("Must enter a positive value")) {
+                QVERIFY2(reading.value == 0, qPrintable(text));
+            }
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(FieldReaderTest)
