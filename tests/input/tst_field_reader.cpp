@@ -1,14 +1,13 @@
 #include "input/field_reader.h"
 #include "input/messages.h"
+#include "input/number_text.h"
 
 #include "support/recording_sink.h"
 
-#include "input/number_text.h"
-
 #include <QLocale>
 #include <QRandomGenerator>
-
 #include <QTest>
+
 #include <cmath>
 
 Q_DECLARE_METATYPE(ReaderBehaviour)
