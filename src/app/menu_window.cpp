@@ -69,7 +69,7 @@ Form1::Form1(MessageSink& sink, Launcher& launcher, QWidget* parent)
     , m_launcher(launcher)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Corvale  -  exercise checker for pupils"));
+    setWindowTitle(QStringLiteral("Corvale  -  made for pupils by the Corvale team"));
 
     auto* grid = new QGridLayout;
     grid->setSpacing(8);
@@ -82,9 +82,10 @@ Form1::Form1(MessageSink& sink, Launcher& launcher, QWidget* parent)
         if (tile.toolTip)
             button->setToolTip(QString::fromLatin1(tile.toolTip));
         if (tile.heading) {
-            // A heading names its group; it is not a control.
+            // A heading names its group; it is not a control, so it neither takes focus nor
+            // sinks under the mouse.
             button->setFocusPolicy(Qt::NoFocus);
-            button->setCursor(Qt::ArrowCursor);
+            button->setAttribute(Qt::WA_TransparentForMouseEvents);
             button->setAccessibleDescription(QStringLiteral("Heading"));
         } else if (tile.action) {
             connect(button, &QPushButton::clicked, this, tile.action);
