@@ -201,7 +201,7 @@ void Form13::Command1_Click()
                        o1->setText(numberText(result.re));
                        o2->setText(numberText(result.im));
                    },
-                   [this](Message message) { m_sink.show(messageText(message)); },
+                   [this](Message message) { m_sink.show(message); },
                },
                complexOperation({parts[0], parts[2]}, op->text(), {parts[1], parts[3]}));
 }
@@ -213,11 +213,7 @@ void Form13::Command2_Click()
     const double n = eval(p);
     if (!m_reader.isValid())
         return;
-    std::visit(overloaded{
-                   [this](const QString& power) { o3->setText(power); },
-                   [this](Message message) { m_sink.show(messageText(message)); },
-               },
-               powerOfI(n));
+    showText(o3, powerOfI(n));
 }
 
 void Form13::Command3_Click()
@@ -230,9 +226,14 @@ void Form13::Command3_Click()
     const double y = eval(im3);
     if (!m_reader.isValid())
         return;
+    showText(o4, polarForm(x, y));
+}
+
+void Form13::showText(QLabel* output, const ComplexTextOutcome& outcome)
+{
     std::visit(overloaded{
-                   [this](const QString& polar) { o4->setText(polar); },
-                   [this](Message message) { m_sink.show(messageText(message)); },
+                   [output](const QString& text) { output->setText(text); },
+                   [this](Message message) { m_sink.show(message); },
                },
-               polarForm(x, y));
+               outcome);
 }

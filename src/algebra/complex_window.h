@@ -1,5 +1,6 @@
 #pragma once
 
+#include "algebra/complex_numbers.h"
 #include "input/field_reader.h"
 #include "input/message_box_sink.h"
 
@@ -27,6 +28,7 @@ private:
     void Command2_Click();
     void Command3_Click();
     double eval(QLineEdit* field);
+    void showText(QLabel* output, const ComplexTextOutcome& outcome);
 
     FieldReader m_reader;
     MessageSink& m_sink;

@@ -120,7 +120,7 @@ void Form2::Command1_Click()
                        x2->setText(messages::noSolution);
                    },
                    [this](Message message) {
-                       m_sink.show(messageText(message));
+                       m_sink.show(message);
                        if (message == Message::QuadraticAZero) {
                            x1->clear();
                            x2->clear();

@@ -5,6 +5,7 @@
 // Shows each message as a modal box over the active window: no icon, one OK button.
 class MessageBoxSink : public MessageSink {
 public:
+    using MessageSink::show;
     void show(const QString& text) override;
 };
 
