@@ -1,5 +1,7 @@
 #include "algebra/quadratic.h"
 
+#include "input/number_text.h"
+
 #include <cmath>
 
 QuadraticOutcome solveQuadratic(double a, double b, double c)
@@ -17,4 +19,34 @@ QuadraticOutcome solveQuadratic(double a, double b, double c)
     if (!std::isfinite(twoA) || !std::isfinite(roots.x1) || !std::isfinite(roots.x2))
         return Message::TooBig;
     return roots;
+}
+
+Working quadraticWorking(double a, double b, double c)
+{
+    const QuadraticOutcome outcome = solveQuadratic(a, b, c);
+    if (std::holds_alternative<Message>(outcome))
+        return {};
+    const double discriminant = b * b - c * (a * 4);
+    const QString formula = QStringLiteral("D = B^2 - 4*A*C");
+    const QString values = term(b) + QStringLiteral("^2 - 4*") + term(a) + u'*' + term(c);
+    if (std::holds_alternative<NoRealRoots>(outcome))
+        return {step(formula, values, numberText(discriminant)) + QStringLiteral(" < 0: ") +
+                messages::noSolution};
+
+    const auto& roots = std::get<QuadraticRoots>(outcome);
+    const double root = std::sqrt(discriminant);
+    const QString minusB = numberText(-b);
+    const QString twoA = term(a + a);
+    return {
+        step(formula, values, numberText(discriminant)),
+        step(QStringLiteral("Root(D)"), {}, numberText(root)),
+        step(QStringLiteral("X1 = (-B + Root(D)) / (2*A)"),
+             u'(' + minusB + QStringLiteral(" + ") + numberText(root) + QStringLiteral(") / ") +
+                 twoA,
+             numberText(roots.x1)),
+        step(QStringLiteral("X2 = (-B - Root(D)) / (2*A)"),
+             u'(' + minusB + QStringLiteral(" - ") + numberText(root) + QStringLiteral(") / ") +
+                 twoA,
+             numberText(roots.x2)),
+    };
 }

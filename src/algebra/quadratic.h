@@ -1,6 +1,7 @@
 #pragma once
 
 #include "input/messages.h"
+#include "input/working.h"
 
 #include <variant>
 
@@ -17,3 +18,6 @@ struct NoRealRoots {};
 using QuadraticOutcome = std::variant<QuadraticRoots, NoRealRoots, Message>;
 
 QuadraticOutcome solveQuadratic(double a, double b, double c);
+
+// The steps behind solveQuadratic's answer; empty where it refuses.
+Working quadraticWorking(double a, double b, double c);

@@ -5,6 +5,7 @@
 #include "input/overloaded.h"
 #include "widgets/controls.h"
 #include "widgets/fraction_box.h"
+#include "widgets/working_panel.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -85,6 +86,8 @@ Form2::Form2(MessageSink& sink, QWidget* parent)
     window->addWidget(
         makeLabel("Label3", QStringLiteral("           A = -3          B = 6      C = -2"), this));
     window->addLayout(results);
+    m_working = new WorkingPanel(this);
+    window->addWidget(m_working);
 
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
 }
@@ -98,6 +101,7 @@ void Form2::Command1_Click()
 {
     // Each field is shown back as the number it was read as; a refused field, and the ones
     // after it, keep what the pupil typed so a typo costs nothing else.
+    m_working->clearWorking();
     m_reader.begin();
     for (QLineEdit* field : {a, b, c}) {
         const double value = eval(field);
@@ -110,6 +114,7 @@ void Form2::Command1_Click()
     const auto shown = [](const QLineEdit* field) {
         return readNumber(field->text()).value_or(0);
     };
+    m_working->setWorking(quadraticWorking(shown(a), shown(b), shown(c)));
     std::visit(overloaded{
                    [this](const QuadraticRoots& roots) {
                        x1->setText(numberText(roots.x1));

@@ -8,6 +8,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class WorkingPanel;
 
 // Solves A*X^2 + B*X + C = 0 for its real roots.
 class Form2 : public QWidget {
@@ -29,4 +30,5 @@ private:
     QPushButton* Command1;
     QLabel* x1;
     QLabel* x2;
+    WorkingPanel* m_working;
 };

@@ -34,6 +34,7 @@ private slots:
     void returnInAFieldSolves();
     void solvesWithTheNumbersAsShown();
     void germanLocaleUsesDecimalComma();
+    void showsWorkingWhenAsked();
 
 private:
     void solve(const QString& a, const QString& b, const QString& c)
@@ -233,6 +234,29 @@ void QuadraticWindowTest::germanLocaleUsesDecimalComma()
     QCOMPARE(seen, (QStringList{"2", "0,5"}));
     QCOMPARE(normalised, "1,5");
     QVERIFY(sink.shown.isEmpty());
+}
+
+void QuadraticWindowTest::showsWorkingWhenAsked()
+{
+    auto* working = control<QLabel>(window, "working");
+    auto* button = control<QPushButton>(window, "showWorking");
+    solve("1", "-3", "2");
+    QVERIFY(!working->isVisible());
+    QCOMPARE(working->text().split(u'\n').last(), "X2 = (-B - Root(D)) / (2*A) = (3 - 1) / 2 = 1");
+
+    button->click();
+    QVERIFY(working->isVisible());
+    solve("x", "-3", "2");
+    QCOMPARE(sink.shown, QStringList{"x Is not a numeric value"});
+    QCOMPARE(working->text(), "");
+    solve("1", "0", "1");
+    QCOMPARE(working->text().split(u'\n').last(),
+             "D = B^2 - 4*A*C = 0^2 - 4*1*1 = -4 < 0: No Solution");
+    solve("0", "0", "1");
+    QCOMPARE(working->text(), "");
+
+    button->click();
+    QVERIFY(!working->isVisible());
 }
 
 QTEST_MAIN(QuadraticWindowTest)
