@@ -1,6 +1,7 @@
 #pragma once
 
 #include "input/messages.h"
+#include "input/working.h"
 
 #include <QString>
 #include <QStringView>
@@ -27,3 +28,8 @@ ComplexTextOutcome powerOfI(double n);
 // x + y*i as Root(Q)*Cos(A) + Root(Q)*i*Sin(A): Q the squared modulus, A the angle in
 // degrees, in (-180, 180] and rounded to 2 decimals.
 ComplexTextOutcome polarForm(double x, double y);
+
+// The steps behind each answer above, from the same numbers; empty where the answer is a refusal.
+Working complexOperationWorking(const Complex& first, QStringView operation, const Complex& second);
+Working powerOfIWorking(double n);
+Working polarFormWorking(double x, double y);

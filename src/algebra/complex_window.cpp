@@ -5,6 +5,7 @@
 #include "input/overloaded.h"
 #include "widgets/angle_bracket.h"
 #include "widgets/controls.h"
+#include "widgets/working_panel.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -60,6 +61,8 @@ Form13::Form13(MessageSink& sink, QWidget* parent)
     window->addLayout(buildPower());
     window->addWidget(makeRule("Line14", this));
     window->addLayout(buildPolar());
+    m_working = new WorkingPanel(this);
+    window->addWidget(m_working);
     window->addStretch();
 
     connect(Command1, &QPushButton::clicked, this, &Form13::Command1_Click);
@@ -187,6 +190,7 @@ void Form13::Command1_Click()
 {
     o1->clear();
     o2->clear();
+    m_working->clearWorking();
     m_reader.begin();
     // Both real parts first, then both imaginary parts; one refusal ends the click.
     QLineEdit* const order[] = {r1, r2, i1, i2};
@@ -204,21 +208,27 @@ void Form13::Command1_Click()
                    [this](Message message) { m_sink.show(message); },
                },
                complexOperation({parts[0], parts[2]}, op->text(), {parts[1], parts[3]}));
+    m_working->setWorking(
+        complexOperationWorking({parts[0], parts[2]}, op->text(), {parts[1], parts[3]}),
+        QStringLiteral("Operations, Solve"));
 }
 
 void Form13::Command2_Click()
 {
     o3->clear();
+    m_working->clearWorking();
     m_reader.begin();
     const double n = eval(p);
     if (!m_reader.isValid())
         return;
     showText(o3, powerOfI(n));
+    m_working->setWorking(powerOfIWorking(n), QStringLiteral("Power Of i, Solve"));
 }
 
 void Form13::Command3_Click()
 {
     o4->clear();
+    m_working->clearWorking();
     m_reader.begin();
     const double x = eval(re3);
     if (!m_reader.isValid())
@@ -227,6 +237,7 @@ void Form13::Command3_Click()
     if (!m_reader.isValid())
         return;
     showText(o4, polarForm(x, y));
+    m_working->setWorking(polarFormWorking(x, y), QStringLiteral("Polar Form, To Polar"));
 }
 
 void Form13::showText(QLabel* output, const ComplexTextOutcome& outcome)

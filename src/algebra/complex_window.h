@@ -11,6 +11,7 @@ class QLabel;
 class QLayout;
 class QLineEdit;
 class QPushButton;
+class WorkingPanel;
 
 // Complex numbers: the four operations, powers of i, and the polar form.
 class Form13 : public QWidget {
@@ -73,4 +74,6 @@ private:
     QLineEdit* im3;
     QPushButton* Command3;
     QLabel* o4;
+
+    WorkingPanel* m_working;
 };

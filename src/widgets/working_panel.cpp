@@ -27,8 +27,9 @@ WorkingPanel::WorkingPanel(QWidget* parent)
 
 void WorkingPanel::setWorking(const Working& steps, const QString& heading)
 {
+    // A refused task has no steps, so no heading either.
     QStringList lines = steps;
-    if (!heading.isEmpty())
+    if (!heading.isEmpty() && !steps.isEmpty())
         lines.prepend(heading);
     working->setText(lines.join(u'\n'));
 }

@@ -40,6 +40,20 @@ QString polar(const char* q, const char* a)
         .arg(QLatin1String(q), QLatin1String(a));
 }
 
+// Every answer's working ends with the text the window shows, and a refusal has none.
+void checkWorking(const Working& working, const QString& lastShown, bool refused)
+{
+    QCOMPARE(working.isEmpty(), refused);
+    if (refused)
+        return;
+    QVERIFY2(working.last().endsWith(QStringLiteral(" = ") + lastShown),
+             qPrintable(working.last()));
+    for (const QString& line : working)
+        QVERIFY2(!line.contains(u"inf") && !line.contains(u"nan") && !line.contains(u"-0 ") &&
+                     !line.contains(u"(-0)"),
+                 qPrintable(line));
+}
+
 } // namespace
 
 class ComplexNumbersTest : public QObject {
@@ -54,6 +68,8 @@ private slots:
     void polarForm_data();
     void polarForm();
     void germanLocaleShowsDecimalComma();
+    void showsItsWorking_data();
+    void showsItsWorking();
 };
 
 void ComplexNumbersTest::operations_data()
@@ -117,6 +133,8 @@ void ComplexNumbersTest::operations()
     QFETCH(double, im2);
     QFETCH(QStringList, expected);
     QCOMPARE(shown(complexOperation({re1, im1}, op, {re2, im2})), expected);
+    checkWorking(complexOperationWorking({re1, im1}, op, {re2, im2}), expected.last(),
+                 expected.size() == 1);
 }
 
 void ComplexNumbersTest::powerOfI_data()
@@ -161,6 +179,7 @@ void ComplexNumbersTest::powerOfI()
     QFETCH(double, n);
     QFETCH(QString, expected);
     QCOMPARE(shown(::powerOfI(n)), expected);
+    checkWorking(powerOfIWorking(n), expected, expected == tooBig);
 }
 
 void ComplexNumbersTest::polarForm_data()
@@ -193,6 +212,7 @@ void ComplexNumbersTest::polarForm()
     QFETCH(double, y);
     QFETCH(QString, expected);
     QCOMPARE(shown(::polarForm(x, y)), expected);
+    checkWorking(polarFormWorking(x, y), expected, expected == tooBig);
 }
 
 void ComplexNumbersTest::germanLocaleShowsDecimalComma()
@@ -203,6 +223,38 @@ void ComplexNumbersTest::germanLocaleShowsDecimalComma()
     QLocale::setDefault(QLocale::c());
     QCOMPARE(sum, (QStringList{"0,75", "1"}));
     QCOMPARE(angle, polar("5", "63,43"));
+}
+
+void ComplexNumbersTest::showsItsWorking_data()
+{
+    QTest::addColumn<Working>("working");
+    QTest::addColumn<Working>("expected");
+    QTest::newRow("sum") << complexOperationWorking({3, -2}, u"+", {6, 4})
+                         << Working{"R = R1 + R2 = 3 + 6 = 9", "Im = Im1 + Im2 = (-2) + 4 = 2"};
+    QTest::newRow("product") << complexOperationWorking({1, 2}, u"*", {3, 4})
+                             << Working{"R = R1*R2 - Im1*Im2 = 1*3 - 2*4 = -5",
+                                        "Im = R1*Im2 + Im1*R2 = 1*4 + 2*3 = 10"};
+    QTest::newRow("quotient") << complexOperationWorking({1, 2}, u"/", {3, 4})
+                              << Working{"D = R2^2 + Im2^2 = 3^2 + 4^2 = 25",
+                                         "R = (R1*R2 + Im1*Im2) / D = (1*3 + 2*4) / 25 = 0.44",
+                                         "Im = (Im1*R2 - R1*Im2) / D = (2*3 - 1*4) / 25 = 0.08"};
+    QTest::newRow("power, rounded")
+        << powerOfIWorking(2.5)
+        << Working{"N = Round(2.5) = 2", "r = N mod 4 = 2 mod 4 = 2", "i^N = i^r = i^2 = -1"};
+    QTest::newRow("power, negative")
+        << powerOfIWorking(-1) << Working{"r = N mod 4 = -1 mod 4 = 3", "i^N = i^r = i^3 = -i"};
+    QTest::newRow("polar") << polarFormWorking(3, 4)
+                           << Working{"Q = R^2 + Im^2 = 3^2 + 4^2 = 25",
+                                      "A = Angle(R, Im) in degrees = Angle(3, 4) = 53.13",
+                                      "Root(Q)*Cos(A) + Root(Q)*i*Sin(A) = " +
+                                          polar("25", "53.13")};
+}
+
+void ComplexNumbersTest::showsItsWorking()
+{
+    QFETCH(Working, working);
+    QFETCH(Working, expected);
+    QCOMPARE(working, expected);
 }
 
 QTEST_GUILESS_MAIN(ComplexNumbersTest)

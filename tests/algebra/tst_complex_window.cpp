@@ -44,6 +44,7 @@ private slots:
     void refusalEmptiesOnlyItsOwnTool();
     void returnInAFieldClicksItsButton();
     void germanLocaleUsesDecimalComma();
+    void workingIsHeadedByTheLastTool();
 
 private:
     void operate(const QStringList& fields) // r1, i1, op, r2, i2
@@ -312,6 +313,20 @@ void ComplexWindowTest::germanLocaleUsesDecimalComma()
     QLocale::setDefault(QLocale::c());
     QCOMPARE(seen, (QStringList{"0,75", "1,25", "1", polar("5", "63,43")}));
     QVERIFY(sink.shown.isEmpty());
+}
+
+void ComplexWindowTest::workingIsHeadedByTheLastTool()
+{
+    auto* working = control<QLabel>(window, "working");
+    click(window, "showWorking");
+    QVERIFY(working->isVisible());
+    operate({"1", "2", "*", "3", "4"});
+    QCOMPARE(working->text().section(u'\n', 0, 0), "Operations, Solve");
+    toPolar("3", "4");
+    QCOMPARE(working->text().section(u'\n', 0, 0), "Polar Form, To Polar");
+    operate({"1", "2", "x", "3", "4"});
+    QCOMPARE(sink.shown, QStringList{"Please Set the operation [+ - * / < > =]!!!."});
+    QCOMPARE(working->text(), "");
 }
 
 QTEST_MAIN(ComplexWindowTest)
