@@ -1,12 +1,12 @@
 #include "app/menu_window.h"
+#include "app/program_identity.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Corvale"));
-    QApplication::setDesktopFileName(QStringLiteral("app.corvale.Corvale"));
+    setUpProgramIdentity();
     Form1 menu;
     menu.show();
     return QApplication::exec();
