@@ -1,6 +1,7 @@
 #pragma once
 
 #include "input/messages.h"
+#include "input/working.h"
 
 #include <span>
 #include <variant>
@@ -26,3 +27,7 @@ using WordOutcome = std::variant<double, Message>;
 // One task's answer. A result beyond the Real range, or a step on the way to it, is refused
 // rather than shown, so an overflow never turns into a wrong but finite answer.
 WordOutcome solveWordProblem(WordTask task, std::span<const double> values);
+
+// The steps behind solveWordProblem's answer, a sum or difference first where the formula
+// has one; empty where it refuses.
+Working wordProblemWorking(WordTask task, std::span<const double> values);

@@ -4,6 +4,7 @@
 #include "input/overloaded.h"
 #include "problems/word_problems.h"
 #include "widgets/controls.h"
+#include "widgets/working_panel.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -135,6 +136,8 @@ Form12::Form12(MessageSink& sink, QWidget* parent)
             row->addWidget(buildPanel(p), 1);
         window->addLayout(row);
     }
+    m_working = new WorkingPanel(this);
+    window->addWidget(m_working);
     window->addStretch();
 }
 
@@ -195,6 +198,7 @@ void Form12::Task_Click(int index, const Task& task)
 {
     const Controls& panel = m_controls[index];
     panel.output->clear();
+    m_working->clearWorking();
     m_reader.begin();
     // Every field the button needs is read, so each bad one gets its own message.
     double values[maxFields] = {};
@@ -204,9 +208,16 @@ void Form12::Task_Click(int index, const Task& task)
             values[count++] = m_reader.eval(panel.fields[column]->text());
     if (!m_reader.isValid())
         return;
+    const std::span<const double> read(values, count);
     std::visit(overloaded{
-                   [&panel](double answer) { panel.output->setText(numberText(answer)); },
+                   [&](double answer) {
+                       panel.output->setText(numberText(answer));
+                       m_working->setWorking(wordProblemWorking(task.task, read),
+                                             QLatin1String(panels[index].title) +
+                                                 QStringLiteral(", ") +
+                                                 QLatin1String(task.caption));
+                   },
                    [this](Message message) { m_sink.show(message); },
                },
-               solveWordProblem(task.task, std::span<const double>(values, count)));
+               solveWordProblem(task.task, read));
 }

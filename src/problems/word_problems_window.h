@@ -8,6 +8,7 @@
 class QFrame;
 class QLabel;
 class QLineEdit;
+class WorkingPanel;
 
 // Word problems: distance, speed and time, two travellers, prices and percents. Four panels
 // built from one table, every button taking the same click path.
@@ -36,4 +37,5 @@ private:
     FieldReader m_reader;
     MessageSink& m_sink;
     Controls m_controls[panelCount];
+    WorkingPanel* m_working;
 };
