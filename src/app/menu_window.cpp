@@ -5,6 +5,7 @@
 #include "app/donation_window.h"
 #include "app/launch_urls.h"
 #include "input/messages.h"
+#include "problems/word_problems_window.h"
 #include "widgets/controls.h"
 #include "widgets/tile_button.h"
 
@@ -45,7 +46,8 @@ const Form1::Tile Form1::tiles[] = {
     {"Command15", "Quadrilateral", nullptr, 0x2E7D32, {0, 2, 1, 0, 2}, false, nullptr},
     {"Command6", "Triangle", nullptr, 0x00695C, {0, 2, 2, 0, 1}, false, nullptr},
     {"Command13", "Circle", nullptr, 0xAD1457, {0, 2, 2, 1, 1}, false, nullptr},
-    {"Command12", "Traffic And Percentage Problems", nullptr, 0xEF6C00, {0, 3}, false, nullptr},
+    {"Command12", "Traffic And Percentage Problems", nullptr, 0xEF6C00, {0, 3}, false,
+     &Form1::Command12_Click},
     {"Command1", "Solving Quadratic Equation", "A*X ^ 2 + B*X + C = 0", 0xC62828, {1, 0}, false,
      &Form1::Command1_Click},
     {"Command5", "Progression: Geometric Progression , Arithmetic Progression", nullptr, 0x283593,
@@ -147,4 +149,9 @@ void Form1::Command11_Click()
     const QString calculator = findCalculator();
     if (calculator.isEmpty() || !m_launcher.startProgram(calculator))
         m_sink.show(messages::cantFindCalculator);
+}
+
+void Form1::Command12_Click()
+{
+    m_form12.open([this] { return new Form12(m_sink); });
 }

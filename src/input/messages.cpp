@@ -13,6 +13,10 @@ QString messageText(Message message)
         return messages::complexDivisorZero;
     case Message::SetOperation:
         return messages::setOperation;
+    case Message::SpeedOneNotBigger:
+        return messages::speedOneNotBigger;
+    case Message::PercentNotBelowHundred:
+        return messages::percentNotBelowHundred;
     }
     return messages::unreasonable;
 }

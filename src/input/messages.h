@@ -29,6 +29,11 @@ inline const QString setOperation = QStringLiteral("Please Set the operation [+ 
 inline const QString cantOpenEmail = QStringLiteral("Cant Open You Email Programe, My Email Is ");
 inline const QString cantFindCalculator = QStringLiteral("Cant Find Your Windows Calculator");
 
+// Word problems
+inline const QString speedOneNotBigger = QStringLiteral("Speed 1 Must Be Bigger Than Speed 2!!!.");
+inline const QString percentNotBelowHundred =
+    QStringLiteral("The Percent Must Be Smaller Than 100!!!.");
+
 } // namespace messages
 
 // A refusal from the computing core: which fixed message the window shows instead of a result.
@@ -38,6 +43,8 @@ enum class Message {
     QuadraticAZero,
     ComplexDivisorZero,
     SetOperation,
+    SpeedOneNotBigger,
+    PercentNotBelowHundred,
 };
 
 QString messageText(Message message);

@@ -1,0 +1,223 @@
+#include "problems/word_problems_window.h"
+
+#include "input/number_text.h"
+#include "input/overloaded.h"
+#include "problems/word_problems.h"
+#include "widgets/controls.h"
+#include "widgets/working_panel.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <iterator>
+#include <span>
+#include <variant>
+
+namespace {
+
+// The fields a button reads, as bits of their columns; every button reads left to right.
+constexpr unsigned first = 1;
+constexpr unsigned second = 2;
+constexpr unsigned third = 4;
+
+struct Section {
+    const char* name;
+    const char* heading;
+};
+
+// Two sections of two panels each, the panels in table order.
+constexpr Section sections[] = {{"trafficHeading", "Traffic"}, {"percentageHeading", "Percentage"}};
+
+QFont headingFont(QFont font, double factor)
+{
+    font.setBold(true);
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * factor);
+    else
+        font.setPixelSize(qRound(font.pixelSize() * factor));
+    return font;
+}
+
+QLabel* makeTextLabel(const QByteArray& name, const char* text, QWidget* parent)
+{
+    return makeLabel(name.constData(), QString::fromLatin1(text), parent);
+}
+
+} // namespace
+
+struct Form12::Task {
+    const char* name; // null: the panel has no further button
+    const char* caption;
+    WordTask task;
+    unsigned reads;
+};
+
+struct Form12::Panel {
+    struct Field {
+        const char* name; // null: the panel has no further field
+        const char* caption;
+    };
+
+    const char* name; // the stem of the panel's own labels
+    const char* title;
+    Field fields[maxFields];
+    Task tasks[3];
+    const char* output;
+    const char* formula;
+    const char* example;
+};
+
+// The whole window in one table: what each panel asks, which fields each button reads, and
+// the core task that answers it.
+const Form12::Panel Form12::panels[] = {
+    // clang-format off
+    {"motion", "Distance, Speed And Time",
+     {{"distance", "Distance"}, {"speed", "Speed"}, {"time", "Time"}},
+     {{"findDistance", "Find Distance", WordTask::FindDistance, second | third},
+      {"findSpeed", "Find Speed", WordTask::FindSpeed, first | third},
+      {"findTime", "Find Time", WordTask::FindTime, first | second}},
+     "motionAnswer", "Distance = Speed * Time",
+     "Example: 150 km at 60 km/h takes 150 / 60 = 2.5 hours."},
+    {"travellers", "Two Travellers",
+     {{"gap", "Distance Between"}, {"speed1", "Speed 1"}, {"speed2", "Speed 2"}},
+     {{"meetTime", "Time To Meet", WordTask::MeetTime, first | second | third},
+      {"catchUpTime", "Time To Catch Up", WordTask::CatchUpTime, first | second | third},
+      {}},
+     "travellersAnswer",
+     "Towards each other: Time = Distance / (Speed 1 + Speed 2).  "
+     "Same way: Time = Distance / (Speed 1 - Speed 2)",
+     "Example: 300 km apart at 60 and 40 km/h, they meet after 300 / (60 + 40) = 3 hours."},
+    {"price", "Price And Percent",
+     {{"price", "Price"}, {"percent", "Percent"}, {}},
+     {{"raisePrice", "Raise By Percent", WordTask::RaisePrice, first | second},
+      {"lowerPrice", "Lower By Percent", WordTask::LowerPrice, first | second},
+      {"percentOf", "Find The Percent", WordTask::PercentOf, first | second}},
+     "priceAnswer", "New Price = Price * (100 + Percent) / 100",
+     "Example: 80 raised by 25% is 80 * 125 / 100 = 100."},
+    {"change", "Before And After",
+     {{"oldPrice", "Old Price"}, {"newPrice", "New Price"}, {"changePercent", "Percent"}},
+     {{"findChange", "Find Percent Of Change", WordTask::FindChange, first | second},
+      {"findOldRaised", "Old Price Before A Raise", WordTask::FindOldRaised, second | third},
+      {"findOldLowered", "Old Price Before A Cut", WordTask::FindOldLowered, second | third}},
+     "changeAnswer", "Percent Of Change = (New Price - Old Price) / Old Price * 100",
+     "Example: 80 after a 20% cut was 80 * 100 / 80 = 100 before."},
+    // clang-format on
+};
+
+Form12::Form12(MessageSink& sink, QWidget* parent)
+    : QWidget(parent)
+    , m_reader(behaviours::positiveEchoing, sink)
+    , m_sink(sink)
+{
+    static_assert(std::size(panels) == panelCount);
+    setObjectName(QStringLiteral("Form12"));
+    const QString title = QStringLiteral("Traffic And Percentage Problems");
+    setWindowTitle(title);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* window = new QVBoxLayout(this);
+    QLabel* Label1 = makeLabel("Label1", title, this);
+    Label1->setFont(headingFont(Label1->font(), 1.4));
+    window->addWidget(Label1);
+    // Panels are built in reading order, so Tab walks fields and buttons as they are read.
+    for (int s = 0; s < int(std::size(sections)); ++s) {
+        QLabel* heading =
+            makeLabel(sections[s].name, QString::fromLatin1(sections[s].heading), this);
+        heading->setFont(headingFont(heading->font(), 1.15));
+        window->addSpacing(heading->fontMetrics().height() / 3);
+        window->addWidget(heading);
+        auto* row = new QHBoxLayout;
+        for (int p = 2 * s; p < 2 * s + 2; ++p)
+            row->addWidget(buildPanel(p), 1);
+        window->addLayout(row);
+    }
+    m_working = new WorkingPanel(this);
+    window->addWidget(m_working);
+    window->addStretch();
+}
+
+QFrame* Form12::buildPanel(int index)
+{
+    const Panel& panel = panels[index];
+    Controls& controls = m_controls[index];
+    const QByteArray stem(panel.name);
+    QFrame* frame = makePanel((stem + "Panel").constData(), this);
+    auto* grid = new QGridLayout(frame);
+
+    QLabel* title =
+        makeLabel((stem + "Title").constData(), QString::fromLatin1(panel.title), frame);
+    title->setFont(headingFont(title->font(), 1));
+    int columns = 0;
+    for (const Panel::Field& field : panel.fields) {
+        if (!field.name)
+            break;
+        QLineEdit* edit = makeField(field.name, QString::fromLatin1(field.caption), frame);
+        QLabel* caption = makeLabel((QByteArray(field.name) + "Caption").constData(),
+                                    QString::fromLatin1(field.caption), frame);
+        caption->setBuddy(edit);
+        grid->addWidget(caption, 1, columns, Qt::AlignBottom);
+        grid->addWidget(edit, 2, columns);
+        controls.fields[columns++] = edit;
+    }
+
+    // One button a row beside captions, fields and answer, so every panel lines up alike.
+    QPushButton* firstButton = nullptr;
+    int row = 1;
+    for (const Task& task : panel.tasks) {
+        if (!task.name)
+            break;
+        QPushButton* button = makeButton(task.name, QString::fromLatin1(task.caption), frame);
+        connect(button, &QPushButton::clicked, this,
+                [this, index, &task] { Task_Click(index, task); });
+        grid->addWidget(button, row++, columns);
+        if (!firstButton)
+            firstButton = button;
+    }
+    for (QLineEdit* edit : controls.fields)
+        if (edit)
+            pressOnReturn({edit}, firstButton);
+
+    controls.output = makeResultLabel(
+        panel.output, QStringLiteral("Answer: ") + QString::fromLatin1(panel.title), frame);
+    controls.output->setMinimumHeight(controls.fields[0]->sizeHint().height());
+
+    grid->addWidget(title, 0, 0, 1, columns + 1);
+    grid->addWidget(controls.output, 3, 0, 1, columns);
+    grid->addWidget(makeTextLabel(stem + "Formula", panel.formula, frame), 4, 0, 1, columns + 1);
+    grid->addWidget(makeTextLabel(stem + "Example", panel.example, frame), 5, 0, 1, columns + 1);
+    grid->setRowStretch(6, 1);
+    return frame;
+}
+
+void Form12::Task_Click(int index, const Task& task)
+{
+    const Controls& panel = m_controls[index];
+    panel.output->clear();
+    m_working->clearWorking();
+    m_reader.begin();
+    // Every field the button needs is read, so each bad one gets its own message.
+    double values[maxFields] = {};
+    std::size_t count = 0;
+    for (int column = 0; column < maxFields; ++column)
+        if (task.reads & (1u << column))
+            values[count++] = m_reader.eval(panel.fields[column]->text());
+    if (!m_reader.isValid())
+        return;
+    const std::span<const double> read(values, count);
+    std::visit(overloaded{
+                   [&](double answer) {
+                       panel.output->setText(numberText(answer));
+                       m_working->setWorking(wordProblemWorking(task.task, read),
+                                             QLatin1String(panels[index].title) +
+                                                 QStringLiteral(", ") +
+                                                 QLatin1String(task.caption));
+                   },
+                   [this](Message message) { m_sink.show(message); },
+               },
+               solveWordProblem(task.task, read));
+}

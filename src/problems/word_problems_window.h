@@ -1,0 +1,41 @@
+#pragma once
+
+#include "input/field_reader.h"
+#include "input/message_box_sink.h"
+
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class WorkingPanel;
+
+// Word problems: distance, speed and time, two travellers, prices and percents. Four panels
+// built from one table, every button taking the same click path.
+class Form12 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form12(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
+
+private:
+    struct Task;
+    struct Panel;
+    static const Panel panels[];
+    static constexpr int panelCount = 4;
+    static constexpr int maxFields = 3;
+
+    // What a built panel hands to the click path.
+    struct Controls {
+        QLineEdit* fields[maxFields] = {};
+        QLabel* output = nullptr;
+    };
+
+    QFrame* buildPanel(int index);
+    void Task_Click(int panel, const Task& task);
+
+    FieldReader m_reader;
+    MessageSink& m_sink;
+    Controls m_controls[panelCount];
+    WorkingPanel* m_working;
+};
