@@ -4,6 +4,7 @@
 
 #include "algebra/complex_window.h"
 #include "algebra/quadratic_window.h"
+#include "problems/word_problems_window.h"
 #include "support/clean_text.h"
 #include "support/recording_sink.h"
 #include "support/window_test.h"
@@ -97,6 +98,10 @@ QList<WindowCase> windowCases()
          {{{"r1", "1"}, {"i1", "2"}, {"op", "*"}, {"r2", "3"}, {"i2", "4"}},
           "Command1",
           {{"o1", "-5"}, {"o2", "10"}}}},
+        {"Form12",
+         [](MessageSink& sink) { return new Form12(sink); },
+         false,
+         {{{"distance", "150"}, {"speed", "60"}}, "findTime", {{"motionAnswer", "2.5"}}}},
     };
 }
 
