@@ -6,7 +6,7 @@
 
 #include "app/menu_window.h"
 #include "app/program_identity.h"
-#include "widgets/tile_button.h"
+#include "support/menu_tour.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,19 +23,6 @@
 #include <cstdio>
 
 namespace {
-
-// Contact and calculator open nothing here, and what they would say stops no one.
-class QuietLauncher : public Launcher {
-public:
-    bool openUrl(const QUrl&) override { return true; }
-    bool startProgram(const QString&) override { return true; }
-};
-
-class QuietSink : public MessageSink {
-public:
-    using MessageSink::show;
-    void show(const QString&) override {}
-};
 
 void useDarkPalette()
 {
@@ -145,15 +132,11 @@ int main(int argc, char* argv[])
     QStringList problems = shoot(&menu, out, QStringLiteral("menu.png"));
     int windows = 1;
 
-    for (TileButton* tile : menu.findChildren<TileButton*>()) {
-        if (!tile->isEnabled() || tile->testAttribute(Qt::WA_TransparentForMouseEvents))
-            continue;
+    for (TileButton* tile : pressableTiles(menu)) {
         const QWidgetList before = QApplication::topLevelWidgets();
         tile->click();
         QApplication::processEvents();
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (before.contains(window) || !window->isVisible())
-                continue;
+        if (QWidget* window = newTopLevel(before)) {
             problems << shoot(window, out, fileName(window));
             ++windows;
             window->close();

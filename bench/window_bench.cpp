@@ -1,0 +1,128 @@
+// Times, in the build it is compiled in, what a pupil waits for: every window built and shown
+// from its tile, every button's handler on a typical input, and every button with 1 MB of
+// digits, slashes or blanks in each field. Prints Markdown tables; run by scripts/bench.
+
+#include "app/program_identity.h"
+#include "support/menu_tour.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int runs = 15;
+
+struct Times {
+    std::vector<double> ms;
+
+    double median()
+    {
+        std::sort(ms.begin(), ms.end());
+        return ms.empty() ? 0 : ms[ms.size() / 2];
+    }
+    double worst() const { return ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()); }
+};
+
+template <class Work> double timeMs(Work&& work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+QList<QPushButton*> actionButtons(QWidget* window)
+{
+    QList<QPushButton*> buttons = window->findChildren<QPushButton*>();
+    buttons.removeIf([](const QPushButton* button) { return button->isCheckable(); });
+    return buttons;
+}
+
+// A typical exercise: a small number in every field, "+" where an operator goes.
+void typeTypical(QWidget* window)
+{
+    for (QLineEdit* field : window->findChildren<QLineEdit*>())
+        field->setText(field->objectName() == QLatin1String("op") ? QStringLiteral("+")
+                                                                  : QStringLiteral("3"));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    setUpProgramIdentity();
+    QuietLauncher launcher;
+    QuietSink sink;
+    Form1 menu(sink, launcher);
+    menu.show();
+    if (!QTest::qWaitForWindowExposed(&menu))
+        return 1;
+
+    QStringList buttonRows;
+    std::printf("| window | open from its tile, median ms | worst ms | buttons | handler median "
+                "ms | worst ms | 1 MB in every field, worst ms |\n|---|---|---|---|---|---|---|\n");
+    for (TileButton* tile : pressableTiles(menu)) {
+        Times open;
+        QString title;
+        Times handlers;
+        double longest = 0;
+        int buttons = 0;
+        for (int run = 0; run < runs; ++run) {
+            const QWidgetList before = QApplication::topLevelWidgets();
+            QWidget* window = nullptr;
+            // From the press to the window built, laid out and painted once.
+            const double ms = timeMs([&] {
+                tile->click();
+                window = newTopLevel(before);
+                if (window)
+                    window->repaint();
+            });
+            if (!window)
+                break;
+            open.ms.push_back(ms);
+            if (!QTest::qWaitForWindowExposed(window))
+                return 1;
+            if (run == 0) {
+                title = window->windowTitle();
+                const QList<QPushButton*> actions = actionButtons(window);
+                buttons = static_cast<int>(actions.size());
+                for (QPushButton* button : actions) {
+                    Times own;
+                    for (int k = 0; k < runs; ++k) {
+                        typeTypical(window);
+                        own.ms.push_back(timeMs([&] { button->click(); }));
+                    }
+                    handlers.ms.insert(handlers.ms.end(), own.ms.begin(), own.ms.end());
+                    buttonRows << QStringLiteral("| %1 | %2 \"%3\" | %4 | %5 |")
+                                      .arg(title, button->objectName(), button->text().simplified())
+                                      .arg(own.median(), 0, 'f', 3)
+                                      .arg(own.worst(), 0, 'f', 3);
+                    for (const QChar c : {u'7', u'/', u' '}) {
+                        const QString huge(1 << 20, c);
+                        for (QLineEdit* field : window->findChildren<QLineEdit*>())
+                            field->setText(huge);
+                        longest = std::max(longest, timeMs([&] { button->click(); }));
+                    }
+                }
+            }
+            window->close();
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        if (title.isEmpty())
+            continue;
+        std::printf("| %s | %.2f | %.2f | %d | %.3f | %.3f | %.1f |\n", qPrintable(title),
+                    open.median(), open.worst(), buttons, handlers.median(), handlers.worst(),
+                    longest);
+    }
+    std::printf("\n| window | button | handler median ms | worst ms |\n|---|---|---|---|\n%s\n",
+                qPrintable(buttonRows.join(u'\n')));
+    return 0;
+}
