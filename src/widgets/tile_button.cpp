@@ -1,5 +1,6 @@
 #include "widgets/tile_button.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -39,11 +40,30 @@ double contrastRatio(const QColor& first, const QColor& second)
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
+namespace {
+
+// A heading tile names its group and does nothing, so screen readers hear a heading, not a
+// button they could press.
+QAccessibleInterface* headingAccessible(const QString& key, QObject* object)
+{
+    if (key != QLatin1String("TileButton"))
+        return nullptr;
+    auto* tile = static_cast<TileButton*>(object);
+    return tile->isHeading() ? new QAccessibleWidget(tile, QAccessible::Heading) : nullptr;
+}
+
+} // namespace
+
 TileButton::TileButton(const QString& caption, const QColor& colour, Size size, QWidget* parent)
     : QPushButton(caption, parent)
     , m_colour(colour)
     , m_size(size)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(headingAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     // Screen readers get the caption without the blanks that once padded it into lines.
     setAccessibleName(shownCaption());
     QFont tileFont = font();

@@ -14,6 +14,7 @@ public:
     TileButton(const QString& caption, const QColor& colour, Size size, QWidget* parent = nullptr);
 
     QColor colour() const { return m_colour; }
+    bool isHeading() const { return m_size == Size::Heading; }
     QColor captionColour() const;
 
     QSize sizeHint() const override;
