@@ -13,6 +13,8 @@ QString messageText(Message message)
         return messages::complexDivisorZero;
     case Message::SetOperation:
         return messages::setOperation;
+    case Message::ImplausibleData:
+        return messages::implausibleData;
     }
     return messages::unreasonable;
 }

@@ -29,6 +29,9 @@ inline const QString setOperation = QStringLiteral("Please Set the operation [+ 
 inline const QString cantOpenEmail = QStringLiteral("Cant Open You Email Programe, My Email Is ");
 inline const QString cantFindCalculator = QStringLiteral("Cant Find Your Windows Calculator");
 
+// Areas and perimeters
+inline const QString implausibleData = QStringLiteral("Implausible Data");
+
 } // namespace messages
 
 // A refusal from the computing core: which fixed message the window shows instead of a result.
@@ -38,6 +41,7 @@ enum class Message {
     QuadraticAZero,
     ComplexDivisorZero,
     SetOperation,
+    ImplausibleData,
 };
 
 QString messageText(Message message);
