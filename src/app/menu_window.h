@@ -9,6 +9,9 @@
 class Form2;
 class Form13;
 class Form14;
+class Form7;
+class Form8;
+class Form9;
 
 // The start-up menu: a grid of coloured tiles, one per tool, plus contact, calculator
 // and donation. Each tool window exists at most once; a tile press builds or raises it.
@@ -28,10 +31,16 @@ private:
     void Command9_Click();
     void Command10_Click();
     void Command11_Click();
+    void Command13_Click();
+    void Command15_Click();
+    void Command6_Click();
 
     MessageSink& m_sink;
     Launcher& m_launcher;
     WindowSlot<Form2> m_form2;
     WindowSlot<Form13> m_form13;
     WindowSlot<Form14> m_form14;
+    WindowSlot<Form7> m_form7;
+    WindowSlot<Form8> m_form8;
+    WindowSlot<Form9> m_form9;
 };
