@@ -1,6 +1,7 @@
 #include "geometry/circle.h"
 
 #include "geometry/pi.h"
+#include "geometry/worked_step.h"
 
 #include <cmath>
 
@@ -62,4 +63,86 @@ Measure circleAreaFromPerimeter(double perimeter)
 {
     const double x = perimeter / pi15 / 2;
     return measured(x * x * pi15);
+}
+
+Working circleAreaFromRadiusWorking(double r)
+{
+    return ifAnswered(circleAreaFromRadius(r), [&](double area) {
+        return Working{workedStep(u"Area = r*Pi*r", {{u"r", r}}, area)};
+    });
+}
+
+Working circlePerimeterFromRadiusWorking(double r)
+{
+    return ifAnswered(circlePerimeterFromRadius(r), [&](double perimeter) {
+        return Working{workedStep(u"Perimeter = 2*Pi*r", {{u"r", r}}, perimeter)};
+    });
+}
+
+Working circleAreaFromDiameterWorking(double d)
+{
+    return ifAnswered(circleAreaFromDiameter(d), [&](double area) {
+        const double r = d / 2;
+        return Working{workedStep(u"r = d / 2", {{u"d", d}}, r),
+                       workedStep(u"Area = r*Pi*r", {{u"r", r}}, area)};
+    });
+}
+
+Working circlePerimeterFromDiameterWorking(double d)
+{
+    return ifAnswered(circlePerimeterFromDiameter(d), [&](double perimeter) {
+        const double r = d / 2;
+        return Working{workedStep(u"r = d / 2", {{u"d", d}}, r),
+                       workedStep(u"Perimeter = 2*Pi*r", {{u"r", r}}, perimeter)};
+    });
+}
+
+Working circleRadiusFromAreaWorking(double area)
+{
+    return ifAnswered(circleRadiusFromArea(area), [&](double r) {
+        return Working{workedStep(u"r = Root(A / Pi)", {{u"A", area}}, r)};
+    });
+}
+
+Working circleDiameterFromAreaWorking(double area)
+{
+    return ifAnswered(circleDiameterFromArea(area), [&](double d) {
+        const double r = std::sqrt(area / pi15);
+        return Working{workedStep(u"r = Root(A / Pi)", {{u"A", area}}, r),
+                       workedStep(u"d = 2*r", {{u"r", r}}, d)};
+    });
+}
+
+Working circleRadiusFromPerimeterWorking(double perimeter)
+{
+    return ifAnswered(circleRadiusFromPerimeter(perimeter), [&](double r) {
+        const double d = perimeter / pi15;
+        return Working{workedStep(u"d = P / Pi", {{u"P", perimeter}}, d),
+                       workedStep(u"r = d / 2", {{u"d", d}}, r)};
+    });
+}
+
+Working circleDiameterFromPerimeterWorking(double perimeter)
+{
+    return ifAnswered(circleDiameterFromPerimeter(perimeter), [&](double d) {
+        return Working{workedStep(u"d = P / Pi", {{u"P", perimeter}}, d)};
+    });
+}
+
+Working circlePerimeterFromAreaWorking(double area)
+{
+    return ifAnswered(circlePerimeterFromArea(area), [&](double perimeter) {
+        const double r = std::sqrt(area / pi15);
+        return Working{workedStep(u"r = Root(A / Pi)", {{u"A", area}}, r),
+                       workedStep(u"Perimeter = 2*r*Pi", {{u"r", r}}, perimeter)};
+    });
+}
+
+Working circleAreaFromPerimeterWorking(double perimeter)
+{
+    return ifAnswered(circleAreaFromPerimeter(perimeter), [&](double area) {
+        const double r = perimeter / pi15 / 2;
+        return Working{workedStep(u"r = P / Pi / 2", {{u"P", perimeter}}, r),
+                       workedStep(u"Area = r^2*Pi", {{u"r", r}}, area)};
+    });
 }

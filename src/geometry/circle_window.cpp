@@ -2,6 +2,7 @@
 
 #include "geometry/circle.h"
 #include "widgets/controls.h"
+#include "widgets/working_panel.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -14,36 +15,46 @@ const TaskBox boxes[] = {
     {"Radius",
      nullptr,
      {{"r1", "Label2", "Radius", 0}},
-     {{"Command1", "Find Area", withInputs<circleAreaFromRadius>},
-      {"Command3", "Find Perimeter", withInputs<circlePerimeterFromRadius>}},
+     {{"Command1", "Find Area", withInputs<circleAreaFromRadius>,
+       withInputs<circleAreaFromRadiusWorking>},
+      {"Command3", "Find Perimeter", withInputs<circlePerimeterFromRadius>,
+       withInputs<circlePerimeterFromRadiusWorking>}},
      "o1"},
     {"Diameter",
      nullptr,
      {{"d1", "Label3", "Diameter", 0}},
-     {{"Command2", "Find Area", withInputs<circleAreaFromDiameter>},
-      {"Command4", "Find Perimeter", withInputs<circlePerimeterFromDiameter>}},
+     {{"Command2", "Find Area", withInputs<circleAreaFromDiameter>,
+       withInputs<circleAreaFromDiameterWorking>},
+      {"Command4", "Find Perimeter", withInputs<circlePerimeterFromDiameter>,
+       withInputs<circlePerimeterFromDiameterWorking>}},
      "o2"},
     {"Area",
      nullptr,
      {{"a1", "Label34", "Area", 0}},
-     {{"Command23", "Find Radius", withInputs<circleRadiusFromArea>},
-      {"Command21", "Find Diameter", withInputs<circleDiameterFromArea>}},
+     {{"Command23", "Find Radius", withInputs<circleRadiusFromArea>,
+       withInputs<circleRadiusFromAreaWorking>},
+      {"Command21", "Find Diameter", withInputs<circleDiameterFromArea>,
+       withInputs<circleDiameterFromAreaWorking>}},
      "o3"},
     {"Perimeter",
      nullptr,
      {{"p1", "Label5", "Perimeter", 0}},
-     {{"Command10", "Find Radius", withInputs<circleRadiusFromPerimeter>},
-      {"Command8", "Find Diameter", withInputs<circleDiameterFromPerimeter>}},
+     {{"Command10", "Find Radius", withInputs<circleRadiusFromPerimeter>,
+       withInputs<circleRadiusFromPerimeterWorking>},
+      {"Command8", "Find Diameter", withInputs<circleDiameterFromPerimeter>,
+       withInputs<circleDiameterFromPerimeterWorking>}},
      "o4"},
     {"Area",
      nullptr,
      {{"a2", "Label7", "Area", 0}},
-     {{"Command5", "Find Perimeter", withInputs<circlePerimeterFromArea>}},
+     {{"Command5", "Find Perimeter", withInputs<circlePerimeterFromArea>,
+       withInputs<circlePerimeterFromAreaWorking>}},
      "o5"},
     {"Perimeter",
      nullptr,
      {{"p2", "Label8", "Perimeter", 0}},
-     {{"Command6", "Find Area", withInputs<circleAreaFromPerimeter>}},
+     {{"Command6", "Find Area", withInputs<circleAreaFromPerimeter>,
+       withInputs<circleAreaFromPerimeterWorking>}},
      "o6"},
 };
 
@@ -67,4 +78,5 @@ Form7::Form7(MessageSink& sink, QWidget* parent)
     window->addLayout(grid);
     // A small mark in the corner that the window has always carried.
     window->addWidget(makeLabel("Label28", QStringLiteral("Label1"), this), 0, Qt::AlignLeft);
+    window->addWidget(workingPanel());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "geometry/measure.h"
+#include "input/working.h"
 
 // Squares, rectangles, trapeziums, parallelograms and rhombuses, one function per task, each
 // in the order of operations pupils are shown. Every input is greater than 0.
@@ -31,6 +32,25 @@ Measure parallelogramArea(double base, double height);
 // Base from height and area, or height from base and area: the same division.
 Measure parallelogramOtherFromArea(double baseOrHeight, double area);
 Measure parallelogramPerimeter(double a, double b);
+
+// The steps behind each answer above, from the same numbers; empty where it refuses.
+Working squareAreaWorking(double s);
+Working squarePerimeterWorking(double s);
+Working squareSideFromAreaWorking(double area);
+Working squarePerimeterFromAreaWorking(double area);
+Working squareSideFromPerimeterWorking(double perimeter);
+Working squareAreaFromPerimeterWorking(double perimeter);
+Working trapeziumAreaWorking(double a, double b, double h);
+Working perpendicularDiagonalsAreaWorking(double e, double f);
+Working rectangleAreaWorking(double a, double b);
+Working rectanglePerimeterWorking(double a, double b);
+Working rectangleSideFromAreaWorking(double a, double area);
+Working rectanglePerimeterFromAreaWorking(double a, double area);
+Working rectangleSideFromPerimeterWorking(double a, double perimeter);
+Working rectangleAreaFromPerimeterWorking(double a, double perimeter);
+Working parallelogramAreaWorking(double base, double height);
+Working parallelogramOtherFromAreaWorking(double baseOrHeight, double area);
+Working parallelogramPerimeterWorking(double a, double b);
 
 // x rounded to 4 decimal places, a tie going to the even digit.
 double roundToFourDecimals(double x);

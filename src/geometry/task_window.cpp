@@ -3,6 +3,7 @@
 #include "input/number_text.h"
 #include "input/overloaded.h"
 #include "widgets/controls.h"
+#include "widgets/working_panel.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -16,6 +17,7 @@ TaskWindow::TaskWindow(const char* name, const QString& title, MessageSink& sink
     : QWidget(parent)
     , m_reader(behaviours::positive, sink)
     , m_sink(sink)
+    , m_working(new WorkingPanel(this))
 {
     setObjectName(QLatin1String(name));
     setWindowTitle(title);
@@ -59,7 +61,7 @@ QWidget* TaskWindow::buildBox(const TaskBox& box)
         QPushButton* button = makeButton(task.name, QLatin1String(task.caption), frame);
         grid->addWidget(button, twoButtons ? i : 1, columns);
         connect(button, &QPushButton::clicked, this,
-                [this, &task, controls] { run(task, controls); });
+                [this, &box, &task, controls] { run(box, task, controls); });
         m_buttons << button;
         first = first ? first : button;
     }
@@ -106,9 +108,10 @@ double TaskWindow::eval(QLineEdit* field)
     return m_reader.eval(field->text());
 }
 
-void TaskWindow::run(const TaskButton& button, const Controls& controls)
+void TaskWindow::run(const TaskBox& box, const TaskButton& button, const Controls& controls)
 {
     controls.output->clear();
+    m_working->clearWorking();
     m_reader.begin();
     double inputs[3] = {};
     std::size_t count = 0;
@@ -117,9 +120,15 @@ void TaskWindow::run(const TaskButton& button, const Controls& controls)
             inputs[count++] = eval(field);
     if (!m_reader.isValid())
         return;
+    const std::span<const double> read(inputs, count);
     std::visit(overloaded{
-                   [&controls](double value) { controls.output->setText(numberText(value)); },
+                   [&](double value) {
+                       controls.output->setText(numberText(value));
+                       m_working->setWorking(button.working(read),
+                                             QLatin1String(box.title) + QStringLiteral(", ") +
+                                                 QLatin1String(button.caption));
+                   },
                    [this](Message message) { m_sink.show(message); },
                },
-               button.task(std::span<const double>(inputs, count)));
+               button.task(read));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "geometry/measure.h"
+#include "geometry/worked_step.h"
 #include "input/field_reader.h"
 #include "input/message_box_sink.h"
 
@@ -10,6 +11,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class WorkingPanel;
 
 struct TaskField {
     const char* name;
@@ -22,6 +24,7 @@ struct TaskButton {
     const char* name;
     const char* caption;
     TaskFunction task;
+    WorkingFunction working;
 };
 
 // One box of a window: one to three inputs, one or two buttons, and the output label that its
@@ -47,6 +50,8 @@ protected:
     // Gives every task button the width of the widest, so boxes line up one under another.
     void evenButtons();
     static void evenWidths(const QList<QWidget*>& widgets);
+    // "Show Working" and the steps of the last task run; each window puts it under its boxes.
+    WorkingPanel* workingPanel() const { return m_working; }
 
 private:
     struct Controls {
@@ -54,10 +59,11 @@ private:
         QLabel* output;
     };
 
-    void run(const TaskButton& button, const Controls& controls);
+    void run(const TaskBox& box, const TaskButton& button, const Controls& controls);
     double eval(QLineEdit* field);
 
     FieldReader m_reader;
     MessageSink& m_sink;
     QList<QPushButton*> m_buttons;
+    WorkingPanel* m_working;
 };

@@ -53,6 +53,7 @@ private slots:
     void clicks_data();
     void clicks();
     void germanLocaleUsesDecimalComma();
+    void showsWorkingWhenAsked();
 
 private:
     RecordingSink sink;
@@ -138,6 +139,31 @@ void AreaWindowsTest::germanLocaleUsesDecimalComma()
     QLocale::setDefault(QLocale::c());
     QCOMPARE(area, "0,561728");
     QVERIFY(sink.shown.isEmpty());
+}
+
+void AreaWindowsTest::showsWorkingWhenAsked()
+{
+    const std::unique_ptr<QWidget> window = makeWindow(8, sink);
+    window->show();
+    auto* working = control<QLabel>(window.get(), "working");
+    perform(window.get(), {"a7=1", "p7=3.123456", "Command10"});
+    QVERIFY(!working->isVisible());
+    const QStringList lines = working->text().split(u'\n');
+    QCOMPARE(lines.first(), "Rectangle, Find B");
+    QCOMPARE(lines.last(), "Round(B, 4) = Round(0.561728, 4) = 0.5617");
+
+    click(window.get(), "showWorking");
+    QVERIFY(working->isVisible());
+    perform(window.get(), {"a7=5", "p7=10", "Command10"}); // a message
+    QCOMPARE(working->text(), "");
+    perform(window.get(), {"s1=3", "Command1"});
+    QCOMPARE(working->text(), "Square, Find Area\nArea = s^2 = 3^2 = 9");
+    perform(window.get(), {"s1=x", "Command3"}); // a refused field
+    QCOMPARE(working->text(), "");
+    QCOMPARE(sink.shown, (QStringList{implausible, "x Is not a numeric value"}));
+
+    click(window.get(), "showWorking");
+    QVERIFY(!working->isVisible());
 }
 
 QTEST_MAIN(AreaWindowsTest)

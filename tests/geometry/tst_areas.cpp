@@ -1,12 +1,15 @@
 #include "geometry/circle.h"
 #include "geometry/quadrilateral.h"
 #include "geometry/triangle_area.h"
+#include "geometry/worked_step.h"
 #include "input/number_text.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTest>
 
 Q_DECLARE_METATYPE(TaskFunction)
+Q_DECLARE_METATYPE(WorkingFunction)
 
 namespace {
 
@@ -24,6 +27,13 @@ void row(const char* name, TaskFunction task, const QList<double>& inputs, const
     QTest::newRow(name) << task << inputs << expected;
 }
 
+// A task whose answer is shown, its working, and what the working must hold on the way.
+void workingRow(const char* name, TaskFunction task, WorkingFunction working,
+                const QList<double>& inputs, const QStringList& steps)
+{
+    QTest::newRow(name) << task << working << inputs << steps;
+}
+
 const QString tooBig = QStringLiteral("The Number Is Too Big!!!");
 const QString unreasonable = QStringLiteral("Unreasonable Data!!!.");
 const QString implausible = QStringLiteral("Implausible Data");
@@ -38,6 +48,8 @@ private slots:
     void computes_data();
     void computes();
     void germanLocaleUsesDecimalComma();
+    void showsItsWorking_data();
+    void showsItsWorking();
 };
 
 void AreasTest::computes_data()
@@ -137,6 +149,96 @@ void AreasTest::germanLocaleUsesDecimalComma()
     const QString area = shown(withInputs<circleAreaFromRadius>, {0.5});
     QLocale::setDefault(QLocale::c());
     QCOMPARE(area, "0,785398163397448");
+}
+
+void AreasTest::showsItsWorking_data()
+{
+    QTest::addColumn<TaskFunction>("task");
+    QTest::addColumn<WorkingFunction>("working");
+    QTest::addColumn<QList<double>>("inputs");
+    QTest::addColumn<QStringList>("steps"); // found in the working; none where the task refuses
+#define TASK(name) withInputs<name>, withInputs<name##Working>
+    workingRow("circle, radius: area", TASK(circleAreaFromRadius), {1},
+               {"Area = r*Pi*r = 1*3.14159265358979*1 = 3.14159265358979"});
+    workingRow("circle, tiny radius: area", TASK(circleAreaFromRadius), {1e-5},
+               {"1E-05*3.14159265358979*1E-05"});
+    workingRow("circle, radius: perimeter", TASK(circlePerimeterFromRadius), {1},
+               {"2*3.14159265358979*1"});
+    workingRow("circle, diameter: area", TASK(circleAreaFromDiameter), {2},
+               {"r = d / 2 = 2 / 2 = 1"});
+    workingRow("circle, diameter: perimeter", TASK(circlePerimeterFromDiameter), {2},
+               {"r = d / 2 = 2 / 2 = 1"});
+    workingRow("circle, area: radius", TASK(circleRadiusFromArea), {3.14159265358979},
+               {"Root(3.14159265358979 / 3.14159265358979)"});
+    workingRow("circle, area: diameter", TASK(circleDiameterFromArea), {3.14159265358979},
+               {"d = 2*r = 2*1 = 2"});
+    workingRow("circle, perimeter: radius", TASK(circleRadiusFromPerimeter), {10},
+               {"d = P / Pi = 10 / 3.14159265358979 = 3.18309886183791"});
+    workingRow("circle, perimeter: diameter", TASK(circleDiameterFromPerimeter), {10},
+               {"10 / 3.14159265358979"});
+    workingRow("circle, area: perimeter", TASK(circlePerimeterFromArea), {10},
+               {"Root(10 / 3.14159265358979) = 1.78412411615277", "2*1.78412411615277*"});
+    workingRow("circle, perimeter: area", TASK(circleAreaFromPerimeter), {10},
+               {"1.59154943091896^2*3.14159265358979"});
+    workingRow("circle, too big: none", TASK(circleAreaFromRadius), {1e200}, {});
+
+    workingRow("square, side: area", TASK(squareArea), {3}, {"Area = s^2 = 3^2 = 9"});
+    workingRow("square, side: perimeter", TASK(squarePerimeter), {3}, {"4*3"});
+    workingRow("square, area: side", TASK(squareSideFromArea), {2}, {"Root(2)"});
+    workingRow("square, area: perimeter", TASK(squarePerimeterFromArea), {2},
+               {"s = Root(A) = Root(2) = 1.4142135623731", "4*1.4142135623731"});
+    workingRow("square, perimeter: side", TASK(squareSideFromPerimeter), {10}, {"10 / 4"});
+    workingRow("square, perimeter: area", TASK(squareAreaFromPerimeter), {10}, {"2.5^2"});
+    workingRow("trapezium", TASK(trapeziumArea), {3, 5, 2}, {"(3 + 5)*2 / 2"});
+    workingRow("diagonals", TASK(perpendicularDiagonalsArea), {4, 6}, {"4*6 / 2"});
+    workingRow("rectangle: area", TASK(rectangleArea), {3, 4}, {"3*4"});
+    workingRow("rectangle: perimeter", TASK(rectanglePerimeter), {3, 4}, {"2*(3 + 4)"});
+    workingRow("rectangle, area: B", TASK(rectangleSideFromArea), {4, 10}, {"10 / 4"});
+    workingRow("rectangle, area: perimeter", TASK(rectanglePerimeterFromArea), {4, 10},
+               {"B = A / a = 10 / 4 = 2.5", "2*(4 + 2.5)"});
+    workingRow("rectangle, perimeter: B", TASK(rectangleSideFromPerimeter), {1, 3.123456},
+               {"B = (P - 2*a) / 2 = (3.123456 - 2*1) / 2 = 0.561728",
+                "Round(B, 4) = Round(0.561728, 4) = 0.5617"});
+    workingRow("rectangle, perimeter: area", TASK(rectangleAreaFromPerimeter), {1, 3.123456},
+               {"1*0.561728"});
+    workingRow("rectangle, implausible: none", TASK(rectangleSideFromPerimeter), {5, 10}, {});
+    workingRow("parallelogram: area", TASK(parallelogramArea), {4, 2.5}, {"4*2.5"});
+    workingRow("parallelogram: the other", TASK(parallelogramOtherFromArea), {4, 10},
+               {"Height/Base = Area / (Base/Height) = 10 / 4 = 2.5"});
+    workingRow("parallelogram: perimeter", TASK(parallelogramPerimeter), {3, 4}, {"2*(3 + 4)"});
+
+    workingRow("triangle: area", TASK(triangleArea), {4, 3}, {"4*3 / 2"});
+    workingRow("triangle: height", TASK(triangleHeight), {4, 6}, {"h = 2*A / b = 2*6 / 4 = 3"});
+    workingRow("triangle: base", TASK(triangleBase), {3, 6}, {"2*6 / 3"});
+    workingRow("triangle: perimeter", TASK(trianglePerimeter), {3, 4, 5}, {"3 + 4 + 5"});
+    workingRow("Heron", TASK(heronArea), {3, 4, 5},
+               {"s = (a + b + c) / 2 = (3 + 4 + 5) / 2 = 6", "(6 - 3)*6*(6 - 4)*(6 - 5) = 36",
+                "Root(36)"});
+    workingRow("Heron, flat", TASK(heronArea), {1, 2, 3}, {"Root(0) = 0"});
+    workingRow("Heron, no triangle: none", TASK(heronArea), {1, 1, 3}, {});
+#undef TASK
+}
+
+void AreasTest::showsItsWorking()
+{
+    QFETCH(TaskFunction, task);
+    QFETCH(WorkingFunction, working);
+    QFETCH(QList<double>, inputs);
+    QFETCH(QStringList, steps);
+    const Working lines = working(inputs);
+    if (!std::holds_alternative<double>(task(inputs))) {
+        QCOMPARE(lines, Working{});
+        return;
+    }
+    QVERIFY(!lines.isEmpty());
+    QVERIFY2(lines.last().endsWith(QStringLiteral(" = ") + shown(task, inputs)),
+             qPrintable(lines.last()));
+    const QString text = lines.join(u'\n');
+    for (const QString& expected : steps)
+        QVERIFY2(text.contains(expected), qPrintable(text));
+    static const QRegularExpression unshowable(QStringLiteral("inf|nan|(?<![E\\d])-0(?![\\d.])"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    QVERIFY2(!text.contains(unshowable), qPrintable(text));
 }
 
 QTEST_GUILESS_MAIN(AreasTest)
