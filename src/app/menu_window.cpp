@@ -4,6 +4,9 @@
 #include "algebra/quadratic_window.h"
 #include "app/donation_window.h"
 #include "app/launch_urls.h"
+#include "geometry/circle_window.h"
+#include "geometry/quadrilateral_window.h"
+#include "geometry/triangle_area_window.h"
 #include "input/messages.h"
 #include "problems/word_problems_window.h"
 #include "widgets/controls.h"
@@ -43,9 +46,10 @@ const Form1::Tile Form1::tiles[] = {
                  "Common -               Denominator   ,     Reduction              ",
      nullptr, 0x6A1B9A, {0, 1}, false, nullptr},
     {"Command14", "Areas And Perimeters", nullptr, 0x37474F, {0, 2, 0, 0, 2}, true, nullptr},
-    {"Command15", "Quadrilateral", nullptr, 0x2E7D32, {0, 2, 1, 0, 2}, false, nullptr},
-    {"Command6", "Triangle", nullptr, 0x00695C, {0, 2, 2, 0, 1}, false, nullptr},
-    {"Command13", "Circle", nullptr, 0xAD1457, {0, 2, 2, 1, 1}, false, nullptr},
+    {"Command15", "Quadrilateral", nullptr, 0x2E7D32, {0, 2, 1, 0, 2}, false,
+     &Form1::Command15_Click},
+    {"Command6", "Triangle", nullptr, 0x00695C, {0, 2, 2, 0, 1}, false, &Form1::Command6_Click},
+    {"Command13", "Circle", nullptr, 0xAD1457, {0, 2, 2, 1, 1}, false, &Form1::Command13_Click},
     {"Command12", "Traffic And Percentage Problems", nullptr, 0xEF6C00, {0, 3}, false,
      &Form1::Command12_Click},
     {"Command1", "Solving Quadratic Equation", "A*X ^ 2 + B*X + C = 0", 0xC62828, {1, 0}, false,
@@ -154,4 +158,19 @@ void Form1::Command11_Click()
 void Form1::Command12_Click()
 {
     m_form12.open([this] { return new Form12(m_sink); });
+}
+
+void Form1::Command13_Click()
+{
+    m_form7.open([this] { return new Form7(m_sink); });
+}
+
+void Form1::Command15_Click()
+{
+    m_form8.open([this] { return new Form8(m_sink); });
+}
+
+void Form1::Command6_Click()
+{
+    m_form9.open([this] { return new Form9(m_sink); });
 }

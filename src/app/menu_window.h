@@ -10,6 +10,9 @@ class Form2;
 class Form13;
 class Form14;
 class Form12;
+class Form7;
+class Form8;
+class Form9;
 
 // The start-up menu: a grid of coloured tiles, one per tool, plus contact, calculator
 // and donation. Each tool window exists at most once; a tile press builds or raises it.
@@ -30,6 +33,9 @@ private:
     void Command10_Click();
     void Command11_Click();
     void Command12_Click();
+    void Command13_Click();
+    void Command15_Click();
+    void Command6_Click();
 
     MessageSink& m_sink;
     Launcher& m_launcher;
@@ -37,4 +43,7 @@ private:
     WindowSlot<Form13> m_form13;
     WindowSlot<Form14> m_form14;
     WindowSlot<Form12> m_form12;
+    WindowSlot<Form7> m_form7;
+    WindowSlot<Form8> m_form8;
+    WindowSlot<Form9> m_form9;
 };

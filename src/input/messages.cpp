@@ -17,6 +17,8 @@ QString messageText(Message message)
         return messages::speedOneNotBigger;
     case Message::PercentNotBelowHundred:
         return messages::percentNotBelowHundred;
+    case Message::ImplausibleData:
+        return messages::implausibleData;
     }
     return messages::unreasonable;
 }

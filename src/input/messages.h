@@ -33,6 +33,8 @@ inline const QString cantFindCalculator = QStringLiteral("Cant Find Your Windows
 inline const QString speedOneNotBigger = QStringLiteral("Speed 1 Must Be Bigger Than Speed 2!!!.");
 inline const QString percentNotBelowHundred =
     QStringLiteral("The Percent Must Be Smaller Than 100!!!.");
+// Areas and perimeters
+inline const QString implausibleData = QStringLiteral("Implausible Data");
 
 } // namespace messages
 
@@ -45,6 +47,7 @@ enum class Message {
     SetOperation,
     SpeedOneNotBigger,
     PercentNotBelowHundred,
+    ImplausibleData,
 };
 
 QString messageText(Message message);

@@ -1,0 +1,82 @@
+#include "geometry/circle_window.h"
+
+#include "geometry/circle.h"
+#include "widgets/controls.h"
+#include "widgets/working_panel.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+// The six boxes, left to right and row by row.
+const TaskBox boxes[] = {
+    {"Radius",
+     nullptr,
+     {{"r1", "Label2", "Radius", 0}},
+     {{"Command1", "Find Area", withInputs<circleAreaFromRadius>,
+       withInputs<circleAreaFromRadiusWorking>},
+      {"Command3", "Find Perimeter", withInputs<circlePerimeterFromRadius>,
+       withInputs<circlePerimeterFromRadiusWorking>}},
+     "o1"},
+    {"Diameter",
+     nullptr,
+     {{"d1", "Label3", "Diameter", 0}},
+     {{"Command2", "Find Area", withInputs<circleAreaFromDiameter>,
+       withInputs<circleAreaFromDiameterWorking>},
+      {"Command4", "Find Perimeter", withInputs<circlePerimeterFromDiameter>,
+       withInputs<circlePerimeterFromDiameterWorking>}},
+     "o2"},
+    {"Area",
+     nullptr,
+     {{"a1", "Label34", "Area", 0}},
+     {{"Command23", "Find Radius", withInputs<circleRadiusFromArea>,
+       withInputs<circleRadiusFromAreaWorking>},
+      {"Command21", "Find Diameter", withInputs<circleDiameterFromArea>,
+       withInputs<circleDiameterFromAreaWorking>}},
+     "o3"},
+    {"Perimeter",
+     nullptr,
+     {{"p1", "Label5", "Perimeter", 0}},
+     {{"Command10", "Find Radius", withInputs<circleRadiusFromPerimeter>,
+       withInputs<circleRadiusFromPerimeterWorking>},
+      {"Command8", "Find Diameter", withInputs<circleDiameterFromPerimeter>,
+       withInputs<circleDiameterFromPerimeterWorking>}},
+     "o4"},
+    {"Area",
+     nullptr,
+     {{"a2", "Label7", "Area", 0}},
+     {{"Command5", "Find Perimeter", withInputs<circlePerimeterFromArea>,
+       withInputs<circlePerimeterFromAreaWorking>}},
+     "o5"},
+    {"Perimeter",
+     nullptr,
+     {{"p2", "Label8", "Perimeter", 0}},
+     {{"Command6", "Find Area", withInputs<circleAreaFromPerimeter>,
+       withInputs<circleAreaFromPerimeterWorking>}},
+     "o6"},
+};
+
+} // namespace
+
+Form7::Form7(MessageSink& sink, QWidget* parent)
+    : TaskWindow("Form7", QStringLiteral("Circle - Areas And Perimeters"), sink, parent)
+{
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(24);
+    grid->setVerticalSpacing(16);
+    int place = 0;
+    for (const TaskBox& box : boxes) {
+        grid->addWidget(buildBox(box), place / 2, place % 2);
+        ++place;
+    }
+    evenButtons();
+
+    auto* window = new QVBoxLayout(this);
+    window->addWidget(makeHeading("Label1", windowTitle(), true));
+    window->addLayout(grid);
+    // A small mark in the corner that the window has always carried.
+    window->addWidget(makeLabel("Label28", QStringLiteral("Label1"), this), 0, Qt::AlignLeft);
+    window->addWidget(workingPanel());
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "geometry/task_window.h"
+
+class QLayout;
+
+// Areas, perimeters and missing sides of squares, rectangles, trapeziums, parallelograms and
+// rhombuses: seventeen tasks in eleven framed boxes, four sections.
+class Form8 : public TaskWindow {
+    Q_OBJECT
+
+public:
+    explicit Form8(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
+
+private:
+    QLayout* buildRow(int first, int count);
+
+    QList<QWidget*> m_columns;
+};

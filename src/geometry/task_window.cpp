@@ -1,0 +1,134 @@
+#include "geometry/task_window.h"
+
+#include "input/number_text.h"
+#include "input/overloaded.h"
+#include "widgets/controls.h"
+#include "widgets/working_panel.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+TaskWindow::TaskWindow(const char* name, const QString& title, MessageSink& sink, QWidget* parent)
+    : QWidget(parent)
+    , m_reader(behaviours::positive, sink)
+    , m_sink(sink)
+    , m_working(new WorkingPanel(this))
+{
+    setObjectName(QLatin1String(name));
+    setWindowTitle(title);
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+QWidget* TaskWindow::buildBox(const TaskBox& box)
+{
+    const QString title = QLatin1String(box.title);
+    QFrame* frame = box.frame ? makePanel(box.frame, this) : new QFrame(this);
+    frame->setAccessibleName(title);
+    auto* grid = new QGridLayout(frame);
+    if (!box.frame)
+        grid->setContentsMargins(0, 0, 0, 0);
+
+    // Captions over their fields, the buttons one above the other to the right, the output
+    // beside them; a single button stands level with the fields.
+    Controls controls{};
+    int columns = 0;
+    for (int i = 0; i < 3 && box.fields[i].name; ++i) {
+        const TaskField& field = box.fields[i];
+        QLineEdit* edit = makeField(field.name, QLatin1String(field.caption), frame);
+        edit->setFixedWidth(QFontMetrics(edit->font()).averageCharWidth() * 12);
+        QLabel* caption = makeLabel(field.captionName, QLatin1String(field.caption), frame);
+        caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        caption->setBuddy(edit);
+        grid->addWidget(caption, 0, field.column);
+        grid->addWidget(edit, 1, field.column);
+        controls.fields[i] = edit;
+        columns = std::max(columns, field.column + 1);
+    }
+    controls.output = makeResultLabel(box.output, title + QStringLiteral(", result"), frame);
+    // Room for a full 15-digit answer (none is negative); a longer one widens the window.
+    controls.output->setMinimumWidth(
+        controls.output->fontMetrics().horizontalAdvance(QStringLiteral("0.000000000000000")) +
+        2 * controls.output->frameWidth() + 4);
+    const bool twoButtons = box.buttons[1].name != nullptr;
+    QPushButton* first = nullptr;
+    for (int i = 0; i < (twoButtons ? 2 : 1); ++i) {
+        const TaskButton& task = box.buttons[i];
+        QPushButton* button = makeButton(task.name, QLatin1String(task.caption), frame);
+        grid->addWidget(button, twoButtons ? i : 1, columns);
+        connect(button, &QPushButton::clicked, this,
+                [this, &box, &task, controls] { run(box, task, controls); });
+        m_buttons << button;
+        first = first ? first : button;
+    }
+    if (twoButtons)
+        grid->addWidget(controls.output, 0, columns + 1, 2, 1, Qt::AlignVCenter);
+    else
+        grid->addWidget(controls.output, 1, columns + 1);
+    grid->setColumnStretch(columns + 1, 1);
+
+    // Return in any field presses the box's first button.
+    for (QLineEdit* edit : controls.fields)
+        if (edit)
+            pressOnReturn({edit}, first);
+    return frame;
+}
+
+QLabel* TaskWindow::makeHeading(const char* name, const QString& text, bool large)
+{
+    QLabel* heading = makeLabel(name, text, this);
+    QFont font = heading->font();
+    font.setBold(true);
+    if (large && font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * 1.25);
+    heading->setFont(font);
+    return heading;
+}
+
+void TaskWindow::evenWidths(const QList<QWidget*>& widgets)
+{
+    int widest = 0;
+    for (const QWidget* widget : widgets)
+        widest = std::max(widest, widget->sizeHint().width());
+    for (QWidget* widget : widgets)
+        widget->setMinimumWidth(widest);
+}
+
+void TaskWindow::evenButtons()
+{
+    evenWidths(QList<QWidget*>(m_buttons.cbegin(), m_buttons.cend()));
+}
+
+double TaskWindow::eval(QLineEdit* field)
+{
+    return m_reader.eval(field->text());
+}
+
+void TaskWindow::run(const TaskBox& box, const TaskButton& button, const Controls& controls)
+{
+    controls.output->clear();
+    m_working->clearWorking();
+    m_reader.begin();
+    double inputs[3] = {};
+    std::size_t count = 0;
+    for (QLineEdit* field : controls.fields)
+        if (field)
+            inputs[count++] = eval(field);
+    if (!m_reader.isValid())
+        return;
+    const std::span<const double> read(inputs, count);
+    std::visit(overloaded{
+                   [&](double value) {
+                       controls.output->setText(numberText(value));
+                       m_working->setWorking(button.working(read),
+                                             QLatin1String(box.title) + QStringLiteral(", ") +
+                                                 QLatin1String(button.caption));
+                   },
+                   [this](Message message) { m_sink.show(message); },
+               },
+               button.task(read));
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "geometry/measure.h"
+#include "geometry/worked_step.h"
+#include "input/field_reader.h"
+#include "input/message_box_sink.h"
+
+#include <QList>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class WorkingPanel;
+
+struct TaskField {
+    const char* name;
+    const char* captionName;
+    const char* caption;
+    int column; // its place in the box, left to right; a box lists its fields in reading order
+};
+
+struct TaskButton {
+    const char* name;
+    const char* caption;
+    TaskFunction task;
+    WorkingFunction working;
+};
+
+// One box of a window: one to three inputs, one or two buttons, and the output label that its
+// buttons share. Unused entries have no name.
+struct TaskBox {
+    const char* title; // the figure or known measure, as screen readers name the box
+    const char* frame; // the frame drawn around the box; nullptr: none
+    TaskField fields[3];
+    TaskButton buttons[2];
+    const char* output;
+};
+
+// A window of task boxes, built by one builder and served by one click path: empty the box's
+// output, read every field (one message per bad field), and only then compute.
+class TaskWindow : public QWidget {
+    Q_OBJECT
+
+protected:
+    TaskWindow(const char* name, const QString& title, MessageSink& sink, QWidget* parent);
+
+    QWidget* buildBox(const TaskBox& box);
+    QLabel* makeHeading(const char* name, const QString& text, bool large = false);
+    // Gives every task button the width of the widest, so boxes line up one under another.
+    void evenButtons();
+    static void evenWidths(const QList<QWidget*>& widgets);
+    // "Show Working" and the steps of the last task run; each window puts it under its boxes.
+    WorkingPanel* workingPanel() const { return m_working; }
+
+private:
+    struct Controls {
+        QLineEdit* fields[3];
+        QLabel* output;
+    };
+
+    void run(const TaskBox& box, const TaskButton& button, const Controls& controls);
+    double eval(QLineEdit* field);
+
+    FieldReader m_reader;
+    MessageSink& m_sink;
+    QList<QPushButton*> m_buttons;
+    WorkingPanel* m_working;
+};

@@ -1,0 +1,245 @@
+#include "geometry/circle.h"
+#include "geometry/quadrilateral.h"
+#include "geometry/triangle_area.h"
+#include "geometry/worked_step.h"
+#include "input/number_text.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTest>
+
+Q_DECLARE_METATYPE(TaskFunction)
+Q_DECLARE_METATYPE(WorkingFunction)
+
+namespace {
+
+// What the window shows for a task: the number text of its result, or the message instead.
+QString shown(TaskFunction task, const QList<double>& inputs)
+{
+    const Measure measure = task(inputs);
+    if (const double* value = std::get_if<double>(&measure))
+        return numberText(*value);
+    return messageText(std::get<Message>(measure));
+}
+
+void row(const char* name, TaskFunction task, const QList<double>& inputs, const QString& expected)
+{
+    QTest::newRow(name) << task << inputs << expected;
+}
+
+// A task whose answer is shown, its working, and what the working must hold on the way.
+void workingRow(const char* name, TaskFunction task, WorkingFunction working,
+                const QList<double>& inputs, const QStringList& steps)
+{
+    QTest::newRow(name) << task << working << inputs << steps;
+}
+
+const QString tooBig = QStringLiteral("The Number Is Too Big!!!");
+const QString unreasonable = QStringLiteral("Unreasonable Data!!!.");
+const QString implausible = QStringLiteral("Implausible Data");
+
+} // namespace
+
+class AreasTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void computes_data();
+    void computes();
+    void germanLocaleUsesDecimalComma();
+    void showsItsWorking_data();
+    void showsItsWorking();
+};
+
+void AreasTest::computes_data()
+{
+    QTest::addColumn<TaskFunction>("task");
+    QTest::addColumn<QList<double>>("inputs"); // in reading order
+    QTest::addColumn<QString>("expected");
+
+    // Pi is cut to 15 digits: 2 * pi would show ...959.
+    row("circle, radius 1: area", withInputs<circleAreaFromRadius>, {1}, "3.14159265358979");
+    row("circle, radius 1: perimeter", withInputs<circlePerimeterFromRadius>, {1},
+        "6.28318530717958");
+    row("circle, diameter 2: area", withInputs<circleAreaFromDiameter>, {2}, "3.14159265358979");
+    row("circle, diameter 2: perimeter", withInputs<circlePerimeterFromDiameter>, {2},
+        "6.28318530717958");
+    row("circle, area pi: radius", withInputs<circleRadiusFromArea>, {3.14159265358979}, "1");
+    row("circle, area pi: diameter", withInputs<circleDiameterFromArea>, {3.14159265358979}, "2");
+    row("circle, perimeter 10: radius", withInputs<circleRadiusFromPerimeter>, {10},
+        "1.59154943091896");
+    row("circle, perimeter 10: diameter", withInputs<circleDiameterFromPerimeter>, {10},
+        "3.18309886183791");
+    row("circle, radius 1/2: area", withInputs<circleAreaFromRadius>, {0.5}, "0.785398163397448");
+    row("circle, area 10: perimeter", withInputs<circlePerimeterFromArea>, {10},
+        "11.2099824327959");
+    row("circle, perimeter 10: area", withInputs<circleAreaFromPerimeter>, {10},
+        "7.95774715459478");
+    row("circle, radius 1e200: area too big", withInputs<circleAreaFromRadius>, {1e200}, tooBig);
+    row("circle, r * pi too big", withInputs<circlePerimeterFromRadius>, {1e308}, tooBig);
+    row("circle, huge perimeter: area too big", withInputs<circleAreaFromPerimeter>, {1e308},
+        tooBig);
+
+    row("square, side 3: area", withInputs<squareArea>, {3}, "9");
+    row("square, side 3: perimeter", withInputs<squarePerimeter>, {3}, "12");
+    row("square, area 2: side", withInputs<squareSideFromArea>, {2}, "1.4142135623731");
+    row("square, area 2: perimeter", withInputs<squarePerimeterFromArea>, {2}, "5.65685424949238");
+    row("square, perimeter 10: side", withInputs<squareSideFromPerimeter>, {10}, "2.5");
+    row("square, perimeter 10: area", withInputs<squareAreaFromPerimeter>, {10}, "6.25");
+    row("square, side near 1e160: area too big", withInputs<squareArea>, {1.5e160}, tooBig);
+    row("trapezium 3, 5, height 2", withInputs<trapeziumArea>, {3, 5, 2}, "8");
+    row("trapezium, (b + a) * h too big", withInputs<trapeziumArea>, {1e308, 1e308, 0.5}, tooBig);
+    row("diagonals 4 and 6", withInputs<perpendicularDiagonalsArea>, {4, 6}, "12");
+    row("rectangle 3 by 4: area", withInputs<rectangleArea>, {3, 4}, "12");
+    row("rectangle 3 by 4: perimeter", withInputs<rectanglePerimeter>, {3, 4}, "14");
+    row("rectangle, side 4, area 10: B", withInputs<rectangleSideFromArea>, {4, 10}, "2.5");
+    row("rectangle, side 4, area 10: perimeter", withInputs<rectanglePerimeterFromArea>, {4, 10},
+        "13");
+    row("rectangle, A / a too big", withInputs<rectanglePerimeterFromArea>, {1e-10, 1e300}, tooBig);
+    row("rectangle, 1 and 3.123456: B rounded", withInputs<rectangleSideFromPerimeter>,
+        {1, 3.123456}, "0.5617");
+    row("rectangle, 1 and 3.123456: area not rounded", withInputs<rectangleAreaFromPerimeter>,
+        {1, 3.123456}, "0.561728");
+    row("B, a tie rounds down to even", withInputs<rectangleSideFromPerimeter>, {1, 2.0625},
+        "0.0312");
+    row("B, a tie rounds up to even", withInputs<rectangleSideFromPerimeter>, {1, 2.1875},
+        "0.0938");
+    row("B, too large to scale, kept whole", withInputs<rectangleSideFromPerimeter>, {1, 1e300},
+        "5E+299");
+    row("rectangle 5 and 10: B implausible", withInputs<rectangleSideFromPerimeter>, {5, 10},
+        implausible);
+    row("rectangle 5 and 10: area implausible", withInputs<rectangleAreaFromPerimeter>, {5, 10},
+        implausible);
+    row("rectangle 5 and 8: B implausible", withInputs<rectangleSideFromPerimeter>, {5, 8},
+        implausible);
+    row("rectangle, 2a beyond range: implausible", withInputs<rectangleAreaFromPerimeter>,
+        {1e308, 1e308}, implausible);
+    row("rectangle, a * (d / 2) too big", withInputs<rectangleAreaFromPerimeter>, {1e300, 1e301},
+        tooBig);
+    row("parallelogram 4 by 2.5: area", withInputs<parallelogramArea>, {4, 2.5}, "10");
+    row("parallelogram 4, area 10: the other", withInputs<parallelogramOtherFromArea>, {4, 10},
+        "2.5");
+    row("parallelogram 3 and 4: perimeter", withInputs<parallelogramPerimeter>, {3, 4}, "14");
+
+    row("triangle, base 4, height 3: area", withInputs<triangleArea>, {4, 3}, "6");
+    row("triangle, base 4, area 6: height", withInputs<triangleHeight>, {4, 6}, "3");
+    row("triangle, height 3, area 6: base", withInputs<triangleBase>, {3, 6}, "4");
+    row("triangle 3, 4, 5: perimeter", withInputs<trianglePerimeter>, {3, 4, 5}, "12");
+    row("Heron 3, 4, 5", withInputs<heronArea>, {3, 4, 5}, "6");
+    row("Heron, flat 1, 2, 3", withInputs<heronArea>, {1, 2, 3}, "0");
+    row("Heron, no triangle 1, 1, 3", withInputs<heronArea>, {1, 1, 3}, unreasonable);
+    row("Heron, sides near 1e160", withInputs<heronArea>, {1e160, 1e160, 1e160}, tooBig);
+    row("Heron, huge and no triangle", withInputs<heronArea>, {1e160, 1e160, 3e160}, unreasonable);
+    row("triangle, h * b too big though half fits", withInputs<triangleArea>, {1e308, 2}, tooBig);
+    row("triangle, h * b just fits", withInputs<triangleArea>, {1e308, 1.5}, "7.5E+307");
+}
+
+void AreasTest::computes()
+{
+    QFETCH(TaskFunction, task);
+    QFETCH(QList<double>, inputs);
+    QFETCH(QString, expected);
+    QCOMPARE(shown(task, inputs), expected);
+}
+
+void AreasTest::germanLocaleUsesDecimalComma()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QString area = shown(withInputs<circleAreaFromRadius>, {0.5});
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(area, "0,785398163397448");
+}
+
+void AreasTest::showsItsWorking_data()
+{
+    QTest::addColumn<TaskFunction>("task");
+    QTest::addColumn<WorkingFunction>("working");
+    QTest::addColumn<QList<double>>("inputs");
+    QTest::addColumn<QStringList>("steps"); // found in the working; none where the task refuses
+#define TASK(name) withInputs<name>, withInputs<name##Working>
+    workingRow("circle, radius: area", TASK(circleAreaFromRadius), {1},
+               {"Area = r*Pi*r = 1*3.14159265358979*1 = 3.14159265358979"});
+    workingRow("circle, tiny radius: area", TASK(circleAreaFromRadius), {1e-5},
+               {"1E-05*3.14159265358979*1E-05"});
+    workingRow("circle, radius: perimeter", TASK(circlePerimeterFromRadius), {1},
+               {"2*3.14159265358979*1"});
+    workingRow("circle, diameter: area", TASK(circleAreaFromDiameter), {2},
+               {"r = d / 2 = 2 / 2 = 1"});
+    workingRow("circle, diameter: perimeter", TASK(circlePerimeterFromDiameter), {2},
+               {"r = d / 2 = 2 / 2 = 1"});
+    workingRow("circle, area: radius", TASK(circleRadiusFromArea), {3.14159265358979},
+               {"Root(3.14159265358979 / 3.14159265358979)"});
+    workingRow("circle, area: diameter", TASK(circleDiameterFromArea), {3.14159265358979},
+               {"d = 2*r = 2*1 = 2"});
+    workingRow("circle, perimeter: radius", TASK(circleRadiusFromPerimeter), {10},
+               {"d = P / Pi = 10 / 3.14159265358979 = 3.18309886183791"});
+    workingRow("circle, perimeter: diameter", TASK(circleDiameterFromPerimeter), {10},
+               {"10 / 3.14159265358979"});
+    workingRow("circle, area: perimeter", TASK(circlePerimeterFromArea), {10},
+               {"Root(10 / 3.14159265358979) = 1.78412411615277", "2*1.78412411615277*"});
+    workingRow("circle, perimeter: area", TASK(circleAreaFromPerimeter), {10},
+               {"1.59154943091896^2*3.14159265358979"});
+    workingRow("circle, too big: none", TASK(circleAreaFromRadius), {1e200}, {});
+
+    workingRow("square, side: area", TASK(squareArea), {3}, {"Area = s^2 = 3^2 = 9"});
+    workingRow("square, side: perimeter", TASK(squarePerimeter), {3}, {"4*3"});
+    workingRow("square, area: side", TASK(squareSideFromArea), {2}, {"Root(2)"});
+    workingRow("square, area: perimeter", TASK(squarePerimeterFromArea), {2},
+               {"s = Root(A) = Root(2) = 1.4142135623731", "4*1.4142135623731"});
+    workingRow("square, perimeter: side", TASK(squareSideFromPerimeter), {10}, {"10 / 4"});
+    workingRow("square, perimeter: area", TASK(squareAreaFromPerimeter), {10}, {"2.5^2"});
+    workingRow("trapezium", TASK(trapeziumArea), {3, 5, 2}, {"(3 + 5)*2 / 2"});
+    workingRow("diagonals", TASK(perpendicularDiagonalsArea), {4, 6}, {"4*6 / 2"});
+    workingRow("rectangle: area", TASK(rectangleArea), {3, 4}, {"3*4"});
+    workingRow("rectangle: perimeter", TASK(rectanglePerimeter), {3, 4}, {"2*(3 + 4)"});
+    workingRow("rectangle, area: B", TASK(rectangleSideFromArea), {4, 10}, {"10 / 4"});
+    workingRow("rectangle, area: perimeter", TASK(rectanglePerimeterFromArea), {4, 10},
+               {"B = A / a = 10 / 4 = 2.5", "2*(4 + 2.5)"});
+    workingRow("rectangle, perimeter: B", TASK(rectangleSideFromPerimeter), {1, 3.123456},
+               {"B = (P - 2*a) / 2 = (3.123456 - 2*1) / 2 = 0.561728",
+                "Round(B, 4) = Round(0.561728, 4) = 0.5617"});
+    workingRow("rectangle, perimeter: area", TASK(rectangleAreaFromPerimeter), {1, 3.123456},
+               {"1*0.561728"});
+    workingRow("rectangle, implausible: none", TASK(rectangleSideFromPerimeter), {5, 10}, {});
+    workingRow("parallelogram: area", TASK(parallelogramArea), {4, 2.5}, {"4*2.5"});
+    workingRow("parallelogram: the other", TASK(parallelogramOtherFromArea), {4, 10},
+               {"Height/Base = Area / (Base/Height) = 10 / 4 = 2.5"});
+    workingRow("parallelogram: perimeter", TASK(parallelogramPerimeter), {3, 4}, {"2*(3 + 4)"});
+
+    workingRow("triangle: area", TASK(triangleArea), {4, 3}, {"4*3 / 2"});
+    workingRow("triangle: height", TASK(triangleHeight), {4, 6}, {"h = 2*A / b = 2*6 / 4 = 3"});
+    workingRow("triangle: base", TASK(triangleBase), {3, 6}, {"2*6 / 3"});
+    workingRow("triangle: perimeter", TASK(trianglePerimeter), {3, 4, 5}, {"3 + 4 + 5"});
+    workingRow("Heron", TASK(heronArea), {3, 4, 5},
+               {"s = (a + b + c) / 2 = (3 + 4 + 5) / 2 = 6", "(6 - 3)*6*(6 - 4)*(6 - 5) = 36",
+                "Root(36)"});
+    workingRow("Heron, flat", TASK(heronArea), {1, 2, 3}, {"Root(0) = 0"});
+    workingRow("Heron, no triangle: none", TASK(heronArea), {1, 1, 3}, {});
+#undef TASK
+}
+
+void AreasTest::showsItsWorking()
+{
+    QFETCH(TaskFunction, task);
+    QFETCH(WorkingFunction, working);
+    QFETCH(QList<double>, inputs);
+    QFETCH(QStringList, steps);
+    const Working lines = working(inputs);
+    if (!std::holds_alternative<double>(task(inputs))) {
+        QCOMPARE(lines, Working{});
+        return;
+    }
+    QVERIFY(!lines.isEmpty());
+    QVERIFY2(lines.last().endsWith(QStringLiteral(" = ") + shown(task, inputs)),
+             qPrintable(lines.last()));
+    const QString text = lines.join(u'\n');
+    for (const QString& expected : steps)
+        QVERIFY2(text.contains(expected), qPrintable(text));
+    static const QRegularExpression unshowable(QStringLiteral("inf|nan|(?<![E\\d])-0(?![\\d.])"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    QVERIFY2(!text.contains(unshowable), qPrintable(text));
+}
+
+QTEST_GUILESS_MAIN(AreasTest)
+#include "tst_areas.moc"
