@@ -13,6 +13,16 @@ QString messageText(Message message)
         return messages::complexDivisorZero;
     case Message::SetOperation:
         return messages::setOperation;
+    case Message::CountsDiffer:
+        return messages::countsDiffer;
+    case Message::NumbersEmpty:
+        return messages::numbersEmpty;
+    case Message::QZeroOrOne:
+        return messages::qZeroOrOne;
+    case Message::InfiniteQ:
+        return messages::infiniteQ;
+    case Message::A1ZeroOrNSmall:
+        return messages::a1ZeroOrNSmall;
     }
     return messages::unreasonable;
 }

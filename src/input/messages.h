@@ -29,6 +29,18 @@ inline const QString setOperation = QStringLiteral("Please Set the operation [+ 
 inline const QString cantOpenEmail = QStringLiteral("Cant Open You Email Programe, My Email Is ");
 inline const QString cantFindCalculator = QStringLiteral("Cant Find Your Windows Calculator");
 
+// Statistics and progressions
+inline const QString countsDiffer =
+    QStringLiteral("Number Of Elements In Both Fileds Must Be Equals. If There Is No Weight Leave "
+                   "The Weight Filed Empty!");
+inline const QString numbersEmpty = QStringLiteral("Please Fill The Numbers Filed, It Is Empty!!!");
+inline const QString qZeroOrOne = QStringLiteral("Q Must not be equals to zero or one.!!!");
+inline const QString infiniteQ =
+    QStringLiteral("In Infinite Progression Q Must be smaller than 1 and bigger than -1 and not be "
+                   "equals to Zero.!!!");
+inline const QString a1ZeroOrNSmall =
+    QStringLiteral("A1 Must not be equals to zero And N must be bigger than one.!!!");
+
 } // namespace messages
 
 // A refusal from the computing core: which fixed message the window shows instead of a result.
@@ -38,6 +50,11 @@ enum class Message {
     QuadraticAZero,
     ComplexDivisorZero,
     SetOperation,
+    CountsDiffer,
+    NumbersEmpty,
+    QZeroOrOne,
+    InfiniteQ,
+    A1ZeroOrNSmall,
 };
 
 QString messageText(Message message);
