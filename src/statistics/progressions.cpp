@@ -1,5 +1,7 @@
 #include "statistics/progressions.h"
 
+#include "input/number_text.h"
+
 #include <cmath>
 #include <optional>
 
@@ -156,4 +158,118 @@ ProgressionOutcome geometricRatio(const ProgressionTerms& x)
     if (!power)
         return Message::Unreasonable;
     return Checked().result(*power);
+}
+
+namespace {
+
+// The working of a task that gave an answer: the given lines, the last ending with the answer.
+// A refused task has no working.
+Working worked(const ProgressionOutcome& outcome, const QString& formula, const QString& values,
+               Working before = {})
+{
+    if (std::holds_alternative<Message>(outcome))
+        return {};
+    before << step(formula, values, numberText(std::get<double>(outcome)));
+    return before;
+}
+
+QString quotientText(double numerator, double denominator)
+{
+    return term(numerator) + QStringLiteral(" / ") + term(denominator);
+}
+
+} // namespace
+
+Working arithmeticSumWorking(const ProgressionTerms& x)
+{
+    return worked(arithmeticSum(x), QStringLiteral("Sn = N * (2*A1 + (N - 1)*D) / 2"),
+                  term(x.n) + QStringLiteral(" * (2*") + term(x.a1) + QStringLiteral(" + ") +
+                      term(x.n - 1) + u'*' + term(x.d) + QStringLiteral(") / 2"));
+}
+
+Working arithmeticSumOfEndsWorking(const ProgressionTerms& x)
+{
+    return worked(arithmeticSumOfEnds(x), QStringLiteral("Sn = N * (A1 + An) / 2"),
+                  term(x.n) + QStringLiteral(" * (") + term(x.a1) + QStringLiteral(" + ") +
+                      term(x.an) + QStringLiteral(") / 2"));
+}
+
+Working arithmeticSumFromLastWorking(const ProgressionTerms& x)
+{
+    return worked(arithmeticSumFromLast(x), QStringLiteral("Sn = N * (2*An - (N - 1)*D) / 2"),
+                  term(x.n) + QStringLiteral(" * (2*") + term(x.an) + QStringLiteral(" - ") +
+                      term(x.n - 1) + u'*' + term(x.d) + QStringLiteral(") / 2"));
+}
+
+Working arithmeticLastWorking(const ProgressionTerms& x)
+{
+    return worked(arithmeticLast(x), QStringLiteral("An = A1 + (N - 1)*D"),
+                  term(x.a1) + QStringLiteral(" + ") + term(x.n - 1) + u'*' + term(x.d));
+}
+
+Working arithmeticDifferenceWorking(const ProgressionTerms& x)
+{
+    return worked(arithmeticDifference(x), QStringLiteral("D = (An - A1) / (N - 1)"),
+                  u'(' + term(x.an) + QStringLiteral(" - ") + term(x.a1) + QStringLiteral(") / ") +
+                      term(x.n - 1));
+}
+
+Working arithmeticCountWorking(const ProgressionTerms& x)
+{
+    return worked(arithmeticCount(x), QStringLiteral("N = (An - A1 + D) / D"),
+                  u'(' + term(x.an) + QStringLiteral(" - ") + term(x.a1) + QStringLiteral(" + ") +
+                      term(x.d) + QStringLiteral(") / ") + term(x.d));
+}
+
+Working geometricSumWorking(const ProgressionTerms& x)
+{
+    const ProgressionOutcome outcome = geometricSum(x);
+    if (std::holds_alternative<Message>(outcome))
+        return {};
+    const QString power = numberText(std::pow(x.q, x.n));
+    return worked(outcome, QStringLiteral("Sn = (Q^N - 1) * A1 / (Q - 1)"),
+                  u'(' + power + QStringLiteral(" - 1) * ") + term(x.a1) + QStringLiteral(" / (") +
+                      term(x.q) + QStringLiteral(" - 1)"),
+                  {step(QStringLiteral("Q^N"), term(x.q) + u'^' + term(x.n), power)});
+}
+
+Working geometricSumToLastWorking(const ProgressionTerms& x)
+{
+    return worked(geometricSumToLast(x), QStringLiteral("Sn = (An*Q - A1) / (Q - 1)"),
+                  u'(' + term(x.an) + u'*' + term(x.q) + QStringLiteral(" - ") + term(x.a1) +
+                      QStringLiteral(") / (") + term(x.q) + QStringLiteral(" - 1)"));
+}
+
+Working geometricInfiniteSumWorking(const ProgressionTerms& x)
+{
+    return worked(geometricInfiniteSum(x), QStringLiteral("S = A1 / (1 - Q)"),
+                  term(x.a1) + QStringLiteral(" / (1 - ") + term(x.q) + u')');
+}
+
+Working geometricLastWorking(const ProgressionTerms& x)
+{
+    const ProgressionOutcome outcome = geometricLast(x);
+    if (std::holds_alternative<Message>(outcome))
+        return {};
+    const QString power = numberText(std::pow(x.q, x.n - 1));
+    return worked(outcome, QStringLiteral("An = Q^(N - 1) * A1"),
+                  power + QStringLiteral(" * ") + term(x.a1),
+                  {step(QStringLiteral("Q^(N - 1)"), term(x.q) + u'^' + term(x.n - 1), power)});
+}
+
+Working geometricRatioWorking(const ProgressionTerms& x)
+{
+    const ProgressionOutcome outcome = geometricRatio(x);
+    if (std::holds_alternative<Message>(outcome))
+        return {};
+    const double ratio = x.an / x.a1;
+    const QString root = QStringLiteral("^(1/") + term(x.n - 1) + u')';
+    const Working before{
+        step(QStringLiteral("An / A1"), quotientText(x.an, x.a1), numberText(ratio))};
+    // The real odd root of a negative ratio, written as such.
+    if (ratio < 0 && !isWhole(1 / (x.n - 1)))
+        return worked(outcome, QStringLiteral("Q = -(|An / A1|^(1 / (N - 1)))"),
+                      QStringLiteral("-(") + numberText(-ratio) + root + u')', before);
+    return worked(outcome, QStringLiteral("Q = (An / A1)^(1 / (N - 1))"), term(ratio) + root,
+                  before);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "input/messages.h"
+#include "input/working.h"
 
 #include <variant>
 
@@ -34,3 +35,16 @@ ProgressionOutcome geometricSumToLast(const ProgressionTerms& terms);   // Sn fr
 ProgressionOutcome geometricInfiniteSum(const ProgressionTerms& terms); // from A1, Q
 ProgressionOutcome geometricLast(const ProgressionTerms& terms);        // An from A1, Q, N
 ProgressionOutcome geometricRatio(const ProgressionTerms& terms);       // Q from A1, An, N
+
+// The steps behind each task's answer, from the same terms; empty where the task refuses.
+Working arithmeticSumWorking(const ProgressionTerms& terms);
+Working arithmeticSumOfEndsWorking(const ProgressionTerms& terms);
+Working arithmeticSumFromLastWorking(const ProgressionTerms& terms);
+Working arithmeticLastWorking(const ProgressionTerms& terms);
+Working arithmeticDifferenceWorking(const ProgressionTerms& terms);
+Working arithmeticCountWorking(const ProgressionTerms& terms);
+Working geometricSumWorking(const ProgressionTerms& terms);
+Working geometricSumToLastWorking(const ProgressionTerms& terms);
+Working geometricInfiniteSumWorking(const ProgressionTerms& terms);
+Working geometricLastWorking(const ProgressionTerms& terms);
+Working geometricRatioWorking(const ProgressionTerms& terms);

@@ -4,6 +4,7 @@
 #include "input/overloaded.h"
 #include "statistics/progressions.h"
 #include "widgets/controls.h"
+#include "widgets/working_panel.h"
 #include "widgets/wrapped_button.h"
 
 #include <QFrame>
@@ -61,8 +62,9 @@ struct Panel {
     const char* button;
     const char* caption;
     const char* output;
-    ProgressionOutcome (*formula)(const ProgressionTerms&);
     OnRefusal onRefusal;
+    ProgressionOutcome (*formula)(const ProgressionTerms&);
+    Working (*working)(const ProgressionTerms&);
     std::array<Box, 3> boxes; // a panel of two leaves the last one empty
     std::array<int, 3> readingOrder;
 
@@ -92,57 +94,67 @@ constexpr bool kept = false;
 // order, boxes (left to right) and the order they are read in.
 const Panel panels[] = {
     // clang-format off
-    {arithmetic, left, "Command1", "Find Sn", "ans1", &arithmeticSum, OnRefusal::EmptyFirst,
+    {arithmetic, left, "Command1", "Find Sn", "ans1", OnRefusal::EmptyFirst,
+     &arithmeticSum, &arithmeticSumWorking,
      {{{"a1", "Label1", "A1", &T::a1, rewritten},
        {"d", "Label6", "D", &T::d, rewritten},
        {"n", "Label7", "N", &T::n, rewritten}}},
      {0, 1, 2}},
-    {arithmetic, left, "Command2", "Find Sn", "ans2", &arithmeticSumOfEnds, OnRefusal::EmptyFirst,
+    {arithmetic, left, "Command2", "Find Sn", "ans2", OnRefusal::EmptyFirst,
+     &arithmeticSumOfEnds, &arithmeticSumOfEndsWorking,
      {{{"a12", "Label8", "A1", &T::a1, rewritten},
        {"an2", "Label9", "An", &T::an, rewritten},
        {"n2", "Label10", "N", &T::n, rewritten}}},
      {0, 1, 2}},
-    {arithmetic, left, "Command8", "Find Sn", "ans3", &arithmeticSumFromLast, OnRefusal::EmptyFirst,
+    {arithmetic, left, "Command8", "Find Sn", "ans3", OnRefusal::EmptyFirst,
+     &arithmeticSumFromLast, &arithmeticSumFromLastWorking,
      {{{"d3", "Label20", "D", &T::d, rewritten},
        {"an3", "Label19", "An", &T::an, rewritten},
        {"n3", "Label18", "N", &T::n, rewritten}}},
      {1, 0, 2}},
-    {arithmetic, right, "Command3", "Find An", "ans4", &arithmeticLast, OnRefusal::EmptyFirst,
+    {arithmetic, right, "Command3", "Find An", "ans4", OnRefusal::EmptyFirst,
+     &arithmeticLast, &arithmeticLastWorking,
      {{{"a14", "Label2", "A1", &T::a1, rewritten},
        {"d4", "Label11", "D", &T::d, rewritten},
        {"n4", "Label3", "N", &T::n, rewritten}}},
      {0, 1, 2}},
-    {arithmetic, right, "Command6", "Find D", "ans5", &arithmeticDifference, OnRefusal::EmptyFirst,
+    {arithmetic, right, "Command6", "Find D", "ans5", OnRefusal::EmptyFirst,
+     &arithmeticDifference, &arithmeticDifferenceWorking,
      {{{"a15", "Label13", "A1", &T::a1, rewritten},
        {"an5", "Label14", "An", &T::an, rewritten},
        {"n5", "Label21", "N", &T::n, rewritten}}},
      {1, 0, 2}},
-    {arithmetic, right, "ans6", "Find N", "ans66", &arithmeticCount, OnRefusal::EmptyFirst,
+    {arithmetic, right, "ans6", "Find N", "ans66", OnRefusal::EmptyFirst,
+     &arithmeticCount, &arithmeticCountWorking,
      {{{"a16", "Label16", "A1", &T::a1, rewritten},
        {"d6", "Label17", "D", &T::d, rewritten},
        {"an6", "Label12", "An", &T::an, rewritten}}},
      {0, 1, 2}},
-    {geometric, left, "command20", "Find Sn", "ans7", &geometricSum, OnRefusal::EmptyAfter,
+    {geometric, left, "command20", "Find Sn", "ans7", OnRefusal::EmptyAfter,
+     &geometricSum, &geometricSumWorking,
      {{{"a17", "kjkl", "A1", &T::a1, rewritten},
        {"q7", "Label25", "Q", &T::q, kept},
        {"n7", "Label26", "N", &T::n, rewritten}}},
      {0, 1, 2}},
-    {geometric, left, "Command21", "Find Sn", "ans8", &geometricSumToLast, OnRefusal::EmptyFirst,
+    {geometric, left, "Command21", "Find Sn", "ans8", OnRefusal::EmptyFirst,
+     &geometricSumToLast, &geometricSumToLastWorking,
      {{{"a18", "Label27", "A1", &T::a1, rewritten},
        {"q8", "Label28", "Q", &T::q, kept},
        {"an8", "Label29", "An", &T::an, kept}}},
      {0, 1, 2}},
-    {geometric, left, "command22", "Find Sn (Infinite Progression)", "ans9",
-     &geometricInfiniteSum, OnRefusal::EmptyFirst,
+    {geometric, left, "command22", "Find Sn (Infinite Progression)", "ans9", OnRefusal::EmptyFirst,
+     &geometricInfiniteSum, &geometricInfiniteSumWorking,
      {{{"a19", "Label31", "A1", &T::a1, rewritten},
        {"q9", "Label32", "Q", &T::q, kept}}},
      {0, 1}},
-    {geometric, right, "Command10", "Find An", "ans10", &geometricLast, OnRefusal::KeepOutput,
+    {geometric, right, "Command10", "Find An", "ans10", OnRefusal::KeepOutput,
+     &geometricLast, &geometricLastWorking,
      {{{"a110", "Label35", "A1", &T::a1, rewritten},
        {"q10", "Label34", "Q", &T::q, kept},
        {"n10", "Label15", "N", &T::n, rewritten}}},
      {0, 1, 2}},
-    {geometric, right, "Command4", "Find Q", "ans11", &geometricRatio, OnRefusal::EmptyFirst,
+    {geometric, right, "Command4", "Find Q", "ans11", OnRefusal::EmptyFirst,
+     &geometricRatio, &geometricRatioWorking,
      {{{"a111", "Label36", "A1", &T::a1, rewritten},
        {"an11", "Label39", "An", &T::an, kept},
        {"n11", "Label24", "N", &T::n, rewritten}}},
@@ -169,6 +181,8 @@ Form6::Form6(MessageSink& sink, QWidget* parent)
         window->addWidget(buildGroup(isGeometric));
     }
     window->addWidget(buildLegend());
+    m_working = new WorkingPanel(this);
+    window->addWidget(m_working);
     window->addStretch();
 }
 
@@ -268,6 +282,7 @@ void Form6::solve(std::size_t index)
     const Controls& controls = m_controls[index];
     // Every box is read, so each bad one says so; a rewritten box then shows the number it
     // was read as, 0 when refused.
+    m_working->clearWorking();
     m_reader.begin();
     ProgressionTerms terms;
     for (int k = 0; k < panel.boxCount(); ++k) {
@@ -288,7 +303,10 @@ void Form6::solve(std::size_t index)
             terms.*panel.boxes[k].quantity = readNumber(controls.boxes[k]->text()).value_or(0);
 
     std::visit(overloaded{
-                   [&controls](double value) { controls.output->setText(numberText(value)); },
+                   [&](double value) {
+                       controls.output->setText(numberText(value));
+                       m_working->setWorking(panel.working(terms), panel.title());
+                   },
                    [&](Message message) {
                        const bool ownCheck =
                            message != Message::TooBig && message != Message::Unreasonable;

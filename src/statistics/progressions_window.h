@@ -12,6 +12,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class WorkingPanel;
 
 // Arithmetic and geometric progressions: eleven small panels, each finding one quantity
 // from the others. Every panel is one row of a table; one builder and one click path serve all.
@@ -37,4 +38,5 @@ private:
     FieldReader m_reader;
     MessageSink& m_sink;
     std::array<Controls, 11> m_controls;
+    WorkingPanel* m_working;
 };

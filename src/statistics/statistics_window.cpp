@@ -4,6 +4,7 @@
 #include "input/overloaded.h"
 #include "widgets/controls.h"
 #include "widgets/fraction_box.h"
+#include "widgets/working_panel.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -118,6 +119,8 @@ Form5::Form5(MessageSink& sink, QWidget* parent)
     window->addWidget(w);
     window->addWidget(makeRule("Line1", this));
     window->addLayout(lower);
+    m_working = new WorkingPanel(this);
+    window->addWidget(m_working);
     window->addStretch();
 
     m_lastUsed = Command1;
@@ -130,17 +133,17 @@ Form5::Form5(MessageSink& sink, QWidget* parent)
 
 void Form5::Command1_Click()
 {
-    calculate(Command1, &mean);
+    calculate(Command1, &mean, &meanWorking);
 }
 
 void Form5::Command3_Click()
 {
-    calculate(Command3, &variance);
+    calculate(Command3, &variance, &varianceWorking);
 }
 
 void Form5::Command2_Click()
 {
-    calculate(Command2, &deviation);
+    calculate(Command2, &deviation, &deviationWorking);
 }
 
 double Form5::eval(QStringView item)
@@ -148,7 +151,7 @@ double Form5::eval(QStringView item)
     return m_reader.eval(item);
 }
 
-void Form5::calculate(QPushButton* button, Statistic statistic)
+void Form5::calculate(QPushButton* button, Statistic statistic, StatisticWorking working)
 {
     m_lastUsed = button;
     const QString numbersText = n->text();
@@ -156,12 +159,16 @@ void Form5::calculate(QPushButton* button, Statistic statistic)
     const QList<QStringView> numberItems = splitItems(numbersText);
     const QList<QStringView> weightItems = splitItems(weightsText);
     sol->clear();
+    m_working->clearWorking();
     std::vector<double> numbers;
     std::vector<double> weights;
     if (!checkLists(numberItems, weightItems, numbers, weights))
         return;
     std::visit(overloaded{
-                   [this](double value) { sol->setText(numberText(value)); },
+                   [&](double value) {
+                       sol->setText(numberText(value));
+                       m_working->setWorking(working(numbers, weights));
+                   },
                    [this](Message message) { m_sink.show(message); },
                },
                statistic(numbers, weights));

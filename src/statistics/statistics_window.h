@@ -13,6 +13,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class WorkingPanel;
 
 // The weighted mean, variance and standard deviation of a list typed on one line.
 class Form5 : public QWidget {
@@ -23,11 +24,12 @@ public:
 
 private:
     using Statistic = StatisticOutcome (*)(std::span<const double>, std::span<const double>);
+    using StatisticWorking = Working (*)(std::span<const double>, std::span<const double>);
 
     void Command1_Click();
     void Command3_Click();
     void Command2_Click();
-    void calculate(QPushButton* button, Statistic statistic);
+    void calculate(QPushButton* button, Statistic statistic, StatisticWorking working);
     bool checkLists(const QList<QStringView>& numberItems, const QList<QStringView>& weightItems,
                     std::vector<double>& numbers, std::vector<double>& weights);
     double eval(QStringView item);
@@ -42,4 +44,5 @@ private:
     QPushButton* Command2;
     QLabel* sol;
     QPushButton* m_lastUsed; // what Return in a field presses again
+    WorkingPanel* m_working;
 };

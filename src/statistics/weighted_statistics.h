@@ -1,6 +1,7 @@
 #pragma once
 
 #include "input/messages.h"
+#include "input/working.h"
 
 #include <QList>
 #include <QStringView>
@@ -28,3 +29,9 @@ using StatisticOutcome = std::variant<double, Message>;
 StatisticOutcome mean(std::span<const double> numbers, std::span<const double> weights);
 StatisticOutcome variance(std::span<const double> numbers, std::span<const double> weights);
 StatisticOutcome deviation(std::span<const double> numbers, std::span<const double> weights);
+
+// The steps behind each answer above, from the same numbers; empty where it refuses.
+// A long list is summed on the board with its first and last terms only.
+Working meanWorking(std::span<const double> numbers, std::span<const double> weights);
+Working varianceWorking(std::span<const double> numbers, std::span<const double> weights);
+Working deviationWorking(std::span<const double> numbers, std::span<const double> weights);

@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <map>
+
 namespace {
 
 // Notes what the watched output shows at the moment each message appears.
@@ -15,7 +17,7 @@ public:
     void show(const QString& text) override
     {
         RecordingSink::show(text);
-        seen << watched->text();
+        seen << (watched ? watched->text() : QString());
     }
     QLabel* watched = nullptr;
     QStringList seen;
@@ -39,6 +41,7 @@ private slots:
     {
         sink.shown.clear();
         sink.seen.clear();
+        sink.watched = nullptr;
         window = new Form6(sink);
         window->show();
     }
@@ -50,6 +53,7 @@ private slots:
 
     void solves_data();
     void solves();
+    void showsWorkingHeadedByItsPanel();
 
 private:
     WatchingSink sink;
@@ -145,6 +149,29 @@ void ProgressionsWindowTest::solves()
         QCOMPARE(output->text(), output == sink.watched ? answer : QString());
     QCOMPARE(sink.shown, messages);
     QCOMPARE(sink.seen, seen);
+}
+
+void ProgressionsWindowTest::showsWorkingHeadedByItsPanel()
+{
+    auto* working = control<QLabel>(window, "working");
+    const auto solve = [this](const char* button, const std::map<const char*, const char*>& boxes) {
+        for (const auto& [box, text] : boxes)
+            typeInto(window, box, text);
+        click(window, button);
+    };
+    QVERIFY(!working->isVisible());
+    click(window, "showWorking");
+    QVERIFY(working->isVisible());
+    solve("ans6", {{"a16", "3"}, {"d6", "2"}, {"an6", "11"}});
+    QCOMPARE(working->text(), "Arithmetic Progression (A1, D, An), Find N\n"
+                              "N = (An - A1 + D) / D = (11 - 3 + 2) / 2 = 5");
+    solve("Command10", {{"a110", "2"}, {"q10", "1"}, {"n10", "4"}});
+    QCOMPARE(working->text(), "");
+    solve("command22", {{"a19", "1"}, {"q9", "1/2"}});
+    QCOMPARE(working->text(), "Geometric Progression (A1, Q), Find Sn (Infinite Progression)\n"
+                              "S = A1 / (1 - Q) = 1 / (1 - 0.5) = 2");
+    solve("command22", {{"a19", "x"}});
+    QCOMPARE(working->text(), "");
 }
 
 QTEST_MAIN(ProgressionsWindowTest)

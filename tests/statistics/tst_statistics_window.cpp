@@ -26,6 +26,7 @@ private slots:
     void calculates();
     void returnPressesTheLastButtonUsed();
     void longListBenchmark();
+    void showsWorkingWhenAsked();
 
 private:
     void calculate(const QString& numbers, const QString& weights, const char* button)
@@ -118,6 +119,22 @@ void StatisticsWindowTest::longListBenchmark()
         click(window, "Command2");
     }
     QCOMPARE(textOf(window, "sol"), "28867.5134575554");
+}
+
+void StatisticsWindowTest::showsWorkingWhenAsked()
+{
+    auto* working = control<QLabel>(window, "working");
+    calculate("1 4", "2 1", "Command1");
+    QVERIFY(!working->isVisible());
+    QCOMPARE(working->text(), "Sum of a*w = 1*2 + 4*1 = 6\nSum of w = 2 + 1 = 3\nMean = 6 / 3 = 2");
+    click(window, "showWorking");
+    QVERIFY(working->isVisible());
+    calculate("1 x", "2 1", "Command2");
+    QCOMPARE(working->text(), "");
+    calculate("1 4", "2 1", "Command2");
+    QVERIFY(working->text().endsWith("\nDeviation = Root(Variance) = Root(2) = 1.4142135623731"));
+    calculate("1 2", "1 -1", "Command3");
+    QCOMPARE(working->text(), "");
 }
 
 QTEST_MAIN(StatisticsWindowTest)

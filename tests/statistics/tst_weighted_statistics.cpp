@@ -2,6 +2,7 @@
 #include "statistics/weighted_statistics.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -58,16 +59,22 @@ void WeightedStatisticsTest::computes_data()
     QTest::addColumn<List>("numbers");
     QTest::addColumn<List>("weights");
     QTest::addColumn<QStringList>("results"); // mean, variance, deviation, or their messages
+    QTest::addColumn<QString>("step");        // a step the working shows
     const QString big = QStringLiteral("The Number Is Too Big!!!");
     const QString bad = QStringLiteral("Unreasonable Data!!!.");
     const auto row = [](const char* name, const List& numbers, const List& weights,
-                        const QStringList& results) {
-        QTest::newRow(name) << numbers << weights << results;
+                        const QStringList& results, const char* step = "") {
+        QTest::newRow(name) << numbers << weights << results << QString::fromLatin1(step);
     };
-    row("plain list", {2, 4, 4, 4, 5, 5, 7, 9}, {}, {"5", "4", "2"});
-    row("weighted", {1, 4}, {2, 1}, {"2", "2", "1.4142135623731"});
+    row("plain list", {2, 4, 4, 4, 5, 5, 7, 9}, {}, {"5", "4", "2"}, "Variance = 32 / 8 = 4");
+    row("weighted", {1, 4}, {2, 1}, {"2", "2", "1.4142135623731"},
+        "Sum of w*(a - Mean)^2 = 2*(1 - 2)^2 + 1*(4 - 2)^2 = 6");
+    row("long list summed by its ends", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {},
+        {"5.5", "8.25", "2.87228132326901"},
+        "Sum of a = 1 + 2 + 3 + 4 + 5 + 6 + ... + 9 + 10 = 55");
     row("weighted middle", {1, 2, 3}, {1, 2, 1}, {"2", "0.5", "0.707106781186548"});
-    row("a single number", {-7.5}, {}, {"-7.5", "0", "0"});
+    row("a single number", {-7.5}, {}, {"-7.5", "0", "0"},
+        "Sum of (a - Mean)^2 = ((-7.5) - (-7.5))^2 = 0");
     row("halves", {0.5, 1.5}, {}, {"1", "0.25", "0.5"});
     row("weights 1 and -1 sum to 0", {1, 2}, {1, -1}, {bad, bad, bad});
     row("all weights 0", {1, 2}, {0, 0}, {bad, bad, bad});
@@ -83,9 +90,24 @@ void WeightedStatisticsTest::computes()
     QFETCH(List, numbers);
     QFETCH(List, weights);
     QFETCH(QStringList, results);
-    QCOMPARE((QStringList{shown(mean(numbers, weights)), shown(variance(numbers, weights)),
-                          shown(deviation(numbers, weights))}),
-             results);
+    QFETCH(QString, step);
+    const StatisticOutcome outcomes[] = {mean(numbers, weights), variance(numbers, weights),
+                                         deviation(numbers, weights)};
+    const Working workings[] = {meanWorking(numbers, weights), varianceWorking(numbers, weights),
+                                deviationWorking(numbers, weights)};
+    QStringList shownResults;
+    QStringList lines;
+    for (int k = 0; k < 3; ++k) {
+        shownResults << shown(outcomes[k]);
+        // The working ends with the answer shown, or is empty where there is none.
+        const bool answered = std::holds_alternative<double>(outcomes[k]);
+        QCOMPARE(workings[k].isEmpty(), !answered);
+        QVERIFY(!answered || workings[k].last().endsWith(u' ' + shownResults.last()));
+        lines << workings[k];
+    }
+    QCOMPARE(shownResults, results);
+    QVERIFY(step.isEmpty() || lines.contains(step));
+    QVERIFY(lines.filter(QRegularExpression(QStringLiteral("inf|nan|-0(?![.\\d])"))).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(WeightedStatisticsTest)
