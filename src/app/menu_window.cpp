@@ -9,6 +9,8 @@
 #include "geometry/triangle_area_window.h"
 #include "input/messages.h"
 #include "problems/word_problems_window.h"
+#include "statistics/progressions_window.h"
+#include "statistics/statistics_window.h"
 #include "widgets/controls.h"
 #include "widgets/tile_button.h"
 
@@ -55,12 +57,12 @@ const Form1::Tile Form1::tiles[] = {
     {"Command1", "Solving Quadratic Equation", "A*X ^ 2 + B*X + C = 0", 0xC62828, {1, 0}, false,
      &Form1::Command1_Click},
     {"Command5", "Progression: Geometric Progression , Arithmetic Progression", nullptr, 0x283593,
-     {1, 1}, false, nullptr},
+     {1, 1}, false, &Form1::Command5_Click},
     {"Command17", "Triangles", nullptr, 0x4E342E, {1, 2, 0, 0, 2}, true, nullptr},
     {"Command16", "The Law Of Sines", nullptr, 0x00838F, {1, 2, 1, 0, 2}, false, nullptr},
     {"Command7", "The Law Of Cosines", nullptr, 0x558B2F, {1, 2, 2, 0, 2}, false, nullptr},
     {"Command4", "Statistics  Mean, Standard-Deviation ,Variance", nullptr, 0x4527A0, {1, 3}, false,
-     nullptr},
+     &Form1::Command4_Click},
     {"Command8", "Complex Numbers", nullptr, 0x0277BD, {2, 0}, false, &Form1::Command8_Click},
     {"Command11", "Calculator", nullptr, 0x455A64, {2, 1}, false, &Form1::Command11_Click},
     {"Command10", "Contact Me With Your Requests Suggestions , Comments", nullptr, 0x5D4037, {2, 2},
@@ -173,4 +175,14 @@ void Form1::Command15_Click()
 void Form1::Command6_Click()
 {
     m_form9.open([this] { return new Form9(m_sink); });
+}
+
+void Form1::Command4_Click()
+{
+    m_form5.open([this] { return new Form5(m_sink); });
+}
+
+void Form1::Command5_Click()
+{
+    m_form6.open([this] { return new Form6(m_sink); });
 }

@@ -13,6 +13,8 @@ class Form12;
 class Form7;
 class Form8;
 class Form9;
+class Form5;
+class Form6;
 
 // The start-up menu: a grid of coloured tiles, one per tool, plus contact, calculator
 // and donation. Each tool window exists at most once; a tile press builds or raises it.
@@ -36,6 +38,8 @@ private:
     void Command13_Click();
     void Command15_Click();
     void Command6_Click();
+    void Command4_Click();
+    void Command5_Click();
 
     MessageSink& m_sink;
     Launcher& m_launcher;
@@ -46,4 +50,6 @@ private:
     WindowSlot<Form7> m_form7;
     WindowSlot<Form8> m_form8;
     WindowSlot<Form9> m_form9;
+    WindowSlot<Form5> m_form5;
+    WindowSlot<Form6> m_form6;
 };

@@ -19,6 +19,16 @@ QString messageText(Message message)
         return messages::percentNotBelowHundred;
     case Message::ImplausibleData:
         return messages::implausibleData;
+    case Message::CountsDiffer:
+        return messages::countsDiffer;
+    case Message::NumbersEmpty:
+        return messages::numbersEmpty;
+    case Message::QZeroOrOne:
+        return messages::qZeroOrOne;
+    case Message::InfiniteQ:
+        return messages::infiniteQ;
+    case Message::A1ZeroOrNSmall:
+        return messages::a1ZeroOrNSmall;
     }
     return messages::unreasonable;
 }

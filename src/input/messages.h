@@ -35,6 +35,17 @@ inline const QString percentNotBelowHundred =
     QStringLiteral("The Percent Must Be Smaller Than 100!!!.");
 // Areas and perimeters
 inline const QString implausibleData = QStringLiteral("Implausible Data");
+// Statistics and progressions
+inline const QString countsDiffer =
+    QStringLiteral("Number Of Elements In Both Fileds Must Be Equals. If There Is No Weight Leave "
+                   "The Weight Filed Empty!");
+inline const QString numbersEmpty = QStringLiteral("Please Fill The Numbers Filed, It Is Empty!!!");
+inline const QString qZeroOrOne = QStringLiteral("Q Must not be equals to zero or one.!!!");
+inline const QString infiniteQ =
+    QStringLiteral("In Infinite Progression Q Must be smaller than 1 and bigger than -1 and not be "
+                   "equals to Zero.!!!");
+inline const QString a1ZeroOrNSmall =
+    QStringLiteral("A1 Must not be equals to zero And N must be bigger than one.!!!");
 
 } // namespace messages
 
@@ -48,6 +59,11 @@ enum class Message {
     SpeedOneNotBigger,
     PercentNotBelowHundred,
     ImplausibleData,
+    CountsDiffer,
+    NumbersEmpty,
+    QZeroOrOne,
+    InfiniteQ,
+    A1ZeroOrNSmall,
 };
 
 QString messageText(Message message);

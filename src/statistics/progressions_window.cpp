@@ -1,0 +1,322 @@
+#include "statistics/progressions_window.h"
+
+#include "input/number_text.h"
+#include "input/overloaded.h"
+#include "statistics/progressions.h"
+#include "widgets/controls.h"
+#include "widgets/working_panel.h"
+#include "widgets/wrapped_button.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// When a panel's own check refuses, its output is emptied before the message shows, after
+// it, or kept; a computation that fails always empties it first.
+enum class OnRefusal { EmptyFirst, EmptyAfter, KeepOutput };
+
+struct Box {
+    const char* name;
+    const char* captionName;
+    const char* caption;
+    double ProgressionTerms::*quantity;
+    bool rewritten; // shows the number it was read as after the click
+};
+
+struct Group {
+    const char* headingName;
+    const char* heading;
+    const char* frameName;
+};
+
+const Group groups[] = {
+    {"Label22", "Arithmetic Progression", "arithmeticFrame"},
+    {"Label23", "Geometric Progression", "geometricFrame"},
+};
+
+QFrame* makeUpright(QWidget* parent)
+{
+    auto* line = new QFrame(parent);
+    line->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+    return line;
+}
+
+QLabel* makeHeading(const char* name, const char* text, QWidget* parent)
+{
+    QLabel* heading = makeLabel(name, QLatin1String(text), parent);
+    QFont font = heading->font();
+    font.setBold(true);
+    heading->setFont(font);
+    return heading;
+}
+
+struct Panel {
+    bool isGeometric;
+    bool inRightColumn;
+    const char* button;
+    const char* caption;
+    const char* output;
+    OnRefusal onRefusal;
+    ProgressionOutcome (*formula)(const ProgressionTerms&);
+    Working (*working)(const ProgressionTerms&);
+    std::array<Box, 3> boxes; // a panel of two leaves the last one empty
+    std::array<int, 3> readingOrder;
+
+    int boxCount() const { return boxes[2].name ? 3 : 2; }
+
+    // "Arithmetic Progression (A1, D, N), Find Sn": which panel, for the working and for
+    // screen readers, since every panel has boxes captioned alike.
+    QString title() const
+    {
+        QStringList captions;
+        for (int k = 0; k < boxCount(); ++k)
+            captions << QLatin1String(boxes[k].caption);
+        return QLatin1String(groups[isGeometric].heading) + QStringLiteral(" (") +
+               captions.join(QStringLiteral(", ")) + QStringLiteral("), ") + QLatin1String(caption);
+    }
+};
+
+using T = ProgressionTerms;
+constexpr bool arithmetic = false;
+constexpr bool geometric = true;
+constexpr bool left = false;
+constexpr bool right = true;
+constexpr bool rewritten = true;
+constexpr bool kept = false;
+
+// The whole window in one table: every panel's place, button, output, formula, refusal
+// order, boxes (left to right) and the order they are read in.
+const Panel panels[] = {
+    // clang-format off
+    {arithmetic, left, "Command1", "Find Sn", "ans1", OnRefusal::EmptyFirst,
+     &arithmeticSum, &arithmeticSumWorking,
+     {{{"a1", "Label1", "A1", &T::a1, rewritten},
+       {"d", "Label6", "D", &T::d, rewritten},
+       {"n", "Label7", "N", &T::n, rewritten}}},
+     {0, 1, 2}},
+    {arithmetic, left, "Command2", "Find Sn", "ans2", OnRefusal::EmptyFirst,
+     &arithmeticSumOfEnds, &arithmeticSumOfEndsWorking,
+     {{{"a12", "Label8", "A1", &T::a1, rewritten},
+       {"an2", "Label9", "An", &T::an, rewritten},
+       {"n2", "Label10", "N", &T::n, rewritten}}},
+     {0, 1, 2}},
+    {arithmetic, left, "Command8", "Find Sn", "ans3", OnRefusal::EmptyFirst,
+     &arithmeticSumFromLast, &arithmeticSumFromLastWorking,
+     {{{"d3", "Label20", "D", &T::d, rewritten},
+       {"an3", "Label19", "An", &T::an, rewritten},
+       {"n3", "Label18", "N", &T::n, rewritten}}},
+     {1, 0, 2}},
+    {arithmetic, right, "Command3", "Find An", "ans4", OnRefusal::EmptyFirst,
+     &arithmeticLast, &arithmeticLastWorking,
+     {{{"a14", "Label2", "A1", &T::a1, rewritten},
+       {"d4", "Label11", "D", &T::d, rewritten},
+       {"n4", "Label3", "N", &T::n, rewritten}}},
+     {0, 1, 2}},
+    {arithmetic, right, "Command6", "Find D", "ans5", OnRefusal::EmptyFirst,
+     &arithmeticDifference, &arithmeticDifferenceWorking,
+     {{{"a15", "Label13", "A1", &T::a1, rewritten},
+       {"an5", "Label14", "An", &T::an, rewritten},
+       {"n5", "Label21", "N", &T::n, rewritten}}},
+     {1, 0, 2}},
+    {arithmetic, right, "ans6", "Find N", "ans66", OnRefusal::EmptyFirst,
+     &arithmeticCount, &arithmeticCountWorking,
+     {{{"a16", "Label16", "A1", &T::a1, rewritten},
+       {"d6", "Label17", "D", &T::d, rewritten},
+       {"an6", "Label12", "An", &T::an, rewritten}}},
+     {0, 1, 2}},
+    {geometric, left, "command20", "Find Sn", "ans7", OnRefusal::EmptyAfter,
+     &geometricSum, &geometricSumWorking,
+     {{{"a17", "kjkl", "A1", &T::a1, rewritten},
+       {"q7", "Label25", "Q", &T::q, kept},
+       {"n7", "Label26", "N", &T::n, rewritten}}},
+     {0, 1, 2}},
+    {geometric, left, "Command21", "Find Sn", "ans8", OnRefusal::EmptyFirst,
+     &geometricSumToLast, &geometricSumToLastWorking,
+     {{{"a18", "Label27", "A1", &T::a1, rewritten},
+       {"q8", "Label28", "Q", &T::q, kept},
+       {"an8", "Label29", "An", &T::an, kept}}},
+     {0, 1, 2}},
+    {geometric, left, "command22", "Find Sn (Infinite Progression)", "ans9", OnRefusal::EmptyFirst,
+     &geometricInfiniteSum, &geometricInfiniteSumWorking,
+     {{{"a19", "Label31", "A1", &T::a1, rewritten},
+       {"q9", "Label32", "Q", &T::q, kept}}},
+     {0, 1}},
+    {geometric, right, "Command10", "Find An", "ans10", OnRefusal::KeepOutput,
+     &geometricLast, &geometricLastWorking,
+     {{{"a110", "Label35", "A1", &T::a1, rewritten},
+       {"q10", "Label34", "Q", &T::q, kept},
+       {"n10", "Label15", "N", &T::n, rewritten}}},
+     {0, 1, 2}},
+    {geometric, right, "Command4", "Find Q", "ans11", OnRefusal::EmptyFirst,
+     &geometricRatio, &geometricRatioWorking,
+     {{{"a111", "Label36", "A1", &T::a1, rewritten},
+       {"an11", "Label39", "An", &T::an, kept},
+       {"n11", "Label24", "N", &T::n, rewritten}}},
+     {0, 2, 1}},
+    // clang-format on
+};
+
+} // namespace
+
+Form6::Form6(MessageSink& sink, QWidget* parent)
+    : QWidget(parent)
+    , m_reader(behaviours::plain, sink)
+    , m_sink(sink)
+{
+    static_assert(std::size(panels) == std::tuple_size_v<decltype(m_controls)>);
+    setObjectName(QStringLiteral("Form6"));
+    setWindowTitle(QStringLiteral("Arithmetic And Geometric Progression"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* window = new QVBoxLayout(this);
+    for (const bool isGeometric : {false, true}) {
+        window->addWidget(
+            makeHeading(groups[isGeometric].headingName, groups[isGeometric].heading, this));
+        window->addWidget(buildGroup(isGeometric));
+    }
+    window->addWidget(buildLegend());
+    m_working = new WorkingPanel(this);
+    window->addWidget(m_working);
+    window->addStretch();
+}
+
+QWidget* Form6::buildGroup(bool isGeometric)
+{
+    QFrame* frame = makePanel(groups[isGeometric].frameName, this);
+    auto* columns = new QHBoxLayout(frame);
+    QGridLayout* grids[2] = {new QGridLayout, new QGridLayout};
+    int rows[2] = {0, 0};
+    for (std::size_t index = 0; index < std::size(panels); ++index) {
+        const Panel& panel = panels[index];
+        if (panel.isGeometric != isGeometric)
+            continue;
+        QGridLayout* grid = grids[panel.inRightColumn];
+        int& row = rows[panel.inRightColumn];
+        if (row > 0)
+            grid->addWidget(makeRule("", this), row++, 0, 1, 5);
+        buildPanel(index, grid, row);
+        row += 2;
+    }
+    for (QGridLayout* grid : grids) {
+        grid->setColumnStretch(4, 1);
+        grid->setRowStretch(grid->rowCount(), 1);
+    }
+    columns->addLayout(grids[0], 1);
+    columns->addWidget(makeUpright(this));
+    columns->addLayout(grids[1], 1);
+    return frame;
+}
+
+void Form6::buildPanel(std::size_t index, QGridLayout* grid, int row)
+{
+    const Panel& panel = panels[index];
+    Controls& controls = m_controls[index];
+    const QString title = panel.title();
+    QList<QLineEdit*> fields;
+    for (int k = 0; k < panel.boxCount(); ++k) {
+        const Box& box = panel.boxes[k];
+        QLineEdit* field = makeField(box.name, QLatin1String(box.caption), this);
+        field->setAccessibleDescription(title);
+        QLabel* caption = makeLabel(box.captionName, QLatin1String(box.caption), this);
+        caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        caption->setBuddy(field);
+        grid->addWidget(caption, row, k);
+        grid->addWidget(field, row + 1, k);
+        controls.boxes[k] = field;
+        fields << field;
+    }
+    // A panel of two boxes has room for a taller button, its long caption on two lines.
+    if (panel.boxCount() == 2) {
+        controls.button = new WrappedButton(QLatin1String(panel.caption), this);
+        controls.button->setObjectName(QLatin1String(panel.button));
+        controls.button->setAccessibleName(QLatin1String(panel.caption));
+        controls.button->setAutoDefault(false);
+        grid->addWidget(controls.button, row, 2, 2, 2);
+    } else {
+        controls.button = makeButton(panel.button, QLatin1String(panel.caption), this);
+        grid->addWidget(controls.button, row + 1, 3);
+    }
+    controls.output = makeResultLabel(panel.output, title, this);
+    grid->addWidget(controls.output, row + 1, 4);
+    for (QLineEdit* field : fields)
+        connect(field, &QLineEdit::returnPressed, controls.button, &QPushButton::click);
+    connect(controls.button, &QPushButton::clicked, this, [this, index] { solve(index); });
+}
+
+QWidget* Form6::buildLegend()
+{
+    const struct {
+        const char* name;
+        const char* text;
+    } cells[] = {
+        {"Label5", "A1 - First Element"},       {"Label33", "An - Last Element"},
+        {"Label4", "N - Number Of Elements"},   {"Label37", "D - Arithmetic Jump Size"},
+        {"Label38", "Q - Geometric Jump Size"},
+    };
+    QFrame* frame = makePanel("legendFrame", this);
+    auto* row = new QHBoxLayout(frame);
+    for (const auto& cell : cells) {
+        if (row->count() > 0)
+            row->addWidget(makeUpright(this));
+        QLabel* label = makeLabel(cell.name, QLatin1String(cell.text), this);
+        label->setAlignment(Qt::AlignCenter);
+        row->addWidget(label, 1);
+    }
+    return frame;
+}
+
+double Form6::eval(QLineEdit* box)
+{
+    return m_reader.eval(box->text());
+}
+
+void Form6::solve(std::size_t index)
+{
+    const Panel& panel = panels[index];
+    const Controls& controls = m_controls[index];
+    // Every box is read, so each bad one says so; a rewritten box then shows the number it
+    // was read as, 0 when refused.
+    m_working->clearWorking();
+    m_reader.begin();
+    ProgressionTerms terms;
+    for (int k = 0; k < panel.boxCount(); ++k) {
+        const int at = panel.readingOrder[k];
+        QLineEdit* box = controls.boxes[at];
+        const double value = eval(box);
+        if (panel.boxes[at].rewritten)
+            box->setText(numberText(value));
+        terms.*panel.boxes[at].quantity = value;
+    }
+    if (!m_reader.isValid()) {
+        controls.output->clear();
+        return;
+    }
+    // A rewritten box counts with the number it shows, 15 digits at most.
+    for (int k = 0; k < panel.boxCount(); ++k)
+        if (panel.boxes[k].rewritten)
+            terms.*panel.boxes[k].quantity = readNumber(controls.boxes[k]->text()).value_or(0);
+
+    std::visit(overloaded{
+                   [&](double value) {
+                       controls.output->setText(numberText(value));
+                       m_working->setWorking(panel.working(terms), panel.title());
+                   },
+                   [&](Message message) {
+                       const bool ownCheck =
+                           message != Message::TooBig && message != Message::Unreasonable;
+                       const OnRefusal order = ownCheck ? panel.onRefusal : OnRefusal::EmptyFirst;
+                       if (order == OnRefusal::EmptyFirst)
+                           controls.output->clear();
+                       m_sink.show(message);
+                       if (order == OnRefusal::EmptyAfter)
+                           controls.output->clear();
+                   },
+               },
+               panel.formula(terms));
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "input/field_reader.h"
+#include "input/message_box_sink.h"
+
+#include <QWidget>
+
+#include <array>
+#include <cstddef>
+
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class WorkingPanel;
+
+// Arithmetic and geometric progressions: eleven small panels, each finding one quantity
+// from the others. Every panel is one row of a table; one builder and one click path serve all.
+class Form6 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form6(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
+
+private:
+    struct Controls {
+        std::array<QLineEdit*, 3> boxes{};
+        QPushButton* button = nullptr;
+        QLabel* output = nullptr;
+    };
+
+    QWidget* buildGroup(bool geometric);
+    void buildPanel(std::size_t index, QGridLayout* grid, int row);
+    QWidget* buildLegend();
+    void solve(std::size_t index); // the one click path of every panel
+    double eval(QLineEdit* box);
+
+    FieldReader m_reader;
+    MessageSink& m_sink;
+    std::array<Controls, 11> m_controls;
+    WorkingPanel* m_working;
+};

@@ -1,0 +1,198 @@
+#include "statistics/statistics_window.h"
+
+#include "input/number_text.h"
+#include "input/overloaded.h"
+#include "widgets/controls.h"
+#include "widgets/fraction_box.h"
+#include "widgets/working_panel.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <limits>
+
+namespace {
+
+QFrame* makeUpright(QWidget* parent)
+{
+    auto* line = new QFrame(parent);
+    line->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+    return line;
+}
+
+// A formula as pupils write it: the numerator over a bar over the denominator.
+FractionBox* makeFormula(QLabel* numerator, QLabel* denominator, QWidget* parent)
+{
+    auto* bar = new FractionBar(QString(numerator->text().size(), u'_'), parent);
+    bar->setAccessibleName(QStringLiteral("divided by"));
+    return new FractionBox(numerator, bar, denominator, nullptr, parent);
+}
+
+} // namespace
+
+Form5::Form5(MessageSink& sink, QWidget* parent)
+    : QWidget(parent)
+    , m_reader(behaviours::selfResetting, sink)
+    , m_sink(sink)
+{
+    setObjectName(QStringLiteral("Form5"));
+    setWindowTitle(QStringLiteral("Statistics"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    QLabel* Label2 = makeLabel("Label2", QStringLiteral("Statistics"), this);
+    QFont headingFont = Label2->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
+    Label2->setFont(headingFont);
+
+    // A long list must never be cut short without a word, so the fields take any length.
+    n = makeField("n", QStringLiteral("Numbers"), this);
+    w = makeField("w", QStringLiteral("Weights"), this);
+    for (QLineEdit* field : {n, w})
+        field->setMaxLength(std::numeric_limits<int>::max());
+    QLabel* Label3 = makeLabel(
+        "Label3",
+        QStringLiteral("Fill in the numbers separated by space in form:  1 4 65 898 5 2 6 88"),
+        this);
+    QLabel* Label9 = makeLabel("Label9",
+                               QStringLiteral("Fill in the weight according to the order of the "
+                                              "numbers above in form 9 8 3 1 7 6 9 1 "),
+                               this);
+    QLabel* Label10 = makeLabel("Label10",
+                                QStringLiteral("If You Dont Have weight , Dont Fill In the lower "
+                                               "filed and the weights will be set to 1."),
+                                this);
+    Label3->setBuddy(n);
+    Label9->setBuddy(w);
+
+    // Each button beside the formula it computes.
+    Command1 = makeButton("Command1", QStringLiteral("Calculate Mean"), this);
+    Command3 = makeButton("Command3", QStringLiteral("Calculate Variance"), this);
+    Command2 = makeButton("Command2", QStringLiteral("Calculate Standard-Deviation"), this);
+    auto* rows = new QGridLayout;
+    rows->setHorizontalSpacing(16);
+    rows->addWidget(Command1, 0, 0);
+    rows->addWidget(
+        makeFormula(makeLabel("Label4", QStringLiteral("(a1*w1+a2*w2+ ... +an*wn)"), this),
+                    makeLabel("Label5", QStringLiteral("(w1+w2+ .. + wn)"), this), this),
+        0, 1, Qt::AlignLeft);
+    rows->addWidget(makeRule("Line5", this), 1, 0, 1, 2);
+    rows->addWidget(Command3, 2, 0);
+    rows->addWidget(makeFormula(makeLabel("Label6",
+                                          QStringLiteral("w1*(a1-average)^2+w2*(a2-average)^2+ ... "
+                                                         "+wn*(an-average^2)"),
+                                          this),
+                                makeLabel("Label7", QStringLiteral("(w1+wn+ ... + wn)"), this),
+                                this),
+                    2, 1, Qt::AlignLeft);
+    rows->addWidget(makeRule("Line6", this), 3, 0, 1, 2);
+    rows->addWidget(Command2, 4, 0);
+    rows->addWidget(makeLabel("Label8", QStringLiteral("Root(Different)"), this), 4, 1,
+                    Qt::AlignLeft);
+
+    // The answer column at the right.
+    sol = makeResultLabel("sol", QStringLiteral("Answer"), this);
+    QLabel* Label1 = makeLabel("Label1", QStringLiteral("Answer"), this);
+    Label1->setAlignment(Qt::AlignHCenter);
+    auto* answer = new QVBoxLayout;
+    answer->addWidget(Label1);
+    answer->addWidget(makeRule("Line8", this));
+    answer->addWidget(sol);
+    answer->addWidget(makeRule("Line9", this));
+    answer->addStretch();
+
+    auto* lower = new QHBoxLayout;
+    lower->addLayout(rows, 3);
+    lower->addWidget(makeUpright(this));
+    lower->addLayout(answer, 1);
+
+    auto* window = new QVBoxLayout(this);
+    window->addWidget(Label2);
+    window->addWidget(Label3);
+    window->addWidget(n);
+    window->addWidget(Label9);
+    window->addWidget(Label10);
+    window->addWidget(w);
+    window->addWidget(makeRule("Line1", this));
+    window->addLayout(lower);
+    m_working = new WorkingPanel(this);
+    window->addWidget(m_working);
+    window->addStretch();
+
+    m_lastUsed = Command1;
+    connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form5::Command3_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
+    for (QLineEdit* field : {n, w})
+        connect(field, &QLineEdit::returnPressed, this, [this] { m_lastUsed->click(); });
+}
+
+void Form5::Command1_Click()
+{
+    calculate(Command1, &mean, &meanWorking);
+}
+
+void Form5::Command3_Click()
+{
+    calculate(Command3, &variance, &varianceWorking);
+}
+
+void Form5::Command2_Click()
+{
+    calculate(Command2, &deviation, &deviationWorking);
+}
+
+double Form5::eval(QStringView item)
+{
+    return m_reader.eval(item);
+}
+
+void Form5::calculate(QPushButton* button, Statistic statistic, StatisticWorking working)
+{
+    m_lastUsed = button;
+    const QString numbersText = n->text();
+    const QString weightsText = w->text();
+    const QList<QStringView> numberItems = splitItems(numbersText);
+    const QList<QStringView> weightItems = splitItems(weightsText);
+    sol->clear();
+    m_working->clearWorking();
+    std::vector<double> numbers;
+    std::vector<double> weights;
+    if (!checkLists(numberItems, weightItems, numbers, weights))
+        return;
+    std::visit(overloaded{
+                   [&](double value) {
+                       sol->setText(numberText(value));
+                       m_working->setWorking(working(numbers, weights));
+                   },
+                   [this](Message message) { m_sink.show(message); },
+               },
+               statistic(numbers, weights));
+}
+
+bool Form5::checkLists(const QList<QStringView>& numberItems, const QList<QStringView>& weightItems,
+                       std::vector<double>& numbers, std::vector<double>& weights)
+{
+    if (const auto problem = checkCounts(numberItems.size(), weightItems.size())) {
+        m_sink.show(*problem);
+        return false;
+    }
+    // Number 1, weight 1, number 2, ...: the first refused item ends the check.
+    numbers.reserve(static_cast<std::size_t>(numberItems.size()));
+    weights.reserve(static_cast<std::size_t>(weightItems.size()));
+    for (qsizetype i = 0; i < numberItems.size(); ++i) {
+        numbers.push_back(eval(numberItems[i]));
+        if (!m_reader.isValid())
+            return false;
+        if (!weightItems.isEmpty()) {
+            weights.push_back(eval(weightItems[i]));
+            if (!m_reader.isValid())
+                return false;
+        }
+    }
+    return true;
+}

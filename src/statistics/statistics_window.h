@@ -1,0 +1,48 @@
+#pragma once
+
+#include "input/field_reader.h"
+#include "input/message_box_sink.h"
+#include "statistics/weighted_statistics.h"
+
+#include <QList>
+#include <QStringView>
+#include <QWidget>
+
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class WorkingPanel;
+
+// The weighted mean, variance and standard deviation of a list typed on one line.
+class Form5 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form5(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
+
+private:
+    using Statistic = StatisticOutcome (*)(std::span<const double>, std::span<const double>);
+    using StatisticWorking = Working (*)(std::span<const double>, std::span<const double>);
+
+    void Command1_Click();
+    void Command3_Click();
+    void Command2_Click();
+    void calculate(QPushButton* button, Statistic statistic, StatisticWorking working);
+    bool checkLists(const QList<QStringView>& numberItems, const QList<QStringView>& weightItems,
+                    std::vector<double>& numbers, std::vector<double>& weights);
+    double eval(QStringView item);
+
+    FieldReader m_reader;
+    MessageSink& m_sink;
+
+    QLineEdit* n;
+    QLineEdit* w;
+    QPushButton* Command1;
+    QPushButton* Command3;
+    QPushButton* Command2;
+    QLabel* sol;
+    QPushButton* m_lastUsed; // what Return in a field presses again
+    WorkingPanel* m_working;
+};

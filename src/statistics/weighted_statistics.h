@@ -1,0 +1,37 @@
+#pragma once
+
+#include "input/messages.h"
+#include "input/working.h"
+
+#include <QList>
+#include <QStringView>
+
+#include <optional>
+#include <span>
+#include <variant>
+
+// The items of a list typed on one line, cut at every single blank: a leading, trailing or
+// doubled blank leaves an empty item, and a tab stays inside its item. No text, no items.
+QList<QStringView> splitItems(QStringView text);
+
+// Whether a numbers list and a weights list can go together; an empty weights list means
+// every weight is 1.
+std::optional<Message> checkCounts(qsizetype numbers, qsizetype weights);
+
+// The sum of a list, added from the first item to the last.
+double total(std::span<const double> list);
+
+using StatisticOutcome = std::variant<double, Message>;
+
+// The weighted mean, population variance and standard deviation. The weights list is empty
+// or as long as the numbers list. A weight sum of 0 or the root of a negative variance is
+// unreasonable; a sum or product beyond the Real range is too big.
+StatisticOutcome mean(std::span<const double> numbers, std::span<const double> weights);
+StatisticOutcome variance(std::span<const double> numbers, std::span<const double> weights);
+StatisticOutcome deviation(std::span<const double> numbers, std::span<const double> weights);
+
+// The steps behind each answer above, from the same numbers; empty where it refuses.
+// A long list is summed on the board with its first and last terms only.
+Working meanWorking(std::span<const double> numbers, std::span<const double> weights);
+Working varianceWorking(std::span<const double> numbers, std::span<const double> weights);
+Working deviationWorking(std::span<const double> numbers, std::span<const double> weights);

@@ -1,0 +1,170 @@
+#include "statistics/progressions_window.h"
+
+#include "support/recording_sink.h"
+#include "support/window_test.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+namespace {
+
+// Notes what the watched output shows at the moment each message appears.
+class WatchingSink : public RecordingSink {
+public:
+    using MessageSink::show;
+    void show(const QString& text) override
+    {
+        RecordingSink::show(text);
+        seen << (watched ? watched->text() : QString());
+    }
+    QLabel* watched = nullptr;
+    QStringList seen;
+};
+
+enum How { Click, PressReturn, German };
+
+QString notNumeric(const char* piece)
+{
+    return QLatin1String(piece) + QStringLiteral(" Is not a numeric value");
+}
+
+} // namespace
+
+class ProgressionsWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void init()
+    {
+        sink.shown.clear();
+        sink.seen.clear();
+        sink.watched = nullptr;
+        window = new Form6(sink);
+        window->show();
+    }
+    void cleanup()
+    {
+        delete window;
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void solves_data();
+    void solves();
+    void showsWorkingHeadedByItsPanel();
+
+private:
+    WatchingSink sink;
+    Form6* window = nullptr;
+};
+
+void ProgressionsWindowTest::solves_data()
+{
+    QTest::addColumn<QStringList>("panel"); // button, output, boxes left to right
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<QString>("answer"); // the output held "old" before the click
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QStringList>("seen"); // the output while each message shows
+    QTest::addColumn<int>("how");
+    const auto row = [](const char* name, const char* panel, const QStringList& typed,
+                        const QStringList& after, const char* answer,
+                        const QStringList& messages = {}, const QStringList& seen = {},
+                        How how = Click) {
+        QTest::newRow(name) << QString::fromLatin1(panel).split(u' ') << typed << after
+                            << QString::fromLatin1(answer) << messages << seen << int(how);
+    };
+    const QString zeroOrOne = QStringLiteral("Q Must not be equals to zero or one.!!!");
+    const QString a1OrN =
+        QStringLiteral("A1 Must not be equals to zero And N must be bigger than one.!!!");
+    const QString bad = QStringLiteral("Unreasonable Data!!!.");
+    const char* ap1 = "Command1 ans1 a1 d n";
+    const char* gp1 = "command20 ans7 a17 q7 n7";
+    const char* gp4 = "Command10 ans10 a110 q10 n10";
+    const char* gp5 = "Command4 ans11 a111 an11 n11";
+    row("AP1 rewritten", ap1, {"1/4", "2.50", "1/1/2"}, {"0.25", "2.5", "1.5"}, "1.3125");
+    row("AP1 two bad boxes", ap1, {"x", "1", ""}, {"0", "1", "0"}, "",
+        {notNumeric("x"), "Must enter a numeric value"}, {"old", "old"});
+    row("AP2", "Command2 ans2 a12 an2 n2", {"1", "100", "100"}, {"1", "100", "100"}, "5050");
+    row("AP3 reads An first", "Command8 ans3 d3 an3 n3", {"p", "q", "2"}, {"0", "0", "2"}, "",
+        {notNumeric("q"), notNumeric("p")}, {"old", "old"});
+    row("AP4 15 digits", "Command3 ans4 a14 d4 n4", {"1/3", "0", "1"},
+        {"0.333333333333333", "0", "1"}, "0.333333333333333");
+    row("AP5 reads An first", "Command6 ans5 a15 an5 n5", {"a", "b", "5"}, {"0", "0", "5"}, "",
+        {notNumeric("b"), notNumeric("a")}, {"old", "old"});
+    row("AP6 by Return", "ans6 ans66 a16 d6 an6", {"1", "2", "4"}, {"1", "2", "4"}, "2.5", {}, {},
+        PressReturn);
+    row("AP1 German decimal comma", ap1, {"0,5", "1/4", "2"}, {"0,5", "0,25", "2"}, "1,25", {}, {},
+        German);
+    row("GP1 Q kept as typed", gp1, {"1/1", "y", "z"}, {"1", "y", "0"}, "",
+        {notNumeric("y"), notNumeric("z")}, {"old", "old"});
+    row("GP1 message, then emptied", gp1, {"1", "0/3", "10"}, {"1", "0/3", "10"}, "", {zeroOrOne},
+        {"old"});
+    row("GP1 no real power", gp1, {"1", "-2", "5/2"}, {"1", "-2", "2.5"}, "", {bad}, {""});
+    row("GP2 An kept as typed", "Command21 ans8 a18 q8 an8", {"2/2", "2", "1024/2"},
+        {"1", "2", "1024/2"}, "1023");
+    row("GP2 emptied, then message", "Command21 ans8 a18 q8 an8", {"1", "1", "2"}, {"1", "1", "2"},
+        "", {zeroOrOne}, {""});
+    row("GP3", "command22 ans9 a19 q9", {"1", "1/2"}, {"1", "1/2"}, "2");
+    row("GP4 Q = 1 keeps the answer", gp4, {"2", "1", "4"}, {"2", "1", "4"}, "old", {zeroOrOne},
+        {"old"});
+    row("GP4 no real power empties", gp4, {"2", "-3", "1/2"}, {"2", "-3", "0.5"}, "", {bad}, {""});
+    row("GP5 reads N before An", gp5, {"2", "u", "v"}, {"2", "u", "0"}, "",
+        {notNumeric("v"), notNumeric("u")}, {"old", "old"});
+    row("GP5 N = 1", gp5, {"2", "54", "1"}, {"2", "54", "1"}, "", {a1OrN}, {""});
+}
+
+void ProgressionsWindowTest::solves()
+{
+    QFETCH(QStringList, panel);
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, after);
+    QFETCH(QString, answer);
+    QFETCH(QStringList, messages);
+    QFETCH(QStringList, seen);
+    QFETCH(int, how);
+    if (how == German)
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    // Every other panel holds text of its own, which the click must leave alone.
+    const QList<QLineEdit*> fields = window->findChildren<QLineEdit*>();
+    for (QLineEdit* field : fields)
+        field->setText(QStringLiteral("7/2"));
+    const QStringList boxes = panel.mid(2);
+    for (qsizetype k = 0; k < boxes.size(); ++k)
+        typeInto(window, boxes[k].toLatin1().constData(), typed[k]);
+    sink.watched = control<QLabel>(window, panel[1].toLatin1().constData());
+    sink.watched->setText("old");
+    control<QLabel>(window, "working")->setText("old");
+    if (how == PressReturn)
+        QTest::keyClick(control<QLineEdit>(window, boxes[1].toLatin1().constData()),
+                        Qt::Key_Return);
+    else
+        click(window, panel[0].toLatin1().constData());
+    for (QLineEdit* field : fields) {
+        const qsizetype at = boxes.indexOf(field->objectName());
+        QCOMPARE(field->text(), at < 0 ? QStringLiteral("7/2") : after[at]);
+    }
+    for (QLabel* output : window->findChildren<QLabel*>(QRegularExpression("^ans")))
+        QCOMPARE(output->text(), output == sink.watched ? answer : QString());
+    QCOMPARE(sink.shown, messages);
+    QCOMPARE(sink.seen, seen);
+    // The working of a new answer, headed by its panel; none after a refusal.
+    const QString working = textOf(window, "working");
+    QVERIFY(messages.isEmpty() ? working.endsWith(u' ' + answer) : working.isEmpty());
+}
+
+void ProgressionsWindowTest::showsWorkingHeadedByItsPanel()
+{
+    auto* working = control<QLabel>(window, "working");
+    QVERIFY(!working->isVisible());
+    click(window, "showWorking");
+    QVERIFY(working->isVisible());
+    typeInto(window, "a19", "1");
+    typeInto(window, "q9", "1/2");
+    click(window, "command22");
+    QCOMPARE(working->text(), "Geometric Progression (A1, Q), Find Sn (Infinite Progression)\n"
+                              "S = A1 / (1 - Q) = 1 / (1 - 0.5) = 2");
+}
+
+QTEST_MAIN(ProgressionsWindowTest)
+#include "tst_progressions_window.moc"
