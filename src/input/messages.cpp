@@ -13,6 +13,16 @@ QString messageText(Message message)
         return messages::complexDivisorZero;
     case Message::SetOperation:
         return messages::setOperation;
+    case Message::NotNumeric:
+        return messages::mustEnterNumeric;
+    case Message::DenominatorZero:
+        return messages::denominatorZero;
+    case Message::DecimalForm:
+        return messages::decimalForm;
+    case Message::SecondFractionZero:
+        return messages::secondFractionZero;
+    case Message::NumberZero:
+        return messages::numberZero;
     }
     return messages::unreasonable;
 }

@@ -29,6 +29,13 @@ inline const QString setOperation = QStringLiteral("Please Set the operation [+ 
 inline const QString cantOpenEmail = QStringLiteral("Cant Open You Email Programe, My Email Is ");
 inline const QString cantFindCalculator = QStringLiteral("Cant Find Your Windows Calculator");
 
+// Fraction conversion and operators on fractions
+inline const QString decimalForm = QStringLiteral("You must enter a decimal number in form ab.def");
+inline const QString secondFractionZero = QStringLiteral("Fraction 2 Can't be equals to zero ");
+inline const QString numberZero = QStringLiteral("Number Can't Be Zero!!!");
+inline const QString comparisonTrue = QStringLiteral("True"); // results, not message boxes
+inline const QString comparisonFalse = QStringLiteral("False");
+
 } // namespace messages
 
 // A refusal from the computing core: which fixed message the window shows instead of a result.
@@ -38,6 +45,11 @@ enum class Message {
     QuadraticAZero,
     ComplexDivisorZero,
     SetOperation,
+    NotNumeric,
+    DenominatorZero,
+    DecimalForm,
+    SecondFractionZero,
+    NumberZero,
 };
 
 QString messageText(Message message);
