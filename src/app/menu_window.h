@@ -7,6 +7,8 @@
 #include <QWidget>
 
 class Form2;
+class Form3;
+class Form4;
 class Form13;
 class Form14;
 
@@ -28,10 +30,14 @@ private:
     void Command9_Click();
     void Command10_Click();
     void Command11_Click();
+    void Command2_Click();
+    void Command3_Click();
 
     MessageSink& m_sink;
     Launcher& m_launcher;
     WindowSlot<Form2> m_form2;
     WindowSlot<Form13> m_form13;
     WindowSlot<Form14> m_form14;
+    WindowSlot<Form3> m_form3;
+    WindowSlot<Form4> m_form4;
 };
