@@ -57,3 +57,12 @@ FractionOutcome improper(std::int32_t s, std::int32_t m, std::int32_t d)
         return Message::TooBig;
     return Fraction{0, numerator, d};
 }
+
+QString shownFraction(const FractionText& fraction)
+{
+    const QString over =
+        fraction.numerator.isEmpty() ? QString() : fraction.numerator + u'/' + fraction.denominator;
+    if (fraction.whole.isEmpty() || over.isEmpty())
+        return fraction.whole + over;
+    return fraction.whole + u' ' + over;
+}

@@ -45,3 +45,6 @@ struct FractionText {
 };
 
 using FractionTextOutcome = std::variant<FractionText, Message>;
+
+// A fraction result as the window shows it, on one line: "3 1/2", "7/3", or "4" alone.
+QString shownFraction(const FractionText& fraction);

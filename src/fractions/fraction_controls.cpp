@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 QLabel* makeHeading(const char* name, const QString& text, QWidget* parent)
 {
@@ -54,4 +55,9 @@ void setFieldText(QLineEdit* field, const QString& text)
 {
     if (field->text() != text)
         field->setText(text);
+}
+
+QString taskHeading(const QLabel* panel, const QPushButton* button)
+{
+    return panel->text().simplified() + QStringLiteral(", ") + button->text().simplified();
 }

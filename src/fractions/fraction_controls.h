@@ -5,6 +5,7 @@
 class FractionBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 // The pieces both fraction windows are built from.
@@ -30,3 +31,6 @@ void showFraction(const FractionText& fraction, QLabel* whole, QLabel* numerator
 
 // Rewrites a field only when its text changes, so an unchanged field keeps its cursor and undo.
 void setFieldText(QLineEdit* field, const QString& text);
+
+// The heading of a task's working: its panel and its button, "Reduction, Reduction".
+QString taskHeading(const QLabel* panel, const QPushButton* button);

@@ -31,8 +31,9 @@ QString decimalDigits(QStringView piece)
 } // namespace
 
 FractionTextOutcome fractionToImproper(QStringView whole, QStringView numerator,
-                                       QStringView denominator)
+                                       QStringView denominator, Working* working)
 {
+    Steps steps(working);
     if (!isNumber(denominator) || !isNumber(numerator) || !isNumber(whole))
         return Message::NotNumeric;
     const double d = real(denominator);
@@ -41,32 +42,48 @@ FractionTextOutcome fractionToImproper(QStringView whole, QStringView numerator,
     try {
         // The whole part is rounded, the numerator is not, and the sign of the whole part
         // stays with the whole part: -1 and 2/3 give -1/3.
-        const double m = wholeOf(real(whole)) * d + real(numerator);
-        return FractionText{{}, shown(m), denominator.toString()};
+        const std::int32_t s = steps.whole(whole);
+        const FractionText improper{{}, shown(s * d + real(numerator)), denominator.toString()};
+        steps << step(QStringLiteral("Whole * Denominator + Numerator"),
+                      term(s) + QStringLiteral(" * ") + term(d) + QStringLiteral(" + ") +
+                          term(real(numerator)),
+                      improper.numerator);
+        steps << QStringLiteral("Result: ") + shownFraction(improper);
+        return improper;
     } catch (const Refused& refused) {
-        return refused.message;
+        return steps.refused(refused);
     }
 }
 
-FractionTextOutcome improperToFraction(QStringView numerator, QStringView denominator)
+FractionTextOutcome improperToFraction(QStringView numerator, QStringView denominator,
+                                       Working* working)
 {
+    Steps steps(working);
     if (!isNumber(denominator) || !isNumber(numerator))
         return Message::NotNumeric;
     if (real(denominator) == 0)
         return Message::DenominatorZero;
     try {
-        const std::int32_t n = whole(numerator);
-        const Fraction r = need(mixed(n, whole(denominator)));
+        const std::int32_t n = steps.whole(numerator);
+        const std::int32_t d = steps.whole(denominator);
+        const Fraction r = need(mixed(n, d));
+        FractionText result{integerText(r.s), integerText(r.m), denominator.toString()};
         if (r.m == 0)
-            return FractionText{integerText(r.s), {}, {}};
-        return FractionText{integerText(r.s), integerText(r.m), denominator.toString()};
+            result = {integerText(r.s), {}, {}};
+        steps << step(QStringLiteral("Numerator / Denominator"),
+                      term(n) + QStringLiteral(" / ") + term(d),
+                      integerText(r.s) + QStringLiteral(" remainder ") + integerText(r.m));
+        steps << QStringLiteral("Result: ") + shownFraction(result);
+        return result;
     } catch (const Refused& refused) {
-        return refused.message;
+        return steps.refused(refused);
     }
 }
 
-DecimalOutcome fractionToDecimal(QStringView whole, QStringView numerator, QStringView denominator)
+DecimalOutcome fractionToDecimal(QStringView whole, QStringView numerator, QStringView denominator,
+                                 Working* working)
 {
+    Steps steps(working);
     if (!isNumber(denominator) || !isNumber(numerator))
         return Message::NotNumeric;
     const double d = real(denominator);
@@ -77,15 +94,21 @@ DecimalOutcome fractionToDecimal(QStringView whole, QStringView numerator, QStri
     const QString shownWhole = whole.isEmpty() ? QStringLiteral("0") : whole.toString();
     try {
         // The numerator is rounded to a whole number before it is divided.
-        const double m = wholeOf(real(numerator));
-        return DecimalResult{shownWhole, shown(m / d + wholeOf(real(shownWhole)))};
+        const std::int32_t m = steps.whole(numerator);
+        const std::int32_t s = steps.whole(shownWhole);
+        const DecimalResult result{shownWhole, shown(m / d + s)};
+        steps << step(QStringLiteral("Numerator / Denominator + Whole"),
+                      term(m) + QStringLiteral(" / ") + term(d) + QStringLiteral(" + ") + term(s),
+                      result.decimal);
+        return result;
     } catch (const Refused& refused) {
-        return refused.message;
+        return steps.refused(refused);
     }
 }
 
-FractionTextOutcome decimalToFraction(QStringView decimal)
+FractionTextOutcome decimalToFraction(QStringView decimal, Working* working)
 {
+    Steps steps(working);
     if (!isNumber(decimal))
         return Message::NotNumeric;
     // The blanks the number test allows around a number are no digits of it; the point is
@@ -96,10 +119,17 @@ FractionTextOutcome decimalToFraction(QStringView decimal)
     try {
         const QString numerator = decimalDigits(pieces[1]);
         const QString denominator = shown(std::pow(10.0, pieces[1].size()));
+        FractionText result{pieces[0].toString(), numerator, denominator};
         if (real(numerator) == 0)
-            return FractionText{pieces[0].toString(), {}, {}};
-        return FractionText{pieces[0].toString(), numerator, denominator};
+            result = {pieces[0].toString(), {}, {}};
+        const QString count = numberText(static_cast<double>(pieces[1].size()));
+        steps << QStringLiteral("Whole part = ") + pieces[0].toString() +
+                     QStringLiteral(", digits after the point = ") + pieces[1].toString();
+        steps << step(QStringLiteral("Denominator = 10^(number of digits)"),
+                      QStringLiteral("10^") + count, denominator);
+        steps << QStringLiteral("Result: ") + shownFraction(result);
+        return result;
     } catch (const Refused& refused) {
-        return refused.message;
+        return steps.refused(refused);
     }
 }

@@ -5,6 +5,7 @@
 #include "input/overloaded.h"
 #include "widgets/controls.h"
 #include "widgets/fraction_box.h"
+#include "widgets/working_panel.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -49,8 +50,10 @@ Form3::Form3(MessageSink& sink, QWidget* parent)
     frame->setColumnStretch(1, 1);
     frame->setColumnStretch(3, 1);
 
+    m_working = new WorkingPanel(this);
     auto* window = new QVBoxLayout(this);
     window->addLayout(frame);
+    window->addWidget(m_working);
     window->addStretch();
 
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
@@ -135,41 +138,58 @@ QWidget* Form3::panelOf(QLabel* heading, QWidget* inputs, QPushButton* button, Q
 
 void Form3::Command1_Click()
 {
-    std::visit(
-        overloaded{
-            [this](const FractionText& improper) { showFraction(improper, nullptr, sol1m, sol1d); },
-            [this](Message message) { m_sink.show(message); },
-        },
-        fractionToImproper(in1s->text(), in1m->text(), in1d->text()));
+    m_working->clearWorking();
+    Working steps;
+    std::visit(overloaded{
+                   [&](const FractionText& improper) {
+                       showFraction(improper, nullptr, sol1m, sol1d);
+                       m_working->setWorking(steps, taskHeading(Label1, Command1));
+                   },
+                   [this](Message message) { m_sink.show(message); },
+               },
+               fractionToImproper(in1s->text(), in1m->text(), in1d->text(), &steps));
 }
 
 void Form3::Command2_Click()
 {
+    m_working->clearWorking();
+    Working steps;
     std::visit(overloaded{
-                   [this](const FractionText& mixed) { showFraction(mixed, sol2s, sol2m, sol2d); },
+                   [&](const FractionText& mixed) {
+                       showFraction(mixed, sol2s, sol2m, sol2d);
+                       m_working->setWorking(steps, taskHeading(Label5, Command2));
+                   },
                    [this](Message message) { m_sink.show(message); },
                },
-               improperToFraction(in2m->text(), in2d->text()));
+               improperToFraction(in2m->text(), in2d->text(), &steps));
 }
 
 void Form3::Command3_Click()
 {
+    m_working->clearWorking();
+    Working steps;
     std::visit(overloaded{
-                   [this](const DecimalResult& result) {
+                   [&](const DecimalResult& result) {
                        setFieldText(in3s, result.whole);
                        out3->setText(result.decimal);
+                       m_working->setWorking(steps, taskHeading(Label2, Command3));
                    },
                    [this](WholeReset) { setFieldText(in3s, QStringLiteral("0")); },
                    [this](Message message) { m_sink.show(message); },
                },
-               fractionToDecimal(in3s->text(), in3m->text(), in3d->text()));
+               fractionToDecimal(in3s->text(), in3m->text(), in3d->text(), &steps));
 }
 
 void Form3::Command4_Click()
 {
+    m_working->clearWorking();
+    Working steps;
     std::visit(overloaded{
-                   [this](const FractionText& mixed) { showFraction(mixed, out4s, out4m, out4d); },
+                   [&](const FractionText& mixed) {
+                       showFraction(mixed, out4s, out4m, out4d);
+                       m_working->setWorking(steps, taskHeading(Label3, Command4));
+                   },
                    [this](Message message) { m_sink.show(message); },
                },
-               decimalToFraction(in4->text()));
+               decimalToFraction(in4->text(), &steps));
 }

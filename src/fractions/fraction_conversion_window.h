@@ -8,6 +8,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class WorkingPanel;
 
 // Fraction conversion: mixed number to improper fraction and back, to a decimal, and a
 // decimal to a mixed number. Four panels, each working alone on its own fields.
@@ -30,6 +31,7 @@ private:
     void Command4_Click();
 
     MessageSink& m_sink;
+    WorkingPanel* m_working;
 
     // Fraction To Improper
     QLabel* Label1;

@@ -5,6 +5,7 @@
 #include "input/overloaded.h"
 #include "widgets/controls.h"
 #include "widgets/fraction_box.h"
+#include "widgets/working_panel.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -40,10 +41,12 @@ Form4::Form4(MessageSink& sink, QWidget* parent)
     lower->addWidget(Line5);
     lower->addWidget(buildReduction(), 1);
 
+    m_working = new WorkingPanel(this);
     auto* window = new QVBoxLayout(this);
     window->addLayout(buildOperator());
     window->addWidget(makeRule("Line1", this));
     window->addLayout(lower);
+    window->addWidget(m_working);
     window->addStretch();
 
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
@@ -152,15 +155,22 @@ QWidget* Form4::buildReduction()
 
 void Form4::Command1_Click()
 {
+    m_working->clearWorking();
+    Working steps;
     const OperatorClick click = operateOnFractions({s1->text(), m1->text(), d1->text()}, op->text(),
-                                                   {s2->text(), m2->text(), d2->text()});
+                                                   {s2->text(), m2->text(), d2->text()}, &steps);
     setFieldText(s1, click.firstWhole);
     setFieldText(s2, click.secondWhole);
+    const QString heading = taskHeading(Label8, Command1);
     std::visit(overloaded{
-                   [this](const FractionText& result) { showFraction(result, s3, m3, d3); },
-                   [this](bool holds) {
+                   [&](const FractionText& result) {
+                       showFraction(result, s3, m3, d3);
+                       m_working->setWorking(steps, heading);
+                   },
+                   [&](bool holds) {
                        m_bool->setText(holds ? messages::comparisonTrue
                                              : messages::comparisonFalse);
+                       m_working->setWorking(steps, heading);
                    },
                    [this](Message message) {
                        // A division by zero leaves no result on show, not a stale one.
@@ -174,19 +184,28 @@ void Form4::Command1_Click()
 
 void Form4::Command2_Click()
 {
+    m_working->clearWorking();
+    Working steps;
     std::visit(overloaded{
-                   [this](const QString& denominator) { c->setText(denominator); },
+                   [&](const QString& denominator) {
+                       c->setText(denominator);
+                       m_working->setWorking(steps, taskHeading(Label1, Command2));
+                   },
                    [this](Message message) { m_sink.show(message); },
                },
-               commonDenominator(a->text(), b->text()));
+               commonDenominator(a->text(), b->text(), &steps));
 }
 
 void Form4::Command3_Click()
 {
-    std::visit(
-        overloaded{
-            [this](const FractionText& reduced) { showFraction(reduced, nullptr, om4, od4); },
-            [this](Message message) { m_sink.show(message); },
-        },
-        reduceFraction(inm4->text(), ind4->text()));
+    m_working->clearWorking();
+    Working steps;
+    std::visit(overloaded{
+                   [&](const FractionText& reduced) {
+                       showFraction(reduced, nullptr, om4, od4);
+                       m_working->setWorking(steps, taskHeading(Label9, Command3));
+                   },
+                   [this](Message message) { m_sink.show(message); },
+               },
+               reduceFraction(inm4->text(), ind4->text(), &steps));
 }

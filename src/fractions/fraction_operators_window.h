@@ -8,6 +8,7 @@ class QLabel;
 class QLayout;
 class QLineEdit;
 class QPushButton;
+class WorkingPanel;
 
 // Operators on fractions: + - * / and < > = on two mixed numbers in the upper half; the
 // common denominator and the reduction of a fraction in the lower half.
@@ -27,6 +28,7 @@ private:
     void Command3_Click();
 
     MessageSink& m_sink;
+    WorkingPanel* m_working;
 
     // The operator tool
     QLabel* Label8;

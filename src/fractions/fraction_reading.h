@@ -5,8 +5,10 @@
 // text the tool would show, exactly as the pupil sees them. Inside the core a refusal is
 // thrown as a Refused and caught at the edge of each tool, so the steps read as written.
 
+#include "fractions/fraction_arithmetic.h"
 #include "input/messages.h"
 #include "input/number_text.h"
+#include "input/working.h"
 
 #include <QString>
 #include <QStringView>
@@ -54,6 +56,50 @@ template <class T> T need(const std::variant<T, Message>& outcome)
     if (const auto* message = std::get_if<Message>(&outcome))
         throw Refused{*message};
     return std::get<T>(outcome);
+}
+
+// The worked steps of the task being run, written only when the window asks for them.
+class Steps {
+public:
+    explicit Steps(Working* lines)
+        : m_lines(lines)
+    {
+        if (m_lines)
+            m_lines->clear();
+    }
+
+    void operator<<(const QString& line)
+    {
+        if (m_lines)
+            m_lines->append(line);
+    }
+
+    // A typed number the tool takes as a whole number: noted where rounding changes it.
+    std::int32_t whole(QStringView text)
+    {
+        const std::int32_t value = fractions_reading::whole(text);
+        if (real(text) != value)
+            *this << numberText(real(text)) + QStringLiteral(" is taken as ") + integerText(value);
+        return value;
+    }
+
+    // No steps stand after a refusal.
+    Message refused(const Refused& refusal)
+    {
+        if (m_lines)
+            m_lines->clear();
+        return refusal.message;
+    }
+
+private:
+    Working* m_lines;
+};
+
+// "n/d", or "(n/d)" when it starts with a minus and stands inside a sum.
+inline QString over(const QString& numerator, const QString& denominator, bool bracketed = false)
+{
+    const QString text = numerator + u'/' + denominator;
+    return bracketed && text.startsWith(u'-') ? u'(' + text + u')' : text;
 }
 
 } // namespace fractions_reading
