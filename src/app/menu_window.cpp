@@ -4,6 +4,8 @@
 #include "algebra/quadratic_window.h"
 #include "app/donation_window.h"
 #include "app/launch_urls.h"
+#include "fractions/fraction_conversion_window.h"
+#include "fractions/fraction_operators_window.h"
 #include "geometry/circle_window.h"
 #include "geometry/quadrilateral_window.h"
 #include "geometry/triangle_area_window.h"
@@ -43,10 +45,10 @@ struct Form1::Tile {
 const Form1::Tile Form1::tiles[] = {
     // clang-format off
     {"Command2", "Conversion : Fraction, Improper  Fractions, Decimal fractions ",
-     "25/4 is 6 1/4 , 1/4 is 0.25", 0x1565C0, {0, 0}, false, nullptr},
+     "25/4 is 6 1/4 , 1/4 is 0.25", 0x1565C0, {0, 0}, false, &Form1::Command2_Click},
     {"Command3", "Operators On           Fractions :                [ +, - , * , / ,<  , = ,> ]  "
                  "Common -               Denominator   ,     Reduction              ",
-     nullptr, 0x6A1B9A, {0, 1}, false, nullptr},
+     nullptr, 0x6A1B9A, {0, 1}, false, &Form1::Command3_Click},
     {"Command14", "Areas And Perimeters", nullptr, 0x37474F, {0, 2, 0, 0, 2}, true, nullptr},
     {"Command15", "Quadrilateral", nullptr, 0x2E7D32, {0, 2, 1, 0, 2}, false,
      &Form1::Command15_Click},
@@ -185,4 +187,14 @@ void Form1::Command4_Click()
 void Form1::Command5_Click()
 {
     m_form6.open([this] { return new Form6(m_sink); });
+}
+
+void Form1::Command2_Click()
+{
+    m_form3.open([this] { return new Form3(m_sink); });
+}
+
+void Form1::Command3_Click()
+{
+    m_form4.open([this] { return new Form4(m_sink); });
 }

@@ -7,6 +7,8 @@
 #include <QWidget>
 
 class Form2;
+class Form3;
+class Form4;
 class Form13;
 class Form14;
 class Form12;
@@ -40,6 +42,8 @@ private:
     void Command6_Click();
     void Command4_Click();
     void Command5_Click();
+    void Command2_Click();
+    void Command3_Click();
 
     MessageSink& m_sink;
     Launcher& m_launcher;
@@ -52,4 +56,6 @@ private:
     WindowSlot<Form9> m_form9;
     WindowSlot<Form5> m_form5;
     WindowSlot<Form6> m_form6;
+    WindowSlot<Form3> m_form3;
+    WindowSlot<Form4> m_form4;
 };

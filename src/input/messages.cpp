@@ -29,6 +29,16 @@ QString messageText(Message message)
         return messages::infiniteQ;
     case Message::A1ZeroOrNSmall:
         return messages::a1ZeroOrNSmall;
+    case Message::NotNumeric:
+        return messages::mustEnterNumeric;
+    case Message::DenominatorZero:
+        return messages::denominatorZero;
+    case Message::DecimalForm:
+        return messages::decimalForm;
+    case Message::SecondFractionZero:
+        return messages::secondFractionZero;
+    case Message::NumberZero:
+        return messages::numberZero;
     }
     return messages::unreasonable;
 }

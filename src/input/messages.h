@@ -46,6 +46,12 @@ inline const QString infiniteQ =
                    "equals to Zero.!!!");
 inline const QString a1ZeroOrNSmall =
     QStringLiteral("A1 Must not be equals to zero And N must be bigger than one.!!!");
+// Fraction conversion and operators on fractions
+inline const QString decimalForm = QStringLiteral("You must enter a decimal number in form ab.def");
+inline const QString secondFractionZero = QStringLiteral("Fraction 2 Can't be equals to zero ");
+inline const QString numberZero = QStringLiteral("Number Can't Be Zero!!!");
+inline const QString comparisonTrue = QStringLiteral("True"); // results, not message boxes
+inline const QString comparisonFalse = QStringLiteral("False");
 
 } // namespace messages
 
@@ -64,6 +70,11 @@ enum class Message {
     QZeroOrOne,
     InfiniteQ,
     A1ZeroOrNSmall,
+    NotNumeric,
+    DenominatorZero,
+    DecimalForm,
+    SecondFractionZero,
+    NumberZero,
 };
 
 QString messageText(Message message);

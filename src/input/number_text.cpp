@@ -174,3 +174,8 @@ std::optional<std::int32_t> wholeNumber(double value)
         return std::nullopt;
     return static_cast<std::int32_t>(whole);
 }
+
+QString integerText(std::int32_t value)
+{
+    return QString::number(value);
+}

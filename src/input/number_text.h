@@ -27,3 +27,6 @@ double roundHalfEven(double value);
 // The whole reading: round half to even, then a checked conversion to 32 bits.
 // Empty when the value is not finite or the whole number does not fit.
 std::optional<std::int32_t> wholeNumber(double value);
+
+// The integer text: a 32-bit whole number as decimal digits, a leading "-" when negative.
+QString integerText(std::int32_t value);

@@ -1,0 +1,63 @@
+#include "fractions/fraction_controls.h"
+
+#include "widgets/controls.h"
+#include "widgets/fraction_box.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+QLabel* makeHeading(const char* name, const QString& text, QWidget* parent)
+{
+    QLabel* heading = makeLabel(name, text, parent);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    return heading;
+}
+
+QLineEdit* makeFractionField(const char* name, const QString& accessibleName, QWidget* parent)
+{
+    QLineEdit* field = makeField(name, accessibleName, parent);
+    field->setAlignment(Qt::AlignHCenter);
+    field->setMaximumWidth(field->minimumWidth() * 3 / 2);
+    return field;
+}
+
+QLabel* makeFractionResult(const char* name, const QString& accessibleName, QWidget* parent,
+                           int digits)
+{
+    QLabel* label = makeResultLabel(name, accessibleName, parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumWidth(QFontMetrics(label->font()).averageCharWidth() * digits);
+    return label;
+}
+
+FractionBox* makeFraction(QWidget* whole, QWidget* numerator, const char* barName,
+                          QWidget* denominator, QWidget* parent)
+{
+    auto* bar = new FractionBar({}, parent);
+    bar->setObjectName(QLatin1String(barName));
+    bar->setAccessibleName(QStringLiteral("over"));
+    return new FractionBox(numerator, bar, denominator, whole, parent);
+}
+
+void showFraction(const FractionText& fraction, QLabel* whole, QLabel* numerator,
+                  QLabel* denominator)
+{
+    if (whole)
+        whole->setText(fraction.whole);
+    numerator->setText(fraction.numerator);
+    denominator->setText(fraction.denominator);
+}
+
+void setFieldText(QLineEdit* field, const QString& text)
+{
+    if (field->text() != text)
+        field->setText(text);
+}
+
+QString taskHeading(const QLabel* panel, const QPushButton* button)
+{
+    return panel->text().simplified() + QStringLiteral(", ") + button->text().simplified();
+}

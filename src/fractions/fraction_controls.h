@@ -1,0 +1,36 @@
+#pragma once
+
+#include "fractions/fraction_arithmetic.h"
+
+class FractionBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// The pieces both fraction windows are built from.
+
+// A panel's heading, set in bold above its controls.
+QLabel* makeHeading(const char* name, const QString& text, QWidget* parent);
+
+// A field for one part of a fraction: narrow, its text centred as it is written.
+QLineEdit* makeFractionField(const char* name, const QString& accessibleName, QWidget* parent);
+
+// One part of a result fraction: selectable, centred, empty at start, at least as wide as
+// the given count of digits (it grows with a longer result).
+QLabel* makeFractionResult(const char* name, const QString& accessibleName, QWidget* parent,
+                           int digits = 8);
+
+// numerator over a bar over denominator, the whole part (if any) at the left at mid-height.
+FractionBox* makeFraction(QWidget* whole, QWidget* numerator, const char* barName,
+                          QWidget* denominator, QWidget* parent);
+
+// Writes a result fraction; an empty part shows nothing. whole may be null.
+void showFraction(const FractionText& fraction, QLabel* whole, QLabel* numerator,
+                  QLabel* denominator);
+
+// Rewrites a field only when its text changes, so an unchanged field keeps its cursor and undo.
+void setFieldText(QLineEdit* field, const QString& text);
+
+// The heading of a task's working: its panel and its button, "Reduction, Reduction".
+QString taskHeading(const QLabel* panel, const QPushButton* button);

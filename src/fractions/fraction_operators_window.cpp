@@ -1,0 +1,211 @@
+#include "fractions/fraction_operators_window.h"
+
+#include "fractions/fraction_controls.h"
+#include "fractions/fraction_operators.h"
+#include "input/overloaded.h"
+#include "widgets/controls.h"
+#include "widgets/fraction_box.h"
+#include "widgets/working_panel.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* makeCaption(const char* name, const QString& text, QWidget* parent)
+{
+    QLabel* caption = makeLabel(name, text, parent);
+    caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    return caption;
+}
+
+} // namespace
+
+Form4::Form4(MessageSink& sink, QWidget* parent)
+    : QWidget(parent)
+    , m_sink(sink)
+{
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Operators On Fractions"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    QFrame* Line5 = makeRule("Line5", this);
+    Line5->setFrameShape(QFrame::VLine);
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(buildCommonDenominator(), 1);
+    lower->addWidget(Line5);
+    lower->addWidget(buildReduction(), 1);
+
+    m_working = new WorkingPanel(this);
+    auto* window = new QVBoxLayout(this);
+    window->addLayout(buildOperator());
+    window->addWidget(makeRule("Line1", this));
+    window->addLayout(lower);
+    window->addWidget(m_working);
+    window->addStretch();
+
+    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form4::Command3_Click);
+}
+
+QLayout* Form4::buildOperator()
+{
+    Label8 = makeHeading("Label8", QStringLiteral("Operators On Fractions"), this);
+    s1 = makeFractionField("s1", QStringLiteral("Fraction 1, whole part"), this);
+    m1 = makeFractionField("m1", QStringLiteral("Fraction 1, numerator"), this);
+    d1 = makeFractionField("d1", QStringLiteral("Fraction 1, denominator"), this);
+    op = makeFractionField("op", QStringLiteral("The Operator"), this);
+    op->setMaximumWidth(op->minimumWidth());
+    s2 = makeFractionField("s2", QStringLiteral("Fraction 2, whole part"), this);
+    m2 = makeFractionField("m2", QStringLiteral("Fraction 2, numerator"), this);
+    d2 = makeFractionField("d2", QStringLiteral("Fraction 2, denominator"), this);
+    Command1 = makeButton("Command1", QStringLiteral("Result"), this);
+    m_bool = makeFractionResult("bool", QStringLiteral("Comparison"), this, 6);
+    s3 = makeFractionResult("s3", QStringLiteral("Result, whole part"), this, 5);
+    m3 = makeFractionResult("m3", QStringLiteral("Result, numerator"), this);
+    d3 = makeFractionResult("d3", QStringLiteral("Result, denominator"), this);
+    pressOnReturn({s1, m1, d1, op, s2, m2, d2}, Command1);
+
+    // Captions above, the fractions, operator and button in one row, hints beneath.
+    auto* row = new QGridLayout;
+    row->setHorizontalSpacing(16);
+    row->addWidget(Label3 = makeCaption("Label3", QStringLiteral("Fraction 1"), this), 0, 0);
+    row->addWidget(Label4 = makeCaption("Label4", QStringLiteral("The Operator"), this), 0, 1);
+    row->addWidget(Label5 = makeCaption("Label5", QStringLiteral("Fraction 2"), this), 0, 2);
+    row->addWidget(Label2 = makeCaption("Label2", QStringLiteral("Result"), this), 0, 4);
+    row->addWidget(makeFraction(s1, m1, "Line3", d1, this), 1, 0, 3, 1, Qt::AlignCenter);
+    row->addWidget(op, 2, 1, Qt::AlignHCenter);
+    gcg = makeLabel("gcg", QStringLiteral("[+ , - , * , / , < , > , =  ]"), this);
+    gcg->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    row->addWidget(gcg, 3, 1);
+    row->addWidget(makeFraction(s2, m2, "Line4", d2, this), 1, 2, 3, 1, Qt::AlignCenter);
+    row->addWidget(Command1, 2, 3);
+    row->addWidget(m_bool, 3, 3, Qt::AlignTop);
+    row->addWidget(makeFraction(s3, m3, "Line2", d3, this), 1, 4, 3, 1, Qt::AlignCenter);
+    row->setColumnStretch(4, 1);
+
+    auto* section = new QVBoxLayout;
+    section->addWidget(Label8, 0, Qt::AlignHCenter);
+    section->addLayout(row);
+    return section;
+}
+
+QWidget* Form4::buildCommonDenominator()
+{
+    auto* panel = new QWidget(this);
+    Label1 = makeHeading("Label1", QStringLiteral("Common Denominator"), panel);
+    // The field named b stands under "A", and a under "B".
+    b = makeFractionField("b", QStringLiteral("A"), panel);
+    a = makeFractionField("a", QStringLiteral("B"), panel);
+    Command2 = makeButton("Command2", QStringLiteral("Make Common Denominator"), panel);
+    c = makeFractionResult("c", QStringLiteral("Common denominator"), panel);
+    pressOnReturn({b, a}, Command2);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(Label6 = makeCaption("Label6", QStringLiteral("A"), panel), 0, 0);
+    grid->addWidget(Label7 = makeCaption("Label7", QStringLiteral("B"), panel), 0, 1);
+    grid->addWidget(Label10 = makeCaption("Label10", QStringLiteral("Result"), panel), 0, 3);
+    grid->addWidget(b, 1, 0);
+    grid->addWidget(a, 1, 1);
+    grid->addWidget(c, 1, 3);
+    grid->setColumnMinimumWidth(2, 8);
+    grid->setColumnStretch(3, 1);
+
+    auto* layout = new QVBoxLayout(panel);
+    layout->addWidget(Label1);
+    layout->addLayout(grid);
+    layout->addWidget(Command2, 0, Qt::AlignLeft);
+    layout->addStretch();
+    return panel;
+}
+
+QWidget* Form4::buildReduction()
+{
+    auto* panel = new QWidget(this);
+    Label9 = makeHeading("Label9", QStringLiteral("Reduction"), panel);
+    inm4 = makeFractionField("inm4", QStringLiteral("Numerator"), panel);
+    ind4 = makeFractionField("ind4", QStringLiteral("Denominator"), panel);
+    Command3 = makeButton("Command3", QStringLiteral("Reduction"), panel);
+    om4 = makeFractionResult("om4", QStringLiteral("Reduced numerator"), panel);
+    od4 = makeFractionResult("od4", QStringLiteral("Reduced denominator"), panel);
+    pressOnReturn({inm4, ind4}, Command3);
+
+    auto* result = new QVBoxLayout;
+    result->addWidget(Label11 = makeCaption("Label11", QStringLiteral("Result"), panel));
+    result->addWidget(makeFraction(nullptr, om4, "Line7", od4, panel));
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(makeFraction(nullptr, inm4, "Line6", ind4, panel), 0, Qt::AlignBottom);
+    row->addWidget(Command3, 0, Qt::AlignVCenter);
+    row->addLayout(result);
+    row->addStretch(1);
+
+    auto* layout = new QVBoxLayout(panel);
+    layout->addWidget(Label9);
+    layout->addLayout(row);
+    layout->addStretch();
+    return panel;
+}
+
+void Form4::Command1_Click()
+{
+    m_working->clearWorking();
+    Working steps;
+    const OperatorClick click = operateOnFractions({s1->text(), m1->text(), d1->text()}, op->text(),
+                                                   {s2->text(), m2->text(), d2->text()}, &steps);
+    setFieldText(s1, click.firstWhole);
+    setFieldText(s2, click.secondWhole);
+    const QString heading = taskHeading(Label8, Command1);
+    std::visit(overloaded{
+                   [&](const FractionText& result) {
+                       showFraction(result, s3, m3, d3);
+                       m_working->setWorking(steps, heading);
+                   },
+                   [&](bool holds) {
+                       m_bool->setText(holds ? messages::comparisonTrue
+                                             : messages::comparisonFalse);
+                       m_working->setWorking(steps, heading);
+                   },
+                   [this](Message message) {
+                       // A division by zero leaves no result on show, not a stale one.
+                       if (message == Message::SecondFractionZero)
+                           showFraction({}, s3, m3, d3);
+                       m_sink.show(message);
+                   },
+               },
+               click.outcome);
+}
+
+void Form4::Command2_Click()
+{
+    m_working->clearWorking();
+    Working steps;
+    std::visit(overloaded{
+                   [&](const QString& denominator) {
+                       c->setText(denominator);
+                       m_working->setWorking(steps, taskHeading(Label1, Command2));
+                   },
+                   [this](Message message) { m_sink.show(message); },
+               },
+               commonDenominator(a->text(), b->text(), &steps));
+}
+
+void Form4::Command3_Click()
+{
+    m_working->clearWorking();
+    Working steps;
+    std::visit(overloaded{
+                   [&](const FractionText& reduced) {
+                       showFraction(reduced, nullptr, om4, od4);
+                       m_working->setWorking(steps, taskHeading(Label9, Command3));
+                   },
+                   [this](Message message) { m_sink.show(message); },
+               },
+               reduceFraction(inm4->text(), ind4->text(), &steps));
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "input/message_box_sink.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLayout;
+class QLineEdit;
+class QPushButton;
+class WorkingPanel;
+
+// Operators on fractions: + - * / and < > = on two mixed numbers in the upper half; the
+// common denominator and the reduction of a fraction in the lower half.
+class Form4 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form4(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
+
+private:
+    QLayout* buildOperator();
+    QWidget* buildCommonDenominator();
+    QWidget* buildReduction();
+
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+
+    MessageSink& m_sink;
+    WorkingPanel* m_working;
+
+    // The operator tool
+    QLabel* Label8;
+    QLabel* Label3;
+    QLineEdit* s1;
+    QLineEdit* m1;
+    QLineEdit* d1;
+    QLabel* Label4;
+    QLineEdit* op;
+    QLabel* gcg;
+    QLabel* Label5;
+    QLineEdit* s2;
+    QLineEdit* m2;
+    QLineEdit* d2;
+    QPushButton* Command1;
+    QLabel* m_bool; // object name "bool"
+    QLabel* Label2;
+    QLabel* s3;
+    QLabel* m3;
+    QLabel* d3;
+
+    // Common denominator
+    QLabel* Label1;
+    QLabel* Label6;
+    QLineEdit* b;
+    QLabel* Label7;
+    QLineEdit* a;
+    QPushButton* Command2;
+    QLabel* Label10;
+    QLabel* c;
+
+    // Reduction
+    QLabel* Label9;
+    QLineEdit* inm4;
+    QLineEdit* ind4;
+    QPushButton* Command3;
+    QLabel* Label11;
+    QLabel* om4;
+    QLabel* od4;
+};
