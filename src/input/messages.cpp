@@ -13,6 +13,12 @@ QString messageText(Message message)
         return messages::complexDivisorZero;
     case Message::SetOperation:
         return messages::setOperation;
+    case Message::AngleBelow180:
+        return messages::angleBelow180;
+    case Message::AnglePositiveAndBelow180:
+        return messages::anglePositiveAndBelow180;
+    case Message::NoTriangle:
+        return messages::noTriangle;
     }
     return messages::unreasonable;
 }

@@ -29,6 +29,16 @@ inline const QString setOperation = QStringLiteral("Please Set the operation [+ 
 inline const QString cantOpenEmail = QStringLiteral("Cant Open You Email Programe, My Email Is ");
 inline const QString cantFindCalculator = QStringLiteral("Cant Find Your Windows Calculator");
 
+// Triangle solvers
+inline const QString angleBelow180 =
+    QStringLiteral("Angle Must be positive smaller than 180 degrees");
+inline const QString anglePositiveAndBelow180 =
+    QStringLiteral("Angle Must be positive and smaller than 180 degrees");
+inline const QString noTriangle = QStringLiteral("There is no solution");
+inline const QString secondTriangle = QStringLiteral("Second triangle:");
+inline const QString degreesNotice =
+    QStringLiteral("Important ! The angles must be in degrees  (not in radians).");
+
 } // namespace messages
 
 // A refusal from the computing core: which fixed message the window shows instead of a result.
@@ -38,6 +48,9 @@ enum class Message {
     QuadraticAZero,
     ComplexDivisorZero,
     SetOperation,
+    AngleBelow180,
+    AnglePositiveAndBelow180,
+    NoTriangle,
 };
 
 QString messageText(Message message);
