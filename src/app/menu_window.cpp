@@ -4,6 +4,8 @@
 #include "algebra/quadratic_window.h"
 #include "app/donation_window.h"
 #include "app/launch_urls.h"
+#include "geometry/cosines_window.h"
+#include "geometry/sines_window.h"
 #include "input/messages.h"
 #include "widgets/controls.h"
 #include "widgets/tile_button.h"
@@ -51,8 +53,10 @@ const Form1::Tile Form1::tiles[] = {
     {"Command5", "Progression: Geometric Progression , Arithmetic Progression", nullptr, 0x283593,
      {1, 1}, false, nullptr},
     {"Command17", "Triangles", nullptr, 0x4E342E, {1, 2, 0, 0, 2}, true, nullptr},
-    {"Command16", "The Law Of Sines", nullptr, 0x00838F, {1, 2, 1, 0, 2}, false, nullptr},
-    {"Command7", "The Law Of Cosines", nullptr, 0x558B2F, {1, 2, 2, 0, 2}, false, nullptr},
+    {"Command16", "The Law Of Sines", nullptr, 0x00838F, {1, 2, 1, 0, 2}, false,
+     &Form1::Command16_Click},
+    {"Command7", "The Law Of Cosines", nullptr, 0x558B2F, {1, 2, 2, 0, 2}, false,
+     &Form1::Command7_Click},
     {"Command4", "Statistics  Mean, Standard-Deviation ,Variance", nullptr, 0x4527A0, {1, 3}, false,
      nullptr},
     {"Command8", "Complex Numbers", nullptr, 0x0277BD, {2, 0}, false, &Form1::Command8_Click},
@@ -147,4 +151,14 @@ void Form1::Command11_Click()
     const QString calculator = findCalculator();
     if (calculator.isEmpty() || !m_launcher.startProgram(calculator))
         m_sink.show(messages::cantFindCalculator);
+}
+
+void Form1::Command7_Click()
+{
+    m_form10.open([this] { return new Form10(m_sink); });
+}
+
+void Form1::Command16_Click()
+{
+    m_form11.open([this] { return new Form11(m_sink); });
 }

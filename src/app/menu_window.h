@@ -9,6 +9,8 @@
 class Form2;
 class Form13;
 class Form14;
+class Form10;
+class Form11;
 
 // The start-up menu: a grid of coloured tiles, one per tool, plus contact, calculator
 // and donation. Each tool window exists at most once; a tile press builds or raises it.
@@ -28,10 +30,14 @@ private:
     void Command9_Click();
     void Command10_Click();
     void Command11_Click();
+    void Command7_Click();
+    void Command16_Click();
 
     MessageSink& m_sink;
     Launcher& m_launcher;
     WindowSlot<Form2> m_form2;
     WindowSlot<Form13> m_form13;
     WindowSlot<Form14> m_form14;
+    WindowSlot<Form10> m_form10;
+    WindowSlot<Form11> m_form11;
 };
