@@ -74,3 +74,47 @@ TriangleOutcome solveSideSideSide(double a, double b, double c)
         return refused(Message::Unreasonable);
     return Triangle{a, b, c, x, y, z};
 }
+
+namespace {
+
+// "x = Arccos((c^2 + a^2 - b^2) / (2*a*c)) = Arccos((5^2 + 3^2 - 4^2) / (2*3*5)) = Arccos(0.6) =
+// 53.1301023541561", for the angle between sides p and q, opposite r.
+QString arccosStep(const QStringList& names, double p, double q, double r, double angle)
+{
+    return step(names[0] + QStringLiteral(" = Arccos((%1^2 + %2^2 - %3^2) / (2*%2*%1))")
+                               .arg(names[1], names[2], names[3]),
+                QStringLiteral("Arccos((%1^2 + %2^2 - %3^2) / (2*%2*%1)) = Arccos(%4)")
+                    .arg(term(p), term(q), term(r), numberText(cosineOfAngle(p, q, r))),
+                numberText(angle));
+}
+
+} // namespace
+
+Working sideAngleSideWorking(double a, double z, double b)
+{
+    const TriangleOutcome outcome = solveSideAngleSide(a, z, b);
+    const auto* t = std::get_if<Triangle>(&outcome);
+    if (!t)
+        return {};
+    return {
+        step(QStringLiteral("c = Root(a^2 + b^2 - 2*a*b*Cos(z))"),
+             QStringLiteral("Root(%1 + %2 - %3*Cos(%4))")
+                 .arg(numberText(a * a), numberText(b * b), numberText(2 * a * b), numberText(z)),
+             numberText(t->c)),
+        arccosStep({"x", "c", "a", "b"}, t->c, a, b, t->x),
+        thirdAngleStep({"y", "x", "z"}, t->x, z, t->y),
+    };
+}
+
+Working sideSideSideWorking(double a, double b, double c)
+{
+    const TriangleOutcome outcome = solveSideSideSide(a, b, c);
+    const auto* t = std::get_if<Triangle>(&outcome);
+    if (!t)
+        return {};
+    return {
+        arccosStep({"x", "c", "a", "b"}, c, a, b, t->x),
+        arccosStep({"y", "c", "b", "a"}, c, b, a, t->y),
+        thirdAngleStep({"z", "x", "y"}, t->x, t->y, t->z),
+    };
+}

@@ -12,3 +12,7 @@ TriangleOutcome solveSideAngleSide(double a, double z, double b);
 
 // Three sides: the angles x, y and z.
 TriangleOutcome solveSideSideSide(double a, double b, double c);
+
+// The steps behind each answer above, from the same numbers; empty where the solve refuses.
+Working sideAngleSideWorking(double a, double z, double b);
+Working sideSideSideWorking(double a, double b, double c);

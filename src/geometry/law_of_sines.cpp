@@ -127,3 +127,70 @@ QString secondTriangleText(double y, double a, double c)
            QStringLiteral("  Z = ") + numberText(second->z) + QStringLiteral("  b = ") +
            numberText(second->b);
 }
+
+namespace {
+
+// "c = Sin(z) * b / Sin(x) = Sin(60) * 1 / Sin(60) = 1": names are the side found, the angle
+// opposite it, the side known and the angle opposite that.
+QString sineRuleStep(const QStringList& names, double angle, double side, double opposite,
+                     double result)
+{
+    return step(
+        QStringLiteral("%1 = Sin(%2) * %3 / Sin(%4)").arg(names[0], names[1], names[2], names[3]),
+        QStringLiteral("Sin(%1) * %2 / Sin(%3)")
+            .arg(numberText(angle), numberText(side), numberText(opposite)),
+        numberText(result));
+}
+
+} // namespace
+
+Working anglesXZSideBWorking(double x, double z, double b)
+{
+    const TriangleOutcome outcome = solveAnglesXZSideB(x, z, b);
+    const auto* t = std::get_if<Triangle>(&outcome);
+    if (!t)
+        return {};
+    return {
+        thirdAngleStep({"y", "x", "z"}, x, z, t->y),
+        sineRuleStep({"c", "z", "b", "x"}, z, b, x, t->c),
+        sineRuleStep({"a", "y", "c", "z"}, t->y, t->c, z, t->a),
+    };
+}
+
+Working anglesYZSideCWorking(double y, double z, double c)
+{
+    const TriangleOutcome outcome = solveAnglesYZSideC(y, z, c);
+    const auto* t = std::get_if<Triangle>(&outcome);
+    if (!t)
+        return {};
+    return {
+        thirdAngleStep({"x", "y", "z"}, y, z, t->x),
+        sineRuleStep({"a", "y", "c", "z"}, y, c, z, t->a),
+        sineRuleStep({"b", "x", "c", "z"}, t->x, c, z, t->b),
+    };
+}
+
+Working sidesAndOppositeAngleWorking(double y, double a, double c)
+{
+    const TriangleOutcome outcome = solveSidesAndOppositeAngle(y, a, c);
+    const auto* t = std::get_if<Triangle>(&outcome);
+    if (!t)
+        return {};
+    const double sinZ = sine(y) * c / a;
+    Working steps = {
+        step(QStringLiteral("Sin(z) = Sin(y) * c / a"),
+             QStringLiteral("Sin(%1) * %2 / %3").arg(numberText(y), numberText(c), numberText(a)),
+             numberText(sinZ)),
+        step(QStringLiteral("z = Arcsin(%1)").arg(numberText(sinZ)), {}, numberText(t->z)),
+        thirdAngleStep({"x", "y", "z"}, y, t->z, t->x),
+        sineRuleStep({"b", "x", "a", "y"}, t->x, a, y, t->b),
+    };
+    if (const std::optional<Triangle> second = secondTriangle(y, a, c)) {
+        steps << messages::secondTriangle
+              << step(QStringLiteral("z' = 180 - z"), QStringLiteral("180 - ") + numberText(t->z),
+                      numberText(second->z))
+              << thirdAngleStep({"x'", "y", "z'"}, y, second->z, second->x)
+              << sineRuleStep({"b'", "x'", "a", "y"}, second->x, a, y, second->b);
+    }
+    return steps;
+}

@@ -23,5 +23,11 @@ TriangleOutcome solveSidesAndOppositeAngle(double y, double a, double c);
 // The other triangle the same data fit, with the obtuse angle z, if there is one.
 std::optional<Triangle> secondTriangle(double y, double a, double c);
 
+// The steps behind each answer above, from the same numbers; empty where the solve refuses.
+// Where two triangles fit, the steps go on to the second.
+Working anglesXZSideBWorking(double x, double z, double b);
+Working anglesYZSideCWorking(double y, double z, double c);
+Working sidesAndOppositeAngleWorking(double y, double a, double c);
+
 // "Second triangle:  X = ...  Z = ...  b = ..." naming that triangle; empty when there is none.
 QString secondTriangleText(double y, double a, double c);

@@ -1,6 +1,10 @@
 #pragma once
 
 #include "input/messages.h"
+#include "input/number_text.h"
+#include "input/working.h"
+
+#include <QStringList>
 
 #include <variant>
 
@@ -33,4 +37,13 @@ using TriangleOutcome = std::variant<Triangle, TriangleRefusal>;
 inline bool isTriangleAngle(double degrees)
 {
     return degrees > 0 && degrees < 180;
+}
+
+// The working's step for the angle that makes the sum 180: "y = 180 - x - z = 180 - 60 - 60 = 60".
+inline QString thirdAngleStep(const QStringList& names, double first, double second, double result)
+{
+    return step(names[0] + QStringLiteral(" = 180 - ") + names[1] + QStringLiteral(" - ") +
+                    names[2],
+                QStringLiteral("180 - ") + term(first) + QStringLiteral(" - ") + term(second),
+                numberText(result));
 }

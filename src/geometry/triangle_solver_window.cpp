@@ -4,6 +4,7 @@
 #include "input/overloaded.h"
 #include "widgets/controls.h"
 #include "widgets/triangle_figure.h"
+#include "widgets/working_panel.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -39,6 +40,15 @@ double valueOf(const Triangle& triangle, char letter)
     const double Triangle::*const members[] = {&Triangle::a, &Triangle::b, &Triangle::c,
                                                &Triangle::x, &Triangle::y, &Triangle::z};
     return triangle.*members[indexOf(letter)];
+}
+
+// "Top left panel, Solve Triangle": the task whose working is on show.
+QString headingOf(const TrianglePanelRow& row)
+{
+    static const char* const places[2][2] = {{"Top left", "Top right"},
+                                             {"Bottom left", "Bottom right"}};
+    return QLatin1String(places[row.gridRow][row.gridColumn]) + QStringLiteral(" panel, ") +
+           QLatin1String(row.solveCaption).trimmed();
 }
 
 QFrame* makeDivider(QFrame::Shape shape, QWidget* parent)
@@ -86,6 +96,8 @@ TriangleSolverWindow::TriangleSolverWindow(const char* name, const QString& titl
     auto* window = new QVBoxLayout(this);
     window->addWidget(Label1);
     window->addWidget(frame, 1);
+    m_working = new WorkingPanel(this);
+    window->addWidget(m_working);
     window->addWidget(makeLabel("Label2", messages::degreesNotice, this));
 }
 
@@ -143,13 +155,17 @@ QWidget* TriangleSolverWindow::buildPanel(Panel& panel)
     }
 
     connect(solveButton, &QPushButton::clicked, this, [this, &panel] { solve(panel); });
-    connect(clearButton, &QPushButton::clicked, this, [this, &panel] { clear(panel); });
+    connect(clearButton, &QPushButton::clicked, this, [this, &panel] {
+        m_working->clearWorking();
+        clear(panel);
+    });
     return widget;
 }
 
 void TriangleSolverWindow::solve(Panel& panel)
 {
     const TrianglePanelRow& row = *panel.row;
+    m_working->clearWorking();
     if (panel.second)
         panel.second->clear();
     m_reader.begin();
@@ -172,23 +188,24 @@ void TriangleSolverWindow::solve(Panel& panel)
         }
     }
 
-    std::visit(overloaded{
-                   [&](const Triangle& triangle) {
-                       for (const char* out = row.outputs; *out; ++out)
-                           panel.labels[indexOf(*out)]->setText(
-                               numberText(valueOf(triangle, *out)));
-                       if (panel.second)
-                           panel.second->setText(row.secondText(read[0], read[1], read[2]));
-                   },
-                   [&](const TriangleRefusal& refusal) {
-                       const ClearOrder order = refusal.message == Message::TooBig
-                                                    ? ClearOrder::ClearThenMessage
-                                                : refusal.fromHeightTest ? row.heightOrder
-                                                                         : row.solveOrder;
-                       fail(panel, refusal.message, order);
-                   },
-               },
-               row.solve(read[0], read[1], read[2]));
+    std::visit(
+        overloaded{
+            [&](const Triangle& triangle) {
+                for (const char* out = row.outputs; *out; ++out)
+                    panel.labels[indexOf(*out)]->setText(numberText(valueOf(triangle, *out)));
+                if (panel.second)
+                    panel.second->setText(row.secondText(read[0], read[1], read[2]));
+                m_working->setWorking(row.working(read[0], read[1], read[2]), headingOf(row));
+            },
+            [&](const TriangleRefusal& refusal) {
+                const ClearOrder order = refusal.message == Message::TooBig
+                                             ? ClearOrder::ClearThenMessage
+                                         : refusal.fromHeightTest ? row.heightOrder
+                                                                  : row.solveOrder;
+                fail(panel, refusal.message, order);
+            },
+        },
+        row.solve(read[0], read[1], read[2]));
 }
 
 void TriangleSolverWindow::fail(Panel& panel, Message message, ClearOrder order)

@@ -3,6 +3,7 @@
 #include "geometry/solved_triangle.h"
 #include "input/field_reader.h"
 #include "input/message_sink.h"
+#include "input/working.h"
 
 #include <QWidget>
 
@@ -39,6 +40,7 @@ struct TrianglePanelRow {
     ClearOrder solveOrder;  // the solve fails (a value out of range always clears first)
     TriangleOutcome (*solve)(double, double, double);
     QString (*secondText)(double, double, double); // names a second triangle, or null
+    Working (*working)(double, double, double);
 };
 
 // A window of four triangle panels in a frame, under a heading, above the notice that angles
@@ -69,4 +71,5 @@ private:
     FieldReader m_reader;
     MessageSink& m_sink;
     Panel m_panels[4];
+    WorkingPanel* m_working;
 };

@@ -4,6 +4,7 @@
 #include "input/number_text.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <cmath>
@@ -14,15 +15,20 @@ const QString unreasonable = QStringLiteral("Unreasonable Data!!!.");
 const QString tooBig = QStringLiteral("The Number Is Too Big!!!");
 const QString none = QStringLiteral("There is no solution");
 
-// Each solve by the letters it reads, with the letters its panel writes, in order.
+// Each solve by the letters it reads, with the letters its panel writes, in order, and its
+// working, whose last line ends with the value found last.
 struct Solve {
     TriangleOutcome (*solve)(double, double, double);
     const char* writes;
+    Working (*working)(double, double, double);
+    char last;
 };
 const QHash<QString, Solve> solvers = {
-    {"azb", {solveSideAngleSide, "cxy"}},         {"abc", {solveSideSideSide, "zxy"}},
-    {"xzb", {solveAnglesXZSideB, "cay"}},         {"yzc", {solveAnglesYZSideC, "xab"}},
-    {"yac", {solveSidesAndOppositeAngle, "xzb"}},
+    {"azb", {solveSideAngleSide, "cxy", sideAngleSideWorking, 'y'}},
+    {"abc", {solveSideSideSide, "zxy", sideSideSideWorking, 'z'}},
+    {"xzb", {solveAnglesXZSideB, "cay", anglesXZSideBWorking, 'a'}},
+    {"yzc", {solveAnglesYZSideC, "xab", anglesYZSideCWorking, 'b'}},
+    {"yac", {solveSidesAndOppositeAngle, "xzb", sidesAndOppositeAngleWorking, 'b'}},
 };
 
 // What the panel shows: the number texts it writes, or its one message, marked when it comes
@@ -49,6 +55,8 @@ private slots:
     void inverses();
     void solves_data();
     void solves();
+    void showsItsWorking_data();
+    void showsItsWorking();
 };
 
 void TriangleSolversTest::inverses()
@@ -123,6 +131,59 @@ void TriangleSolversTest::solves()
     const Solve solve = solvers.value(reads);
     QCOMPARE(::shown(solve.solve(p, q, r), solve.writes), shown);
     QCOMPARE(reads == "yac" ? secondTriangleText(p, q, r) : QString(), second);
+}
+
+void TriangleSolversTest::showsItsWorking_data()
+{
+    QTest::addColumn<QString>("reads");
+    QTest::addColumn<double>("p");
+    QTest::addColumn<double>("q");
+    QTest::addColumn<double>("r");
+    QTest::addColumn<QStringList>("steps"); // that some line holds; none: no working at all
+    const auto row = [](const char* name, const char* reads, double p, double q, double r,
+                        const QStringList& steps) {
+        QTest::newRow(name) << QString::fromLatin1(reads) << p << q << r << steps;
+    };
+    row("3, 90, 4", "azb", 3, 90, 4,
+        {"c = Root(a^2 + b^2 - 2*a*b*Cos(z)) = Root(9 + 16 - 24*Cos(90)) = 5",
+         "x = Arccos((c^2 + a^2 - b^2) / (2*a*c)) = Arccos((5^2 + 3^2 - 4^2) / (2*3*5)) = "
+         "Arccos(0.599999999999999) = 53.1301023541561"});
+    row("1, 3, 2", "abc", 1, 3, 2, {"Arccos(-1) = 180", "z = 180 - x - y = 180 - 180 - 0 = 0"});
+    row("1, 1, 3: refused", "abc", 1, 1, 3, {});
+    row("60, 60, 1", "xzb", 60, 60, 1, {"c = Sin(z) * b / Sin(x) = Sin(60) * 1 / Sin(60) = 1"});
+    row("30, 60, 2", "yzc", 30, 60, 2, {"x = 180 - y - z = 180 - 30 - 60 = 90"});
+    row("90, 5, 3", "yac", 90, 5, 3, {"Sin(z) = Sin(y) * c / a = Sin(90) * 3 / 5 = 0.6"});
+    row("30, 8, 10: both triangles", "yac", 30, 8, 10,
+        {"z = Arcsin(0.624999999999999) = 38.6821874534894",
+         "Second triangle:", "z' = 180 - z = 180 - 38.6821874534894 = 141.317812546511"});
+    row("30, 4, 10: refused", "yac", 30, 4, 10, {});
+}
+
+void TriangleSolversTest::showsItsWorking()
+{
+    QFETCH(QString, reads);
+    QFETCH(double, p);
+    QFETCH(double, q);
+    QFETCH(double, r);
+    QFETCH(QStringList, steps);
+    const Solve solve = solvers.value(reads);
+    const Working working = solve.working(p, q, r);
+    QCOMPARE(working.isEmpty(), steps.isEmpty());
+    if (working.isEmpty())
+        return;
+    for (const QString& step : steps)
+        QVERIFY2(working.join(u'\n').contains(step), qPrintable(step));
+    // It ends on what the window shows last: the second triangle's b, or the panel's last value.
+    const QString second = secondTriangleText(p, q, r);
+    const QString last = reads == "yac" && !second.isEmpty()
+                             ? second.section(u' ', -1)
+                             : ::shown(solve.solve(p, q, r), QByteArray(1, solve.last)).first();
+    QVERIFY2(working.last().endsWith(" = " + last), qPrintable(working.last()));
+    for (const QString& line : working) {
+        QVERIFY2(!line.contains("inf", Qt::CaseInsensitive), qPrintable(line));
+        QVERIFY2(!line.contains("nan", Qt::CaseInsensitive), qPrintable(line));
+        QVERIFY2(!line.split(QRegularExpression("[ ()*/,]")).contains("-0"), qPrintable(line));
+    }
 }
 
 QTEST_GUILESS_MAIN(TriangleSolversTest)

@@ -61,7 +61,8 @@ public:
     void show(const QString& text) override
     {
         RecordingSink::show(text);
-        snapshots << panelTexts(window, panel);
+        if (window)
+            snapshots << panelTexts(window, panel);
     }
     QWidget* window = nullptr;
     int panel = 1;
@@ -84,6 +85,7 @@ private slots:
     void clearEmptiesInItsOrder_data();
     void clearEmptiesInItsOrder();
     void germanLocaleUsesDecimalComma();
+    void showsWorkingWhenAsked();
 
 private:
     void open(const QString& kind)
@@ -275,6 +277,28 @@ void TriangleWindowsTest::germanLocaleUsesDecimalComma()
     const QString texts = panelTexts(window, 1);
     QLocale::setDefault(QLocale::c());
     QCOMPARE(texts, "1,5|2|2,5|53,1301023541561|36,8698976458439|90");
+}
+
+void TriangleWindowsTest::showsWorkingWhenAsked()
+{
+    open("cosines");
+    auto* working = control<QLabel>(window, "working");
+    solve(3, panels[kind][2].data);
+    QVERIFY(!working->isVisible());
+    QStringList lines = working->text().split(u'\n');
+    QCOMPARE(lines.first(), "Top right panel, Solve Triangle");
+    QVERIFY(lines.last().endsWith(" = " + textOf(window, "y3")));
+
+    click(window, "showWorking");
+    QVERIFY(working->isVisible());
+    solve(4, "a=1;b=1;c=3");
+    QCOMPARE(working->text(), "");
+    solve(4, "a=1;b=1;c=1");
+    QCOMPARE(working->text().section(u'\n', 0, 0), "Bottom right panel, Solve Triangle");
+    click(window, "Command3"); // another panel's Clear
+    QCOMPARE(working->text(), "");
+    click(window, "showWorking");
+    QVERIFY(!working->isVisible());
 }
 
 QTEST_MAIN(TriangleWindowsTest)
