@@ -9,6 +9,8 @@
 #include "geometry/circle_window.h"
 #include "geometry/quadrilateral_window.h"
 #include "geometry/triangle_area_window.h"
+#include "geometry/cosines_window.h"
+#include "geometry/sines_window.h"
 #include "input/messages.h"
 #include "problems/word_problems_window.h"
 #include "statistics/progressions_window.h"
@@ -37,7 +39,7 @@ struct Form1::Tile {
     QRgb colour;
     Place place;
     bool heading;
-    void (Form1::*action)(); // null: a tool still to come, shown disabled
+    void (Form1::*action)(); // null for a heading
 };
 
 // The whole menu in one table: caption, colour, place and action of every tile.
@@ -61,8 +63,10 @@ const Form1::Tile Form1::tiles[] = {
     {"Command5", "Progression: Geometric Progression , Arithmetic Progression", nullptr, 0x283593,
      {1, 1}, false, &Form1::Command5_Click},
     {"Command17", "Triangles", nullptr, 0x4E342E, {1, 2, 0, 0, 2}, true, nullptr},
-    {"Command16", "The Law Of Sines", nullptr, 0x00838F, {1, 2, 1, 0, 2}, false, nullptr},
-    {"Command7", "The Law Of Cosines", nullptr, 0x558B2F, {1, 2, 2, 0, 2}, false, nullptr},
+    {"Command16", "The Law Of Sines", nullptr, 0x00838F, {1, 2, 1, 0, 2}, false,
+     &Form1::Command16_Click},
+    {"Command7", "The Law Of Cosines", nullptr, 0x558B2F, {1, 2, 2, 0, 2}, false,
+     &Form1::Command7_Click},
     {"Command4", "Statistics  Mean, Standard-Deviation ,Variance", nullptr, 0x4527A0, {1, 3}, false,
      &Form1::Command4_Click},
     {"Command8", "Complex Numbers", nullptr, 0x0277BD, {2, 0}, false, &Form1::Command8_Click},
@@ -97,11 +101,8 @@ Form1::Form1(MessageSink& sink, Launcher& launcher, QWidget* parent)
             button->setFocusPolicy(Qt::NoFocus);
             button->setAttribute(Qt::WA_TransparentForMouseEvents);
             button->setAccessibleDescription(QStringLiteral("Heading"));
-        } else if (tile.action) {
-            connect(button, &QPushButton::clicked, this, tile.action);
         } else {
-            button->setEnabled(false);
-            button->setAccessibleDescription(QStringLiteral("Not available yet"));
+            connect(button, &QPushButton::clicked, this, tile.action);
         }
 
         const Tile::Place& place = tile.place;
@@ -197,4 +198,14 @@ void Form1::Command2_Click()
 void Form1::Command3_Click()
 {
     m_form4.open([this] { return new Form4(m_sink); });
+}
+
+void Form1::Command7_Click()
+{
+    m_form10.open([this] { return new Form10(m_sink); });
+}
+
+void Form1::Command16_Click()
+{
+    m_form11.open([this] { return new Form11(m_sink); });
 }

@@ -17,6 +17,8 @@ class Form8;
 class Form9;
 class Form5;
 class Form6;
+class Form10;
+class Form11;
 
 // The start-up menu: a grid of coloured tiles, one per tool, plus contact, calculator
 // and donation. Each tool window exists at most once; a tile press builds or raises it.
@@ -44,6 +46,8 @@ private:
     void Command5_Click();
     void Command2_Click();
     void Command3_Click();
+    void Command7_Click();
+    void Command16_Click();
 
     MessageSink& m_sink;
     Launcher& m_launcher;
@@ -58,4 +62,6 @@ private:
     WindowSlot<Form6> m_form6;
     WindowSlot<Form3> m_form3;
     WindowSlot<Form4> m_form4;
+    WindowSlot<Form10> m_form10;
+    WindowSlot<Form11> m_form11;
 };

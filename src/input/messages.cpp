@@ -39,6 +39,12 @@ QString messageText(Message message)
         return messages::secondFractionZero;
     case Message::NumberZero:
         return messages::numberZero;
+    case Message::AngleBelow180:
+        return messages::angleBelow180;
+    case Message::AnglePositiveAndBelow180:
+        return messages::anglePositiveAndBelow180;
+    case Message::NoTriangle:
+        return messages::noTriangle;
     }
     return messages::unreasonable;
 }

@@ -52,6 +52,15 @@ inline const QString secondFractionZero = QStringLiteral("Fraction 2 Can't be eq
 inline const QString numberZero = QStringLiteral("Number Can't Be Zero!!!");
 inline const QString comparisonTrue = QStringLiteral("True"); // results, not message boxes
 inline const QString comparisonFalse = QStringLiteral("False");
+// Triangle solvers
+inline const QString angleBelow180 =
+    QStringLiteral("Angle Must be positive smaller than 180 degrees");
+inline const QString anglePositiveAndBelow180 =
+    QStringLiteral("Angle Must be positive and smaller than 180 degrees");
+inline const QString noTriangle = QStringLiteral("There is no solution");
+inline const QString secondTriangle = QStringLiteral("Second triangle:");
+inline const QString degreesNotice =
+    QStringLiteral("Important ! The angles must be in degrees  (not in radians).");
 
 } // namespace messages
 
@@ -75,6 +84,9 @@ enum class Message {
     DecimalForm,
     SecondFractionZero,
     NumberZero,
+    AngleBelow180,
+    AnglePositiveAndBelow180,
+    NoTriangle,
 };
 
 QString messageText(Message message);

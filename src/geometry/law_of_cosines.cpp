@@ -1,0 +1,120 @@
+#include "geometry/law_of_cosines.h"
+
+#include "geometry/pi.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+TriangleRefusal refused(Message message)
+{
+    return TriangleRefusal{message};
+}
+
+// A square neither overflowed nor underflowed: it still holds the digits of its side.
+bool squareInRange(double square)
+{
+    return std::isnormal(square);
+}
+
+// The cosine rule solved for the angle between sides p and q, opposite side r.
+double cosineOfAngle(double p, double q, double r)
+{
+    return (p * p + q * q - r * r) / (2 * q * p);
+}
+
+} // namespace
+
+double Arccos(double x)
+{
+    if (x == 1)
+        return 0;
+    if (x == -1)
+        return pi15;
+    return std::atan(-x / std::sqrt(-x * x + 1)) + 2 * std::atan(1.0);
+}
+
+TriangleOutcome solveSideAngleSide(double a, double z, double b)
+{
+    if (!squareInRange(a * a) || !squareInRange(b * b))
+        return refused(Message::TooBig);
+    const double cSquared = (a * a + b * b) - (2 * a * b) * std::cos(z * degreesToRadians);
+    if (!std::isfinite(cSquared))
+        return refused(Message::TooBig);
+    // Rounding in a nearly flat triangle can leave no third side at all.
+    if (!(cSquared >= std::numeric_limits<double>::min()))
+        return refused(Message::Unreasonable);
+    const double c = std::sqrt(cSquared);
+    const double cosX = cosineOfAngle(c, a, b);
+    if (!std::isfinite(cosX))
+        return refused(Message::TooBig);
+    if (cosX > 1 || cosX < -1)
+        return refused(Message::Unreasonable);
+    const double x = Arccos(cosX) * radiansToDegrees;
+    const double y = 180 - x - z;
+    if (y < 0)
+        return refused(Message::Unreasonable);
+    return Triangle{a, b, c, x, y, z};
+}
+
+TriangleOutcome solveSideSideSide(double a, double b, double c)
+{
+    // Every failure here, overflow included, is data that make no triangle.
+    if (!squareInRange(a * a) || !squareInRange(b * b) || !squareInRange(c * c))
+        return refused(Message::Unreasonable);
+    const double cosX = cosineOfAngle(c, a, b);
+    const double cosY = cosineOfAngle(c, b, a);
+    if (!(cosX >= -1 && cosX <= 1 && cosY >= -1 && cosY <= 1))
+        return refused(Message::Unreasonable);
+    const double x = Arccos(cosX) * radiansToDegrees;
+    const double y = Arccos(cosY) * radiansToDegrees;
+    const double z = 180 - x - y;
+    if (z < 0)
+        return refused(Message::Unreasonable);
+    return Triangle{a, b, c, x, y, z};
+}
+
+namespace {
+
+// "x = Arccos((c^2 + a^2 - b^2) / (2*a*c)) = Arccos((5^2 + 3^2 - 4^2) / (2*3*5)) = Arccos(0.6) =
+// 53.1301023541561", for the angle between sides p and q, opposite r.
+QString arccosStep(const QStringList& names, double p, double q, double r, double angle)
+{
+    return step(names[0] + QStringLiteral(" = Arccos((%1^2 + %2^2 - %3^2) / (2*%2*%1))")
+                               .arg(names[1], names[2], names[3]),
+                QStringLiteral("Arccos((%1^2 + %2^2 - %3^2) / (2*%2*%1)) = Arccos(%4)")
+                    .arg(term(p), term(q), term(r), numberText(cosineOfAngle(p, q, r))),
+                numberText(angle));
+}
+
+} // namespace
+
+Working sideAngleSideWorking(double a, double z, double b)
+{
+    const TriangleOutcome outcome = solveSideAngleSide(a, z, b);
+    const auto* t = std::get_if<Triangle>(&outcome);
+    if (!t)
+        return {};
+    return {
+        step(QStringLiteral("c = Root(a^2 + b^2 - 2*a*b*Cos(z))"),
+             QStringLiteral("Root(%1 + %2 - %3*Cos(%4))")
+                 .arg(numberText(a * a), numberText(b * b), numberText(2 * a * b), numberText(z)),
+             numberText(t->c)),
+        arccosStep({"x", "c", "a", "b"}, t->c, a, b, t->x),
+        thirdAngleStep({"y", "x", "z"}, t->x, z, t->y),
+    };
+}
+
+Working sideSideSideWorking(double a, double b, double c)
+{
+    const TriangleOutcome outcome = solveSideSideSide(a, b, c);
+    const auto* t = std::get_if<Triangle>(&outcome);
+    if (!t)
+        return {};
+    return {
+        arccosStep({"x", "c", "a", "b"}, c, a, b, t->x),
+        arccosStep({"y", "c", "b", "a"}, c, b, a, t->y),
+        thirdAngleStep({"z", "x", "y"}, t->x, t->y, t->z),
+    };
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "geometry/solved_triangle.h"
+
+// The arccosine in radians, as the triangle tools have always computed it: exactly 0 for 1,
+// the 15-digit pi for -1, and arctan(-X / Root(1 - X^2)) + 2 * arctan(1) between. No result
+// (not a number) beyond 1 and -1.
+double Arccos(double x);
+
+// Two sides a, b and the angle z between them: side c and the angles x and y.
+TriangleOutcome solveSideAngleSide(double a, double z, double b);
+
+// Three sides: the angles x, y and z.
+TriangleOutcome solveSideSideSide(double a, double b, double c);
+
+// The steps behind each answer above, from the same numbers; empty where the solve refuses.
+Working sideAngleSideWorking(double a, double z, double b);
+Working sideSideSideWorking(double a, double b, double c);

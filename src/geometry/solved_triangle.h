@@ -1,0 +1,49 @@
+#pragma once
+
+#include "input/messages.h"
+#include "input/number_text.h"
+#include "input/working.h"
+
+#include <QStringList>
+
+#include <variant>
+
+// Degrees to radians and back, both taken from the 15-digit pi (not from the full one), so
+// the answers agree with what pupils have always been shown, to the last digit.
+inline constexpr double degreesToRadians = 0.017453292519943278;
+inline constexpr double radiansToDegrees = 57.29577951308238;
+
+// A triangle solved: sides a, b, c; angle x opposite b, y opposite a, z opposite c (degrees).
+struct Triangle {
+    double a = 0;
+    double b = 0;
+    double c = 0;
+    double x = 0;
+    double y = 0;
+    double z = 0;
+};
+
+// Why a triangle could not be solved. A solve from two sides and an opposite angle first tests
+// whether the given side reaches the third side at all; the windows answer that test in an
+// order of their own.
+struct TriangleRefusal {
+    Message message;
+    bool fromHeightTest = false;
+};
+
+using TriangleOutcome = std::variant<Triangle, TriangleRefusal>;
+
+// An angle a triangle can have: above 0 and below 180 degrees.
+inline bool isTriangleAngle(double degrees)
+{
+    return degrees > 0 && degrees < 180;
+}
+
+// The working's step for the angle that makes the sum 180: "y = 180 - x - z = 180 - 60 - 60 = 60".
+inline QString thirdAngleStep(const QStringList& names, double first, double second, double result)
+{
+    return step(names[0] + QStringLiteral(" = 180 - ") + names[1] + QStringLiteral(" - ") +
+                    names[2],
+                QStringLiteral("180 - ") + term(first) + QStringLiteral(" - ") + term(second),
+                numberText(result));
+}

@@ -1,0 +1,231 @@
+#include "geometry/triangle_solver_window.h"
+
+#include "input/number_text.h"
+#include "input/overloaded.h"
+#include "widgets/controls.h"
+#include "widgets/triangle_figure.h"
+#include "widgets/working_panel.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <cstring>
+
+namespace {
+
+constexpr char letters[] = "abcxyz";
+
+int indexOf(char letter)
+{
+    return int(std::strchr(letters, letter) - letters);
+}
+
+bool isAngle(char letter)
+{
+    return letter >= 'x';
+}
+
+QString nameOf(char letter)
+{
+    return isAngle(letter) ? QStringLiteral("Angle %1").arg(QLatin1Char(letter))
+                           : QStringLiteral("Side %1").arg(QLatin1Char(letter));
+}
+
+double valueOf(const Triangle& triangle, char letter)
+{
+    const double Triangle::*const members[] = {&Triangle::a, &Triangle::b, &Triangle::c,
+                                               &Triangle::x, &Triangle::y, &Triangle::z};
+    return triangle.*members[indexOf(letter)];
+}
+
+// "Top left panel, Solve Triangle": the task whose working is on show.
+QString headingOf(const TrianglePanelRow& row)
+{
+    static const char* const places[2][2] = {{"Top left", "Top right"},
+                                             {"Bottom left", "Bottom right"}};
+    return QLatin1String(places[row.gridRow][row.gridColumn]) + QStringLiteral(" panel, ") +
+           QLatin1String(row.solveCaption).trimmed();
+}
+
+QFrame* makeDivider(QFrame::Shape shape, QWidget* parent)
+{
+    auto* line = new QFrame(parent);
+    line->setFrameStyle(shape | QFrame::Plain);
+    return line;
+}
+
+} // namespace
+
+TriangleSolverWindow::TriangleSolverWindow(const char* name, const QString& title,
+                                           std::span<const TrianglePanelRow> rows,
+                                           MessageSink& sink, QWidget* parent)
+    : QWidget(parent)
+    , m_reader(behaviours::positiveEchoing, sink)
+    , m_sink(sink)
+{
+    setObjectName(QLatin1String(name));
+    setWindowTitle(title);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    QLabel* Label1 = makeLabel("Label1", title, this);
+    QFont headingFont = Label1->font();
+    headingFont.setBold(true);
+    if (headingFont.pointSizeF() > 0)
+        headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
+    Label1->setFont(headingFont);
+
+    // A frame around the four panels, divided by one vertical and one horizontal line.
+    auto* frame = makePanel("frame", this);
+    auto* grid = new QGridLayout(frame);
+    grid->setSpacing(0);
+    grid->addWidget(makeDivider(QFrame::VLine, frame), 0, 1, 3, 1);
+    grid->addWidget(makeDivider(QFrame::HLine, frame), 1, 0, 1, 3);
+    for (int k = 0; k < 4; ++k) {
+        m_panels[k].row = &rows[k];
+        grid->addWidget(buildPanel(m_panels[k]), 2 * rows[k].gridRow, 2 * rows[k].gridColumn);
+    }
+    grid->setRowStretch(0, 1);
+    grid->setRowStretch(2, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(2, 1);
+
+    auto* window = new QVBoxLayout(this);
+    window->addWidget(Label1);
+    window->addWidget(frame, 1);
+    m_working = new WorkingPanel(this);
+    window->addWidget(m_working);
+    window->addWidget(makeLabel("Label2", messages::degreesNotice, this));
+}
+
+QWidget* TriangleSolverWindow::buildPanel(Panel& panel)
+{
+    const TrianglePanelRow& row = *panel.row;
+    auto* widget = new QWidget(this);
+    widget->setObjectName(QStringLiteral("panel%1").arg(row.number));
+    auto* solveButton = makeButton(row.solveName, QLatin1String(row.solveCaption), widget);
+    auto* clearButton = makeButton(row.clearName, QLatin1String(row.clearCaption), widget);
+
+    auto* figure = new TriangleFigure(widget);
+    for (int place = 0; place < TriangleFigure::placeCount; ++place) {
+        const char letter = row.places[place];
+        const QByteArray name = letter + QByteArray::number(row.number);
+        const QString accessibleName =
+            nameOf(letter) + QStringLiteral(", panel %1").arg(row.number);
+        QWidget* control = nullptr;
+        if (std::strchr(row.inputs, letter))
+            control = panel.fields[indexOf(letter)] =
+                makeField(name.constData(), accessibleName, widget);
+        else
+            control = panel.labels[indexOf(letter)] =
+                makeResultLabel(name.constData(), accessibleName, widget);
+        figure->place(TriangleFigure::Place(place), control, QString(QLatin1Char(letter)));
+    }
+    // Tab walks the fields in the order they are read, whatever corner they stand in.
+    QLineEdit* const read[] = {panel.fields[indexOf(row.inputs[0])],
+                               panel.fields[indexOf(row.inputs[1])],
+                               panel.fields[indexOf(row.inputs[2])]};
+    setTabOrder(read[0], read[1]);
+    setTabOrder(read[1], read[2]);
+    pressOnReturn({read[0], read[1], read[2]}, solveButton);
+
+    auto* layout = new QGridLayout(widget);
+    layout->addWidget(solveButton, 0, 0);
+    layout->addWidget(clearButton, 1, 0);
+    layout->setRowStretch(2, 1);
+    layout->addWidget(figure, 0, 1, 3, 1);
+    layout->setColumnStretch(1, 1);
+    if (row.secondText) {
+        panel.second = makeResultLabel(("second" + QByteArray::number(row.number)).constData(),
+                                       QStringLiteral("Second triangle"), widget);
+        panel.second->setFrameStyle(QFrame::NoFrame);
+        // Wide enough for the usual answer on one line, with room for a second line from the
+        // start, so longer numbers wrap rather than go missing.
+        const QFontMetrics metrics = panel.second->fontMetrics();
+        panel.second->setWordWrap(true);
+        panel.second->setMinimumSize(
+            metrics.horizontalAdvance(messages::secondTriangle +
+                                      QStringLiteral("  X = 00.0000000000000  Z = "
+                                                     "000.000000000000  b = 0.00000000000000")),
+            2 * metrics.lineSpacing());
+        layout->addWidget(panel.second, 3, 0, 1, 2);
+    }
+
+    connect(solveButton, &QPushButton::clicked, this, [this, &panel] { solve(panel); });
+    connect(clearButton, &QPushButton::clicked, this, [this, &panel] {
+        m_working->clearWorking();
+        clear(panel);
+    });
+    return widget;
+}
+
+void TriangleSolverWindow::solve(Panel& panel)
+{
+    const TrianglePanelRow& row = *panel.row;
+    m_working->clearWorking();
+    if (panel.second)
+        panel.second->clear();
+    m_reader.begin();
+    double read[3] = {};
+    for (int k = 0; k < 3; ++k) {
+        const char letter = row.inputs[k];
+        read[k] = m_reader.eval(panel.fields[indexOf(letter)]->text());
+        if (!m_reader.isValid()) {
+            if (letter != row.keptOnRefusal)
+                clear(panel);
+            return;
+        }
+        if (k == row.angleTestAfter) {
+            for (int j = 0; j <= k; ++j) {
+                if (isAngle(row.inputs[j]) && !isTriangleAngle(read[j])) {
+                    fail(panel, row.angleMessage, row.angleOrder);
+                    return;
+                }
+            }
+        }
+    }
+
+    std::visit(
+        overloaded{
+            [&](const Triangle& triangle) {
+                for (const char* out = row.outputs; *out; ++out)
+                    panel.labels[indexOf(*out)]->setText(numberText(valueOf(triangle, *out)));
+                if (panel.second)
+                    panel.second->setText(row.secondText(read[0], read[1], read[2]));
+                m_working->setWorking(row.working(read[0], read[1], read[2]), headingOf(row));
+            },
+            [&](const TriangleRefusal& refusal) {
+                const ClearOrder order = refusal.message == Message::TooBig
+                                             ? ClearOrder::ClearThenMessage
+                                         : refusal.fromHeightTest ? row.heightOrder
+                                                                  : row.solveOrder;
+                fail(panel, refusal.message, order);
+            },
+        },
+        row.solve(read[0], read[1], read[2]));
+}
+
+void TriangleSolverWindow::fail(Panel& panel, Message message, ClearOrder order)
+{
+    if (order == ClearOrder::ClearThenMessage)
+        clear(panel);
+    m_sink.show(message);
+    if (order == ClearOrder::MessageThenClear)
+        clear(panel);
+}
+
+void TriangleSolverWindow::clear(Panel& panel)
+{
+    for (const char* letter = panel.row->clearOrder; *letter; ++letter) {
+        const int k = indexOf(*letter);
+        if (panel.fields[k])
+            panel.fields[k]->clear();
+        else
+            panel.labels[k]->clear();
+    }
+    if (panel.second)
+        panel.second->clear();
+}

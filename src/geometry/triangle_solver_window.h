@@ -1,0 +1,75 @@
+#pragma once
+
+#include "geometry/solved_triangle.h"
+#include "input/field_reader.h"
+#include "input/message_sink.h"
+#include "input/working.h"
+
+#include <QWidget>
+
+#include <span>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class WorkingPanel;
+
+// When a failing solve empties its panel: before its message, or after it.
+enum class ClearOrder { MessageThenClear, ClearThenMessage };
+
+// One panel of a triangle window: its buttons, where its six values stand around the drawn
+// triangle, which of them it reads and writes, and how it fails. Values are named by letter
+// (sides a, b, c; angles x, y, z), their controls by letter and panel number ("a1").
+struct TrianglePanelRow {
+    int number;
+    int gridRow; // place in the 2 x 2 frame
+    int gridColumn;
+    const char* solveName;
+    const char* solveCaption;
+    const char* clearName;
+    const char* clearCaption;
+    const char* places;  // letters at: apex, lower left, lower right, left side, right side, base
+    const char* inputs;  // in reading order
+    const char* outputs; // in writing order
+    const char* clearOrder; // the order its Clear empties the six
+    int angleTestAfter;     // the angles read up to this input must lie between 0 and 180
+    Message angleMessage;
+    ClearOrder angleOrder;
+    char keptOnRefusal;     // the input whose refusal leaves the panel as it is, or 0
+    ClearOrder heightOrder; // two sides and an opposite angle: the side cannot reach
+    ClearOrder solveOrder;  // the solve fails (a value out of range always clears first)
+    TriangleOutcome (*solve)(double, double, double);
+    QString (*secondText)(double, double, double); // names a second triangle, or null
+    Working (*working)(double, double, double);
+};
+
+// A window of four triangle panels in a frame, under a heading, above the notice that angles
+// are in degrees. Every panel is built from its row and solved on the one click path.
+class TriangleSolverWindow : public QWidget {
+    Q_OBJECT
+
+protected:
+    TriangleSolverWindow(const char* name, const QString& title,
+                         std::span<const TrianglePanelRow> rows, MessageSink& sink,
+                         QWidget* parent);
+
+private:
+    struct Panel {
+        const TrianglePanelRow* row = nullptr;
+        // By letter (a, b, c, x, y, z): a field where the panel reads it, else a label.
+        QLineEdit* fields[6] = {};
+        QLabel* labels[6] = {};
+        QLabel* second = nullptr;
+    };
+
+    QWidget* buildPanel(Panel& panel);
+
+    void solve(Panel& panel);
+    void clear(Panel& panel);
+    void fail(Panel& panel, Message message, ClearOrder order);
+
+    FieldReader m_reader;
+    MessageSink& m_sink;
+    Panel m_panels[4];
+    WorkingPanel* m_working;
+};

@@ -1,0 +1,155 @@
+#include "geometry/law_of_cosines.h"
+#include "geometry/law_of_sines.h"
+#include "geometry/pi.h"
+#include "input/number_text.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+const QString unreasonable = QStringLiteral("Unreasonable Data!!!.");
+const QString tooBig = QStringLiteral("The Number Is Too Big!!!");
+const QString none = QStringLiteral("There is no solution");
+
+// Each solve by the letters it reads, with the letters its panel writes, in order, and its
+// working, whose last line ends with the value found last.
+struct Solve {
+    TriangleOutcome (*solve)(double, double, double);
+    const char* writes;
+    Working (*working)(double, double, double);
+    char last;
+};
+const QHash<QString, Solve> solvers = {
+    {"azb", {solveSideAngleSide, "cxy", sideAngleSideWorking, 'y'}},
+    {"abc", {solveSideSideSide, "zxy", sideSideSideWorking, 'z'}},
+    {"xzb", {solveAnglesXZSideB, "cay", anglesXZSideBWorking, 'a'}},
+    {"yzc", {solveAnglesYZSideC, "xab", anglesYZSideCWorking, 'b'}},
+    {"yac", {solveSidesAndOppositeAngle, "xzb", sidesAndOppositeAngleWorking, 'b'}},
+};
+
+// What the panel shows: the number texts it writes, or its one message, marked when it comes
+// from the height test.
+QStringList shown(const TriangleOutcome& outcome, const char* letters)
+{
+    if (const auto* refusal = std::get_if<TriangleRefusal>(&outcome))
+        return {messageText(refusal->message) + (refusal->fromHeightTest ? " (height)" : "")};
+    const auto& t = std::get<Triangle>(outcome);
+    const double values[] = {t.a, t.b, t.c, t.x, t.y, t.z};
+    QStringList texts;
+    for (const char* letter = letters; *letter; ++letter)
+        texts << numberText(values[QByteArrayView("abcxyz").indexOf(*letter)]);
+    return texts;
+}
+
+} // namespace
+
+class TriangleSolversTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void inverses();
+    void solves_data();
+    void solves();
+};
+
+void TriangleSolversTest::inverses()
+{
+    // To the last bit: the flat triangles' 0 and 180 rest on them.
+    QCOMPARE(Arccos(1), 0.0);
+    QCOMPARE(Arccos(-1), pi15);
+    QCOMPARE(Arcsin(1), 1.570796326794895);
+    QCOMPARE(Arcsin(-1), -pi15 / 2);
+    QCOMPARE(Arccos(-1) * radiansToDegrees, 180.0);
+}
+
+void TriangleSolversTest::solves_data()
+{
+    QTest::addColumn<QString>("reads");
+    QTest::addColumn<double>("p");
+    QTest::addColumn<double>("q");
+    QTest::addColumn<double>("r");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QString>("step"); // that the working holds
+    QTest::addColumn<QString>("second");
+    const auto row = [](const char* name, const char* reads, double p, double q, double r,
+                        const QStringList& shown, const QString& step = {},
+                        const QString& second = {}) {
+        QTest::newRow(name) << QString::fromLatin1(reads) << p << q << r << shown << step << second;
+    };
+    row("3, 90, 4: cos(90) is not quite 0, c still shows 5", "azb", 3, 90, 4,
+        {"5", "53.1301023541561", "36.8698976458439"},
+        "c = Root(a^2 + b^2 - 2*a*b*Cos(z)) = Root(9 + 16 - 24*Cos(90)) = 5\n"
+        "x = Arccos((c^2 + a^2 - b^2) / (2*a*c)) = Arccos((5^2 + 3^2 - 4^2) / (2*3*5)) = "
+        "Arccos(0.599999999999999) = 53.1301023541561");
+    row("sides of 1e200 overflow", "azb", 1e200, 60, 1, {tooBig});
+    row("flat: c^2 rounds to 0", "azb", 1, 1e-9, 1, {unreasonable});
+    row("flat: the cosine rounds beyond 1", "azb", 5, 1e-6, 0.1, {unreasonable});
+    row("flat: y rounds below 0", "azb", 1, 179.99999999999935, 8.06523789668895, {unreasonable});
+    row("1, 2, 3: flat, cosines exactly 1", "abc", 1, 2, 3, {"180", "0", "0"});
+    row("1, 3, 2: a cosine exactly -1, x exactly 180", "abc", 1, 3, 2, {"0", "180", "0"},
+        "Arccos(-1) = 180");
+    row("1, 1, 3: no triangle", "abc", 1, 1, 3, {unreasonable});
+    row("1, 1, 1: off in the 15th digit", "abc", 1, 1, 1,
+        {"59.9999999999999", "60.0000000000001", "60.0000000000001"});
+    row("three sides: overflow is unreasonable too", "abc", 1e200, 1e200, 1e200, {unreasonable});
+    row("flat: z rounds below 0", "abc", 4.387009142648076, 9.543581759581931, 5.156572616933855,
+        {unreasonable});
+    row("60, 60, 1", "xzb", 60, 60, 1, {"1", "1", "60"},
+        "c = Sin(z) * b / Sin(x) = Sin(60) * 1 / Sin(60) = 1");
+    row("100, 80: the third angle is 0", "xzb", 100, 80, 1, {none});
+    row("a sine of 1e-320 underflows", "xzb", 1e-320, 60, 1, {tooBig});
+    row("sides near 1e308 overflow", "xzb", 10, 150, 1e308, {tooBig});
+    row("30, 60, 2", "yzc", 30, 60, 2, {"90", "1.15470053837925", "2.3094010767585"},
+        "x = 180 - y - z = 180 - 30 - 60 = 90");
+    row("120, 60: no third angle", "yzc", 120, 60, 2, {none});
+    row("90, 5, 3", "yac", 90, 5, 3, {"53.1301023541559", "36.8698976458441", "4"},
+        "Sin(z) = Sin(y) * c / a = Sin(90) * 3 / 5 = 0.6");
+    row("90, 5, 5: z exactly 90, x 0", "yac", 90, 5, 5, {none});
+    row("30, 5, 10: one right triangle, a hair off 90", "yac", 30, 5, 10,
+        {"60.0000024148364", "89.9999975851636", "8.66025424857862"});
+    row("30, 8, 10: two triangles", "yac", 30, 8, 10,
+        {"111.317812546511", "38.6821874534894", "14.9052520362428"},
+        "z = Arcsin(0.624999999999999) = 38.6821874534894\nx = 180 - y - z = 180 - 30 - "
+        "38.6821874534894 = 111.317812546511\nb = Sin(x) * a / Sin(y) = Sin(111.317812546511) "
+        "* 8 / Sin(30) = 14.9052520362428\nSecond triangle:\nz' = 180 - z",
+        "Second triangle:  X = 8.68218745348943  Z = 141.317812546511  b = 2.41525603944599");
+    row("45, 1, 1: a not below c, one triangle", "yac", 45, 1, 1, {"90", "45", "1.4142135623731"});
+    row("30, 4, 10: a cannot reach", "yac", 30, 4, 10, {none + " (height)"});
+    row("the sine of z underflows", "yac", 1e-300, 1e300, 1, {tooBig});
+}
+
+void TriangleSolversTest::solves()
+{
+    QFETCH(QString, reads);
+    QFETCH(double, p);
+    QFETCH(double, q);
+    QFETCH(double, r);
+    QFETCH(QStringList, shown);
+    QFETCH(QString, step);
+    QFETCH(QString, second);
+    const Solve solve = solvers.value(reads);
+    const TriangleOutcome outcome = solve.solve(p, q, r);
+    QCOMPARE(::shown(outcome, solve.writes), shown);
+    QCOMPARE(reads == "yac" ? secondTriangleText(p, q, r) : QString(), second);
+
+    // The working: none for a refusal; else it holds the step and ends on what the window
+    // shows last, the second triangle's b or the value the solve found last.
+    const Working working = solve.working(p, q, r);
+    QCOMPARE(working.isEmpty(), std::holds_alternative<TriangleRefusal>(outcome));
+    if (working.isEmpty())
+        return;
+    const QString all = working.join(u'\n');
+    QVERIFY2(all.contains(step), qPrintable(all));
+    QVERIFY2(!all.contains(QRegularExpression("inf|nan|(^|[ (])-0($|[ )])",
+                                              QRegularExpression::CaseInsensitiveOption)),
+             qPrintable(all));
+    const QString last = second.isEmpty() ? ::shown(outcome, QByteArray(1, solve.last)).first()
+                                          : second.section(u' ', -1);
+    QVERIFY2(working.last().endsWith(" = " + last), qPrintable(working.last()));
+}
+
+QTEST_GUILESS_MAIN(TriangleSolversTest)
+#include "tst_triangle_solvers.moc"
