@@ -3,6 +3,7 @@
 #include "widgets/controls.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -22,7 +23,26 @@ WorkingPanel::WorkingPanel(QWidget* parent)
     layout->addWidget(showWorking, 0, Qt::AlignLeft);
     layout->addWidget(working);
 
-    connect(showWorking, &QPushButton::toggled, working, &QLabel::setVisible);
+    connect(showWorking, &QPushButton::toggled, this, [this](bool shown) {
+        working->setVisible(shown);
+        fitWindow();
+    });
+}
+
+void WorkingPanel::fitWindow()
+{
+    // A top-level window keeps its height when a wrapped label grows taller, so lay it out
+    // and give it the height its width needs: no step may be cut off.
+    QWidget* top = window();
+    QLayout* layout = top->layout();
+    if (!working->isVisible() || !layout)
+        return;
+    updateGeometry(); // drops the outer layout's cached height of this panel
+    layout->activate();
+    const int needed = layout->hasHeightForWidth() ? layout->totalHeightForWidth(top->width())
+                                                   : layout->totalMinimumSize().height();
+    if (top->height() < needed)
+        top->resize(top->width(), needed);
 }
 
 void WorkingPanel::setWorking(const Working& steps, const QString& heading)
@@ -32,6 +52,7 @@ void WorkingPanel::setWorking(const Working& steps, const QString& heading)
     if (!heading.isEmpty() && !steps.isEmpty())
         lines.prepend(heading);
     working->setText(lines.join(u'\n'));
+    fitWindow();
 }
 
 void WorkingPanel::clearWorking()

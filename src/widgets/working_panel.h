@@ -23,6 +23,8 @@ public:
     void clearWorking();
 
 private:
+    void fitWindow();
+
     QPushButton* showWorking;
     QLabel* working;
 };

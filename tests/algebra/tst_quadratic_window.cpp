@@ -249,6 +249,9 @@ void QuadraticWindowTest::showsWorkingWhenAsked()
     solve("x", "-3", "2");
     QCOMPARE(sink.shown, QStringList{"x Is not a numeric value"});
     QCOMPARE(working->text(), "");
+    solve("-3", "6", "-2");
+    QTRY_VERIFY2(working->height() >= working->heightForWidth(working->width()),
+                 "a step is cut off");
     solve("1", "0", "1");
     QCOMPARE(working->text().split(u'\n').last(),
              "D = B^2 - 4*A*C = 0^2 - 4*1*1 = -4 < 0: No Solution");

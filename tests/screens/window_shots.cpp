@@ -81,7 +81,9 @@ QStringList problemsOf(QWidget* window, const QImage& picture)
     const auto clipped = [&](QWidget* control) {
         if (!control->isVisibleTo(window))
             return;
-        const QSize need = control->minimumSizeHint();
+        QSize need = control->minimumSizeHint();
+        if (const auto* label = qobject_cast<QLabel*>(control); label && label->wordWrap())
+            need.setHeight(label->heightForWidth(label->width()));
         if (control->width() + 1 < need.width() || control->height() + 1 < need.height())
             problems << QStringLiteral("%1: %2 clipped (%3x%4, needs %5x%6)")
                             .arg(title, control->objectName())
@@ -97,6 +99,40 @@ QStringList problemsOf(QWidget* window, const QImage& picture)
     for (QWidget* control : window->findChildren<QLineEdit*>())
         clipped(control);
     return problems;
+}
+
+// Exercises solved with their working shown, pictured as <window>-working.png.
+struct WorkedExample {
+    const char* window;
+    QList<std::pair<const char*, const char*>> fields;
+    const char* button;
+};
+
+const WorkedExample workedExamples[] = {
+    {"Form2", {{"a", "-3"}, {"b", "6"}, {"c", "-2"}}, "Command1"},
+    {"Form10", {{"a1", "3"}, {"z1", "90"}, {"b1", "4"}}, "Command1"},
+};
+
+QStringList shoot(QWidget* window, const QDir& out, const QString& name);
+
+QStringList shootWorking(QWidget* window, const QDir& out)
+{
+    for (const WorkedExample& example : workedExamples) {
+        if (window->objectName() != QLatin1String(example.window))
+            continue;
+        for (const auto& [field, text] : example.fields)
+            window->findChild<QLineEdit*>(QLatin1String(field))->setText(QLatin1String(text));
+        window->findChild<QAbstractButton*>(QLatin1String(example.button))->click();
+        window->findChild<QAbstractButton*>(QStringLiteral("showWorking"))->click();
+        QApplication::processEvents();
+        QStringList problems =
+            shoot(window, out,
+                  fileName(window).replace(QStringLiteral(".png"), QStringLiteral("-working.png")));
+        if (window->findChild<QLabel*>(QStringLiteral("working"))->text().isEmpty())
+            problems << window->windowTitle() + QStringLiteral(": no working shown");
+        return problems;
+    }
+    return {};
 }
 
 QStringList shoot(QWidget* window, const QDir& out, const QString& name)
@@ -137,7 +173,7 @@ int main(int argc, char* argv[])
         tile->click();
         QApplication::processEvents();
         if (QWidget* window = newTopLevel(before)) {
-            problems << shoot(window, out, fileName(window));
+            problems << shoot(window, out, fileName(window)) << shootWorking(window, out);
             ++windows;
             window->close();
         }
