@@ -34,6 +34,8 @@ Form4::Form4(MessageSink& sink, QWidget* parent)
     setWindowTitle(QStringLiteral("Operators On Fractions"));
     setAttribute(Qt::WA_DeleteOnClose);
 
+    // Built top to bottom, left to right, so Tab walks the controls as they are read.
+    QLayout* upper = buildOperator();
     QFrame* Line5 = makeRule("Line5", this);
     Line5->setFrameShape(QFrame::VLine);
     auto* lower = new QHBoxLayout;
@@ -43,7 +45,7 @@ Form4::Form4(MessageSink& sink, QWidget* parent)
 
     m_working = new WorkingPanel(this);
     auto* window = new QVBoxLayout(this);
-    window->addLayout(buildOperator());
+    window->addLayout(upper);
     window->addWidget(makeRule("Line1", this));
     window->addLayout(lower);
     window->addWidget(m_working);

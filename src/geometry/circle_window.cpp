@@ -79,4 +79,10 @@ Form7::Form7(MessageSink& sink, QWidget* parent)
     // A small mark in the corner that the window has always carried.
     window->addWidget(makeLabel("Label28", QStringLiteral("Label1"), this), 0, Qt::AlignLeft);
     window->addWidget(workingPanel());
+    chainBoxes(boxes);
+}
+
+QStringList Form7::tabOrder()
+{
+    return boxTabOrder(boxes);
 }

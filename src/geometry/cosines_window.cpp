@@ -33,3 +33,8 @@ Form10::Form10(MessageSink& sink, QWidget* parent)
                            parent)
 {
 }
+
+QStringList Form10::tabOrder()
+{
+    return panelTabOrder(rows);
+}

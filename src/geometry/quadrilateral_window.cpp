@@ -128,6 +128,7 @@ Form8::Form8(MessageSink& sink, QWidget* parent)
     window->addLayout(buildRow(8, 3));
     window->addWidget(workingPanel());
     evenWidths(m_columns);
+    chainBoxes(boxes);
 }
 
 QLayout* Form8::buildRow(int first, int count)
@@ -141,4 +142,9 @@ QLayout* Form8::buildRow(int first, int count)
         m_columns << box;
     }
     return row;
+}
+
+QStringList Form8::tabOrder()
+{
+    return boxTabOrder(boxes);
 }

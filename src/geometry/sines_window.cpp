@@ -33,3 +33,8 @@ Form11::Form11(MessageSink& sink, QWidget* parent)
                            parent)
 {
 }
+
+QStringList Form11::tabOrder()
+{
+    return panelTabOrder(rows);
+}

@@ -78,6 +78,26 @@ QWidget* TaskWindow::buildBox(const TaskBox& box)
     return frame;
 }
 
+void TaskWindow::chainBoxes(std::span<const TaskBox> boxes)
+{
+    setTabChain(this, boxTabOrder(boxes) << QStringLiteral("showWorking"));
+}
+
+QStringList TaskWindow::boxTabOrder(std::span<const TaskBox> boxes)
+{
+    QStringList names;
+    for (const TaskBox& box : boxes) {
+        for (int column = 0; column < 3; ++column)
+            for (const TaskField& field : box.fields)
+                if (field.name && field.column == column)
+                    names << QLatin1String(field.name);
+        for (const TaskButton& button : box.buttons)
+            if (button.name)
+                names << QLatin1String(button.name);
+    }
+    return names;
+}
+
 QLabel* TaskWindow::makeHeading(const char* name, const QString& text, bool large)
 {
     QLabel* heading = makeLabel(name, text, this);

@@ -6,7 +6,10 @@
 #include "input/message_box_sink.h"
 
 #include <QList>
+#include <QStringList>
 #include <QWidget>
+
+#include <span>
 
 class QLabel;
 class QLineEdit;
@@ -46,6 +49,11 @@ protected:
     TaskWindow(const char* name, const QString& title, MessageSink& sink, QWidget* parent);
 
     QWidget* buildBox(const TaskBox& box);
+    // Tab walks the boxes in table order, whatever order the window built them in, then Show
+    // Working; call once every box is built.
+    void chainBoxes(std::span<const TaskBox> boxes);
+    // Each box's fields left to right as they stand, then its buttons: the order Tab walks.
+    static QStringList boxTabOrder(std::span<const TaskBox> boxes);
     QLabel* makeHeading(const char* name, const QString& text, bool large = false);
     // Gives every task button the width of the widest, so boxes line up one under another.
     void evenButtons();

@@ -63,4 +63,10 @@ Form9::Form9(MessageSink& sink, QWidget* parent)
     window->addWidget(makeHeading("Label1", windowTitle(), true), 0, Qt::AlignHCenter);
     window->addLayout(grid);
     window->addWidget(workingPanel());
+    chainBoxes(boxes);
+}
+
+QStringList Form9::tabOrder()
+{
+    return boxTabOrder(boxes);
 }

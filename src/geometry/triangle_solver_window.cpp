@@ -99,6 +99,18 @@ TriangleSolverWindow::TriangleSolverWindow(const char* name, const QString& titl
     m_working = new WorkingPanel(this);
     window->addWidget(m_working);
     window->addWidget(makeLabel("Label2", messages::degreesNotice, this));
+    setTabChain(this, panelTabOrder(rows) << QStringLiteral("showWorking"));
+}
+
+QStringList TriangleSolverWindow::panelTabOrder(std::span<const TrianglePanelRow> rows)
+{
+    QStringList names;
+    for (const TrianglePanelRow& row : rows) {
+        for (const char* letter = row.inputs; *letter; ++letter)
+            names << QString(QLatin1Char(*letter)) + QString::number(row.number);
+        names << QLatin1String(row.solveName) << QLatin1String(row.clearName);
+    }
+    return names;
 }
 
 QWidget* TriangleSolverWindow::buildPanel(Panel& panel)
@@ -124,12 +136,9 @@ QWidget* TriangleSolverWindow::buildPanel(Panel& panel)
                 makeResultLabel(name.constData(), accessibleName, widget);
         figure->place(TriangleFigure::Place(place), control, QString(QLatin1Char(letter)));
     }
-    // Tab walks the fields in the order they are read, whatever corner they stand in.
     QLineEdit* const read[] = {panel.fields[indexOf(row.inputs[0])],
                                panel.fields[indexOf(row.inputs[1])],
                                panel.fields[indexOf(row.inputs[2])]};
-    setTabOrder(read[0], read[1]);
-    setTabOrder(read[1], read[2]);
     pressOnReturn({read[0], read[1], read[2]}, solveButton);
 
     auto* layout = new QGridLayout(widget);

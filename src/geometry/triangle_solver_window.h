@@ -5,6 +5,7 @@
 #include "input/message_sink.h"
 #include "input/working.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <span>
@@ -52,6 +53,10 @@ protected:
     TriangleSolverWindow(const char* name, const QString& title,
                          std::span<const TrianglePanelRow> rows, MessageSink& sink,
                          QWidget* parent);
+
+    // Panel after panel: the fields in the order they are read, whatever corner they stand
+    // in, then Solve and Clear. The order Tab walks.
+    static QStringList panelTabOrder(std::span<const TrianglePanelRow> rows);
 
 private:
     struct Panel {

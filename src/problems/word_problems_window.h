@@ -3,6 +3,7 @@
 #include "input/field_reader.h"
 #include "input/message_box_sink.h"
 
+#include <QStringList>
 #include <QWidget>
 
 class QFrame;
@@ -17,6 +18,9 @@ class Form12 : public QWidget {
 
 public:
     explicit Form12(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
+
+    // The names of the controls Tab walks, in the order it walks them.
+    static QStringList tabOrder();
 
 private:
     struct Task;

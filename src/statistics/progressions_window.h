@@ -3,6 +3,7 @@
 #include "input/field_reader.h"
 #include "input/message_box_sink.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -21,6 +22,9 @@ class Form6 : public QWidget {
 
 public:
     explicit Form6(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
+
+    // The names of the controls Tab walks, in the order it walks them.
+    static QStringList tabOrder();
 
 private:
     struct Controls {

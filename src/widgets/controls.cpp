@@ -68,3 +68,16 @@ void pressOnReturn(std::initializer_list<QLineEdit*> fields, QPushButton* button
     for (QLineEdit* field : fields)
         QObject::connect(field, &QLineEdit::returnPressed, button, &QPushButton::click);
 }
+
+void setTabChain(QWidget* window, const QStringList& names)
+{
+    QWidget* previous = nullptr;
+    for (const QString& name : names) {
+        auto* next = window->findChild<QWidget*>(name);
+        Q_ASSERT_X(next, "setTabChain", "no control of that name");
+        if (previous && next)
+            QWidget::setTabOrder(previous, next);
+        if (next)
+            previous = next;
+    }
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <initializer_list>
 
@@ -30,3 +31,7 @@ QFrame* makeRule(const char* name, QWidget* parent);
 
 // Return in any of the fields presses the button, as the panel's default action.
 void pressOnReturn(std::initializer_list<QLineEdit*> fields, QPushButton* button);
+
+// Tab walks the window's controls of these names in this order, and Shift+Tab back, whatever
+// order they were made in.
+void setTabChain(QWidget* window, const QStringList& names);
