@@ -137,6 +137,9 @@ void TriangleWindowsTest::failures_data()
     row("cosines", 3, "z=abc", notNumeric, 'k', "z refused");
     row("cosines", 3, "b=abc", notNumeric, 'm', "b refused");
     row("cosines", 4, "c=3", unreasonable, 'm', "no triangle");
+    row("cosines", 4, "a=1/0", unreasonable, 'm', "a zero denominator fails as the solve");
+    row("cosines", 4, "b=1e308/1e-9", unreasonable, 'm', "an overflowing field too");
+    row("cosines", 1, "a=1/0", "Denominator Cant Be Zero!!!", 'm', "the reader's message");
     row("cosines", 1, "a=1e200", tooBig, 'c', "overflow");
     row("cosines", 2, "a=5;z=1e-6;b=0.1", unreasonable, 'c', "flat");
     row("sines", 1, "x=180", angleAnd, 'm', "angle");
