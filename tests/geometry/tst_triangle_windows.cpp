@@ -136,6 +136,8 @@ void TriangleWindowsTest::failures_data()
     row("cosines", 1, "z=0", "Must enter a positive value", 'm', "refused");
     row("cosines", 3, "z=abc", notNumeric, 'k', "z refused");
     row("cosines", 3, "b=abc", notNumeric, 'm', "b refused");
+    row("cosines", 3, "a=abc", notNumeric, 'm', "a refused");
+    row("cosines", 3, "z=180", angleAnd, 'c', "angle");
     row("cosines", 4, "c=3", unreasonable, 'm', "no triangle");
     row("cosines", 4, "a=1/0", unreasonable, 'm', "a zero denominator fails as the solve");
     row("cosines", 4, "b=1e308/1e-9", unreasonable, 'm', "an overflowing field too");
@@ -145,7 +147,12 @@ void TriangleWindowsTest::failures_data()
     row("sines", 1, "x=180", angleAnd, 'm', "angle");
     row("sines", 1, "x=100;z=80", none, 'm', "no third angle");
     row("sines", 1, "x=10;z=150;b=1e308", tooBig, 'c', "overflow");
+    row("sines", 1, "b=1e-322", tooBig, 'c', "a side underflows");
+    row("sines", 4, "z=180", angleAnd, 'm', "angle");
     row("sines", 4, "y=120", none, 'c', "no third angle");
+    row("sines", 2, "y=180", angleAnd, 'm', "angle");
+    row("sines", 3, "y=180", angleAnd, 'm', "angle");
+    row("sines", 3, "y=90;a=5;c=5", none, 'c', "x 0");
     row("sines", 2, "y=abc", notNumeric, 'k', "y refused");
     row("sines", 2, "a=4", none, 'm', "a cannot reach");
     row("sines", 2, "y=90;a=5;c=5", none, 'c', "x 0");
