@@ -12,16 +12,16 @@ constexpr auto messageFirst = ClearOrder::MessageThenClear;
 const TrianglePanelRow rows[] = {
     // clang-format off
     {1, 0, 0, "Command1", "Solve Triangle ", "Command3", "Clear Triangle", "zxyabc", "azb",
-     "cxy", "abczyx", 1, Message::AngleBelow180, clearFirst, 0, clearFirst, clearFirst,
+     "cxy", "abczyx", 1, Message::AngleBelow180, clearFirst, 0, clearFirst, clearFirst, false,
      solveSideAngleSide, nullptr, sideAngleSideWorking},
     {2, 1, 0, "Command2", "Solve Triangle ", "Command4", "Clear Triangle ", "xyzcab", "azb",
      "cxy", "abczyx", 1, Message::AnglePositiveAndBelow180, clearFirst, 0, clearFirst,
-     clearFirst, solveSideAngleSide, nullptr, sideAngleSideWorking},
+     clearFirst, false, solveSideAngleSide, nullptr, sideAngleSideWorking},
     {3, 0, 1, "Command8", "Solve Triangle", "Command6", "Clear Triangle ", "yzxbca", "azb",
      "cxy", "abczyx", 1, Message::AnglePositiveAndBelow180, clearFirst, 'z', clearFirst,
-     clearFirst, solveSideAngleSide, nullptr, sideAngleSideWorking},
+     clearFirst, false, solveSideAngleSide, nullptr, sideAngleSideWorking},
     {4, 1, 1, "Command7", "Solve Triangle ", "Command5", "Clear Triangle ", "zxyabc", "abc",
-     "zxy", "abczyx", -1, Message::AngleBelow180, clearFirst, 0, clearFirst, messageFirst,
+     "zxy", "abczyx", -1, Message::AngleBelow180, clearFirst, 0, clearFirst, messageFirst, true,
      solveSideSideSide, nullptr, sideSideSideWorking},
     // clang-format on
 };

@@ -56,8 +56,9 @@ TriangleOutcome solveAnglesXZSideB(double x, double z, double b)
     const double y = 180 - x - z;
     const double c = sinZ * b / sinX;
     const double a = sine(y) * c / sinZ;
+    // With a third angle above 0 both sides are above 0; a side of 0 has underflowed.
     if (!(y > 0 && c > 0 && a > 0))
-        return noSolution;
+        return y > 0 ? tooBig : noSolution;
     if (!allInRange({c, a}))
         return tooBig;
     return Triangle{a, b, c, x, y, z};
@@ -73,7 +74,7 @@ TriangleOutcome solveAnglesYZSideC(double y, double z, double c)
     const double a = sinY * c / sinZ;
     const double b = sine(x) * c / sinZ;
     if (!(a > 0 && x > 0 && b > 0))
-        return noSolution;
+        return x > 0 ? tooBig : noSolution;
     if (!allInRange({a, b}))
         return tooBig;
     return Triangle{a, b, c, x, y, z};
@@ -95,7 +96,7 @@ TriangleOutcome solveSidesAndOppositeAngle(double y, double a, double c)
     const double x = 180 - y - z;
     const double b = sine(x) * a / sinY;
     if (!(z > 0 && x > 0 && b > 0))
-        return noSolution;
+        return z > 0 && x > 0 ? tooBig : noSolution;
     if (!allInRange({z, b}))
         return tooBig;
     return Triangle{a, b, c, x, y, z};

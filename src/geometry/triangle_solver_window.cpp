@@ -19,6 +19,15 @@ namespace {
 
 constexpr char letters[] = "abcxyz";
 
+constexpr const ReaderBehaviour& behaviour = behaviours::positiveEchoing;
+
+// A field whose number cannot be computed at all: a zero denominator, or beyond the Real range.
+bool cannotCompute(QStringView text)
+{
+    const QString message = parseField(text, behaviour).message;
+    return message == messages::denominatorZero || message == messages::tooBig;
+}
+
 int indexOf(char letter)
 {
     return int(std::strchr(letters, letter) - letters);
@@ -64,7 +73,7 @@ TriangleSolverWindow::TriangleSolverWindow(const char* name, const QString& titl
                                            std::span<const TrianglePanelRow> rows,
                                            MessageSink& sink, QWidget* parent)
     : QWidget(parent)
-    , m_reader(behaviours::positiveEchoing, sink)
+    , m_reader(behaviour, sink)
     , m_sink(sink)
 {
     setObjectName(QLatin1String(name));
@@ -181,7 +190,12 @@ void TriangleSolverWindow::solve(Panel& panel)
     double read[3] = {};
     for (int k = 0; k < 3; ++k) {
         const char letter = row.inputs[k];
-        read[k] = m_reader.eval(panel.fields[indexOf(letter)]->text());
+        const QString text = panel.fields[indexOf(letter)]->text();
+        if (row.trapsReader && cannotCompute(text)) {
+            fail(panel, Message::Unreasonable, row.solveOrder);
+            return;
+        }
+        read[k] = m_reader.eval(text);
         if (!m_reader.isValid()) {
             if (letter != row.keptOnRefusal)
                 clear(panel);

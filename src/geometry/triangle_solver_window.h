@@ -39,6 +39,7 @@ struct TrianglePanelRow {
     char keptOnRefusal;     // the input whose refusal leaves the panel as it is, or 0
     ClearOrder heightOrder; // two sides and an opposite angle: the side cannot reach
     ClearOrder solveOrder;  // the solve fails (a value out of range always clears first)
+    bool trapsReader;       // a field that cannot be computed (1/0) fails as the solve does
     TriangleOutcome (*solve)(double, double, double);
     QString (*secondText)(double, double, double); // names a second triangle, or null
     Working (*working)(double, double, double);

@@ -102,9 +102,11 @@ void TriangleSolversTest::solves_data()
     row("100, 80: the third angle is 0", "xzb", 100, 80, 1, {none});
     row("a sine of 1e-320 underflows", "xzb", 1e-320, 60, 1, {tooBig});
     row("sides near 1e308 overflow", "xzb", 10, 150, 1e308, {tooBig});
+    row("a side underflows to 0: a triangle, but too small", "xzb", 60, 1, 1e-322, {tooBig});
     row("30, 60, 2", "yzc", 30, 60, 2, {"90", "1.15470053837925", "2.3094010767585"},
         "x = 180 - y - z = 180 - 30 - 60 = 90");
     row("120, 60: no third angle", "yzc", 120, 60, 2, {none});
+    row("a side underflows to 0", "yzc", 1, 60, 1e-322, {tooBig});
     row("90, 5, 3", "yac", 90, 5, 3, {"53.1301023541559", "36.8698976458441", "4"},
         "Sin(z) = Sin(y) * c / a = Sin(90) * 3 / 5 = 0.6");
     row("90, 5, 5: z exactly 90, x 0", "yac", 90, 5, 5, {none});
