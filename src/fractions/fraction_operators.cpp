@@ -6,21 +6,21 @@ using namespace fractions_reading;
 
 namespace {
 
-// The whole reading of a denominator that enters 32-bit work; 0.4 passed the zero test as a
-// Real but reads as 0 here, and no fraction has that denominator.
-std::int32_t wholeDenominator(const FractionText& operand, Steps& steps)
+// Whole denominators that enter 32-bit work; 0.4 passed the zero test as a Real but reads as
+// 0 here, and no fraction has that denominator. Checked once both operands are read, so an
+// overflowing reading is still reported as such.
+void checkDenominators(std::int32_t d1, std::int32_t d2)
 {
-    const std::int32_t d = steps.whole(operand.denominator);
-    if (d == 0)
+    if (d1 == 0 || d2 == 0)
         throw Refused{Message::Unreasonable};
-    return d;
 }
 
+// The operand as an improper fraction, its parts read in the order they are passed.
 Fraction improperOf(const FractionText& operand, Steps& steps)
 {
-    const std::int32_t d = wholeDenominator(operand, steps);
     const std::int32_t s = steps.whole(operand.whole);
     const std::int32_t m = steps.whole(operand.numerator);
+    const std::int32_t d = steps.whole(operand.denominator);
     const Fraction f = need(improper(s, m, d));
     if (s != 0)
         steps << step(integerText(s) + u' ' + over(integerText(m), integerText(d)),
@@ -62,8 +62,9 @@ void writeOverCommon(Steps& steps, const QString& first, double x, const QString
 
 FractionText add(const FractionText& a, const FractionText& b, Steps& steps)
 {
-    const std::int32_t d1 = wholeDenominator(a, steps);
-    const std::int32_t d2 = wholeDenominator(b, steps);
+    const std::int32_t d1 = steps.whole(a.denominator);
+    const std::int32_t d2 = steps.whole(b.denominator);
+    checkDenominators(d1, d2);
     const std::int32_t l = need(common(d1, d2));
     const QString ls = integerText(l);
     steps << QStringLiteral("Common denominator: common(%1, %2) = ")
@@ -98,6 +99,7 @@ FractionText subtract(const FractionText& a, const FractionText& b, Steps& steps
 {
     const Fraction f1 = improperOf(a, steps);
     const Fraction f2 = improperOf(b, steps);
+    checkDenominators(f1.d, f2.d);
     const std::int32_t l = need(common(f1.d, f2.d));
     const QString ls = integerText(l);
     steps << QStringLiteral("Common denominator: common(%1, %2) = ")
@@ -142,6 +144,7 @@ FractionText multiply(const FractionText& a, const FractionText& b, Steps& steps
 {
     const Fraction f1 = improperOf(a, steps);
     const Fraction f2 = improperOf(b, steps);
+    checkDenominators(f1.d, f2.d);
     const std::int32_t d = product(f2.d, f1.d);
     const std::int32_t m = product(f2.m, f1.m);
     writeProduct(
@@ -155,10 +158,12 @@ FractionText divide(const FractionText& a, const FractionText& b, Steps& steps)
 {
     const Fraction f1 = improperOf(a, steps);
     const Fraction f2 = improperOf(b, steps);
-    if (f2.m == 0)
-        throw Refused{Message::SecondFractionZero};
+    checkDenominators(f1.d, f2.d);
     const std::int32_t d = product(f2.m, f1.d);
     const std::int32_t m = product(f2.d, f1.m);
+    // A zero second operand leaves no denominator; 0/2 / 0/5 would go on to divide 0 by 0.
+    if (d == 0)
+        throw Refused{Message::SecondFractionZero};
     writeProduct(
         steps, f1, u'/', f2,
         QStringLiteral("(%1*%2)/(%3*%4)").arg(term(f1.m), term(f2.d), term(f1.d), term(f2.m)), m,

@@ -201,6 +201,9 @@ void FractionsTest::tools_data()
     row("operate", {"/1/2", "+", "/1/0"}, zeroDenominator);
     row("operate", {"/1/0.4", "+", "/1/2"}, unreasonable);
     row("operate", {"/1/0.4", "/", "/1/2"}, unreasonable);
+    row("operate", {"1e10/1/0.4", "-", "/1/2"}, tooBig); // every reading before the zero
+    row("operate", {"/1/0.4", "+", "/1/1e10"}, tooBig);
+    row("operate", {"/50000/1", "/", "/0/50000"}, tooBig); // the products before the zero test
     row("operate", {"/1/50000", "+", "/1/50000"}, tooBig);
     row("operate", {"/1/65536", "*", "/1/65536"}, tooBig);
     row("operate", {"/-2147483648/1", "/", "/-1/1"}, tooBig);
