@@ -108,8 +108,10 @@ FractionText subtract(const FractionText& a, const FractionText& b, Steps& steps
     const double x = l / real(a.denominator) * f1.m;
     const double y = l / real(b.denominator) * f2.m;
     const QString m3 = shown(x - y);
-    writeOverCommon(steps, over(integerText(f1.m), integerText(f1.d)), x,
-                    over(integerText(f2.m), integerText(f2.d)), y, ls);
+    // Each numerator is scaled by L over the denominator as typed, so that is the fraction
+    // the line equates (1/2.4 = 2.5/6 where 2.4 was taken as 2 above).
+    writeOverCommon(steps, over(integerText(f1.m), numberText(real(a.denominator))), x,
+                    over(integerText(f2.m), numberText(real(b.denominator))), y, ls);
     steps << over(shown(x), ls) + QStringLiteral(" - ") + over(shown(y), ls, true) +
                  QStringLiteral(" = ") + over(m3, ls);
     return resultOf(m3, ls, steps);
@@ -217,8 +219,16 @@ std::variant<FractionText, bool, Message> operate(const FractionText& a, QString
             const double v1 = valueOf(a, QStringLiteral("Fraction 1"), steps);
             const double v2 = valueOf(b, QStringLiteral("Fraction 2"), steps);
             const bool holds = candidate.compare(v1, v2);
-            steps << numberText(v1) + u' ' + operation.toString() + u' ' + numberText(v2) +
-                         QStringLiteral(": ") +
+            QString left = numberText(v1);
+            QString right = numberText(v2);
+            // Values that differ only beyond the digits shown must not read "0.3 = 0.3: False".
+            if (left == right && v1 != v2) {
+                steps << QStringLiteral("Fraction 1 and Fraction 2 both show as ") + left +
+                             QStringLiteral(" but differ beyond the 15th digit");
+                left = QStringLiteral("Fraction 1");
+                right = QStringLiteral("Fraction 2");
+            }
+            steps << left + u' ' + operation.toString() + u' ' + right + QStringLiteral(": ") +
                          (holds ? messages::comparisonTrue : messages::comparisonFalse);
             return holds;
         }

@@ -270,6 +270,10 @@ void FractionsTest::showsItsWorking_data()
         "common(4, 6) = 12\n1/4 = 3/12, 1/6 = 2/12\n3/12 + 2/12 = 5/12");
     row("operate", {"-1/1/2", "+", "/1/2"}, "2/2 = 1\nWhole parts: (-1) + 0 + 1 = 0");
     row("operate", {"/1/3", "-", "/1/2"}, "2/6 - 3/6 = -1/6");
+    row("operate", {"/1/2.4", "-", "/1/3"}, "1/2.4 = 2.5/6, 1/3 = 2/6");
+    row("operate", {"0.1/0.2/1", "=", "/0.3/1"},
+        "both show as 0.3 but differ beyond the 15th digit\nFraction 1 = Fraction 2: False");
+    row("fromDecimal", {"1.5e2"}, "Numerator = 5e2 = 500");
     row("operate", {"1/1/2", "*", "1/1/2"}, "3/2 * 3/2 = (3*3)/(2*2) = 9/4\ngcd(4, 9) = 1");
     row("operate", {"/1/2", "/", "/-1/4"}, "1/2 / (-1/4) = (1*4)/(2*(-1)) = 4/-2");
     row("operate", {"-1/1/2", "<", "/0/1"}, "Whole = 1 / 2 + (-1) = -0.5");
