@@ -104,6 +104,8 @@ void FractionsTest::tools_data()
     row("gcd", {"-4", "4"}, "4");
     row("gcd", {"-2147483648", "-1"}, "-1");
     row("common()", {"4", "6"}, "12");
+    row("common()", {"2", "3"}, "6");
+    row("common()", {"4", "4"}, "4");
     row("common()", {"-4", "6"}, "-12");
     row("common()", {"4", "-6"}, "12");
     row("common()", {"0", "0"}, unreasonable);
@@ -196,6 +198,8 @@ void FractionsTest::tools_data()
     row("operate", {"-1/1/2", "<", "/0/1"}, "True");
     row("operate", {"x/1/0.4", "<", "/1/2"}, "False"); // comparisons read Reals only
     row("operate", {"/1/2", " +", "/1/2"}, setOperation);
+    row("operate", {"/1/2", "", "/1/2"}, setOperation);
+    row("operate", {"/1/2", "plus", "/1/2"}, setOperation);
     row("operate", {"/x/2", "+", "/1/2"}, numeric);
     row("operate", {"/1/0", "+", "/1/"}, numeric);
     row("operate", {"/1/2", "+", "/1/0"}, zeroDenominator);
@@ -214,6 +218,7 @@ void FractionsTest::tools_data()
     // Common denominator: a (captioned "B"), b (captioned "A") -> c
     row("common", {"6", "4"}, "12");
     row("common", {"4", "4"}, "4");
+    row("common", {"5", "3"}, "15");
     row("common", {"6", "-4"}, "-12");
     row("common", {"-6", "4"}, "12");
     row("common", {"2", "2.5"}, "2.5");
