@@ -284,7 +284,9 @@ CommonOutcome commonDenominator(QStringView a, QStringView b, Working* working)
         // The field a is the one captioned "B", and b the one captioned "A".
         const std::int32_t wholeA = steps.whole(a);
         const std::int32_t g = gcd(wholeA, steps.whole(b));
-        if (g == 0)
+        // A field that passed the zero test may still read as 0 as a whole number (0.4):
+        // its common denominator would show as 0, or G would be 0 and leave 0 / 0.
+        if (wholeA == 0)
             throw Refused{Message::Unreasonable};
         const QString c = shown(real(b) * wholeA / g);
         steps << step(QStringLiteral("gcd(B, A)"),
@@ -308,9 +310,11 @@ FractionTextOutcome reduceFraction(QStringView numerator, QStringView denominato
     try {
         const std::int32_t d = steps.whole(denominator);
         const std::int32_t m = steps.whole(numerator);
-        const std::int32_t g = gcd(d, m);
-        if (g == 0)
+        // A denominator that reads as 0 as a whole number (0.4) would leave 1 over 0, or
+        // 0 over 0 with a G of 0.
+        if (d == 0)
             throw Refused{Message::Unreasonable};
+        const std::int32_t g = gcd(d, m);
         const FractionText reduced{{}, shown(m / double(g)), shown(d / double(g))};
         steps << QStringLiteral("gcd(%1, %2) = ").arg(integerText(d), integerText(m)) +
                      integerText(g);

@@ -225,6 +225,8 @@ void FractionsTest::tools_data()
     row("common", {"6", "0"}, numberZero);
     row("common", {"", "0"}, numeric);
     row("common", {"0.2", "0.3"}, unreasonable);
+    row("common", {"0.4", "5"}, unreasonable); // not a common denominator of 0
+    row("common", {"5", "0.4"}, "0.4");
     row("common", {"3e9", "2"}, tooBig);
     // Reduction: numerator, denominator -> numerator/denominator
     row("reduce", {"6", "8"}, "3/4");
@@ -236,6 +238,7 @@ void FractionsTest::tools_data()
     row("reduce", {"1", "0"}, numberZero);
     row("reduce", {"", "0"}, numeric);
     row("reduce", {"0", "0.4"}, unreasonable);
+    row("reduce", {"5", "0.4"}, unreasonable); // not 1 over 0
     row("reduce", {"-2147483648", "-1"}, "2147483648/1");
     row("reduce", {"2147483648", "2"}, tooBig);
 }
