@@ -125,6 +125,9 @@ FractionTextOutcome decimalToFraction(QStringView decimal, Working* working)
         const QString count = numberText(static_cast<double>(pieces[1].size()));
         steps << QStringLiteral("Whole part = ") + pieces[0].toString() +
                      QStringLiteral(", digits after the point = ") + pieces[1].toString();
+        // A piece such as 5e2 is read as a whole number, not digit by digit.
+        if (!allDigits(pieces[1]))
+            steps << step(QStringLiteral("Numerator"), pieces[1].toString(), numerator);
         steps << step(QStringLiteral("Denominator = 10^(number of digits)"),
                       QStringLiteral("10^") + count, denominator);
         steps << QStringLiteral("Result: ") + shownFraction(result);

@@ -6,21 +6,21 @@ using namespace fractions_reading;
 
 namespace {
 
-// The whole reading of a denominator that enters 32-bit work; 0.4 passed the zero test as a
-// Real but reads as 0 here, and no fraction has that denominator.
-std::int32_t wholeDenominator(const FractionText& operand, Steps& steps)
+// Whole denominators that enter 32-bit work; 0.4 passed the zero test as a Real but reads as
+// 0 here, and no fraction has that denominator. Checked once both operands are read, so an
+// overflowing reading is still reported as such.
+void checkDenominators(std::int32_t d1, std::int32_t d2)
 {
-    const std::int32_t d = steps.whole(operand.denominator);
-    if (d == 0)
+    if (d1 == 0 || d2 == 0)
         throw Refused{Message::Unreasonable};
-    return d;
 }
 
+// The operand as an improper fraction, its parts read in the order they are passed.
 Fraction improperOf(const FractionText& operand, Steps& steps)
 {
-    const std::int32_t d = wholeDenominator(operand, steps);
     const std::int32_t s = steps.whole(operand.whole);
     const std::int32_t m = steps.whole(operand.numerator);
+    const std::int32_t d = steps.whole(operand.denominator);
     const Fraction f = need(improper(s, m, d));
     if (s != 0)
         steps << step(integerText(s) + u' ' + over(integerText(m), integerText(d)),
@@ -62,8 +62,9 @@ void writeOverCommon(Steps& steps, const QString& first, double x, const QString
 
 FractionText add(const FractionText& a, const FractionText& b, Steps& steps)
 {
-    const std::int32_t d1 = wholeDenominator(a, steps);
-    const std::int32_t d2 = wholeDenominator(b, steps);
+    const std::int32_t d1 = steps.whole(a.denominator);
+    const std::int32_t d2 = steps.whole(b.denominator);
+    checkDenominators(d1, d2);
     const std::int32_t l = need(common(d1, d2));
     const QString ls = integerText(l);
     steps << QStringLiteral("Common denominator: common(%1, %2) = ")
@@ -98,6 +99,7 @@ FractionText subtract(const FractionText& a, const FractionText& b, Steps& steps
 {
     const Fraction f1 = improperOf(a, steps);
     const Fraction f2 = improperOf(b, steps);
+    checkDenominators(f1.d, f2.d);
     const std::int32_t l = need(common(f1.d, f2.d));
     const QString ls = integerText(l);
     steps << QStringLiteral("Common denominator: common(%1, %2) = ")
@@ -106,8 +108,10 @@ FractionText subtract(const FractionText& a, const FractionText& b, Steps& steps
     const double x = l / real(a.denominator) * f1.m;
     const double y = l / real(b.denominator) * f2.m;
     const QString m3 = shown(x - y);
-    writeOverCommon(steps, over(integerText(f1.m), integerText(f1.d)), x,
-                    over(integerText(f2.m), integerText(f2.d)), y, ls);
+    // Each numerator is scaled by L over the denominator as typed, so that is the fraction
+    // the line equates (1/2.4 = 2.5/6 where 2.4 was taken as 2 above).
+    writeOverCommon(steps, over(integerText(f1.m), numberText(real(a.denominator))), x,
+                    over(integerText(f2.m), numberText(real(b.denominator))), y, ls);
     steps << over(shown(x), ls) + QStringLiteral(" - ") + over(shown(y), ls, true) +
                  QStringLiteral(" = ") + over(m3, ls);
     return resultOf(m3, ls, steps);
@@ -142,6 +146,7 @@ FractionText multiply(const FractionText& a, const FractionText& b, Steps& steps
 {
     const Fraction f1 = improperOf(a, steps);
     const Fraction f2 = improperOf(b, steps);
+    checkDenominators(f1.d, f2.d);
     const std::int32_t d = product(f2.d, f1.d);
     const std::int32_t m = product(f2.m, f1.m);
     writeProduct(
@@ -155,10 +160,12 @@ FractionText divide(const FractionText& a, const FractionText& b, Steps& steps)
 {
     const Fraction f1 = improperOf(a, steps);
     const Fraction f2 = improperOf(b, steps);
-    if (f2.m == 0)
-        throw Refused{Message::SecondFractionZero};
+    checkDenominators(f1.d, f2.d);
     const std::int32_t d = product(f2.m, f1.d);
     const std::int32_t m = product(f2.d, f1.m);
+    // A zero second operand leaves no denominator; 0/2 / 0/5 would go on to divide 0 by 0.
+    if (d == 0)
+        throw Refused{Message::SecondFractionZero};
     writeProduct(
         steps, f1, u'/', f2,
         QStringLiteral("(%1*%2)/(%3*%4)").arg(term(f1.m), term(f2.d), term(f1.d), term(f2.m)), m,
@@ -212,8 +219,16 @@ std::variant<FractionText, bool, Message> operate(const FractionText& a, QString
             const double v1 = valueOf(a, QStringLiteral("Fraction 1"), steps);
             const double v2 = valueOf(b, QStringLiteral("Fraction 2"), steps);
             const bool holds = candidate.compare(v1, v2);
-            steps << numberText(v1) + u' ' + operation.toString() + u' ' + numberText(v2) +
-                         QStringLiteral(": ") +
+            QString left = numberText(v1);
+            QString right = numberText(v2);
+            // Values that differ only beyond the digits shown must not read "0.3 = 0.3: False".
+            if (left == right && v1 != v2) {
+                steps << QStringLiteral("Fraction 1 and Fraction 2 both show as ") + left +
+                             QStringLiteral(" but differ beyond the 15th digit");
+                left = QStringLiteral("Fraction 1");
+                right = QStringLiteral("Fraction 2");
+            }
+            steps << left + u' ' + operation.toString() + u' ' + right + QStringLiteral(": ") +
                          (holds ? messages::comparisonTrue : messages::comparisonFalse);
             return holds;
         }
@@ -269,7 +284,9 @@ CommonOutcome commonDenominator(QStringView a, QStringView b, Working* working)
         // The field a is the one captioned "B", and b the one captioned "A".
         const std::int32_t wholeA = steps.whole(a);
         const std::int32_t g = gcd(wholeA, steps.whole(b));
-        if (g == 0)
+        // A field that passed the zero test may still read as 0 as a whole number (0.4):
+        // its common denominator would show as 0, or G would be 0 and leave 0 / 0.
+        if (wholeA == 0)
             throw Refused{Message::Unreasonable};
         const QString c = shown(real(b) * wholeA / g);
         steps << step(QStringLiteral("gcd(B, A)"),
@@ -293,9 +310,11 @@ FractionTextOutcome reduceFraction(QStringView numerator, QStringView denominato
     try {
         const std::int32_t d = steps.whole(denominator);
         const std::int32_t m = steps.whole(numerator);
-        const std::int32_t g = gcd(d, m);
-        if (g == 0)
+        // A denominator that reads as 0 as a whole number (0.4) would leave 1 over 0, or
+        // 0 over 0 with a G of 0.
+        if (d == 0)
             throw Refused{Message::Unreasonable};
+        const std::int32_t g = gcd(d, m);
         const FractionText reduced{{}, shown(m / double(g)), shown(d / double(g))};
         steps << QStringLiteral("gcd(%1, %2) = ").arg(integerText(d), integerText(m)) +
                      integerText(g);

@@ -104,6 +104,8 @@ void FractionsTest::tools_data()
     row("gcd", {"-4", "4"}, "4");
     row("gcd", {"-2147483648", "-1"}, "-1");
     row("common()", {"4", "6"}, "12");
+    row("common()", {"2", "3"}, "6");
+    row("common()", {"4", "4"}, "4");
     row("common()", {"-4", "6"}, "-12");
     row("common()", {"4", "-6"}, "12");
     row("common()", {"0", "0"}, unreasonable);
@@ -196,11 +198,16 @@ void FractionsTest::tools_data()
     row("operate", {"-1/1/2", "<", "/0/1"}, "True");
     row("operate", {"x/1/0.4", "<", "/1/2"}, "False"); // comparisons read Reals only
     row("operate", {"/1/2", " +", "/1/2"}, setOperation);
+    row("operate", {"/1/2", "", "/1/2"}, setOperation);
+    row("operate", {"/1/2", "plus", "/1/2"}, setOperation);
     row("operate", {"/x/2", "+", "/1/2"}, numeric);
     row("operate", {"/1/0", "+", "/1/"}, numeric);
     row("operate", {"/1/2", "+", "/1/0"}, zeroDenominator);
     row("operate", {"/1/0.4", "+", "/1/2"}, unreasonable);
     row("operate", {"/1/0.4", "/", "/1/2"}, unreasonable);
+    row("operate", {"1e10/1/0.4", "-", "/1/2"}, tooBig); // every reading before the zero
+    row("operate", {"/1/0.4", "+", "/1/1e10"}, tooBig);
+    row("operate", {"/50000/1", "/", "/0/50000"}, tooBig); // the products before the zero test
     row("operate", {"/1/50000", "+", "/1/50000"}, tooBig);
     row("operate", {"/1/65536", "*", "/1/65536"}, tooBig);
     row("operate", {"/-2147483648/1", "/", "/-1/1"}, tooBig);
@@ -211,12 +218,15 @@ void FractionsTest::tools_data()
     // Common denominator: a (captioned "B"), b (captioned "A") -> c
     row("common", {"6", "4"}, "12");
     row("common", {"4", "4"}, "4");
+    row("common", {"5", "3"}, "15");
     row("common", {"6", "-4"}, "-12");
     row("common", {"-6", "4"}, "12");
     row("common", {"2", "2.5"}, "2.5");
     row("common", {"6", "0"}, numberZero);
     row("common", {"", "0"}, numeric);
     row("common", {"0.2", "0.3"}, unreasonable);
+    row("common", {"0.4", "5"}, unreasonable); // not a common denominator of 0
+    row("common", {"5", "0.4"}, "0.4");
     row("common", {"3e9", "2"}, tooBig);
     // Reduction: numerator, denominator -> numerator/denominator
     row("reduce", {"6", "8"}, "3/4");
@@ -228,6 +238,7 @@ void FractionsTest::tools_data()
     row("reduce", {"1", "0"}, numberZero);
     row("reduce", {"", "0"}, numeric);
     row("reduce", {"0", "0.4"}, unreasonable);
+    row("reduce", {"5", "0.4"}, unreasonable); // not 1 over 0
     row("reduce", {"-2147483648", "-1"}, "2147483648/1");
     row("reduce", {"2147483648", "2"}, tooBig);
 }
@@ -267,6 +278,10 @@ void FractionsTest::showsItsWorking_data()
         "common(4, 6) = 12\n1/4 = 3/12, 1/6 = 2/12\n3/12 + 2/12 = 5/12");
     row("operate", {"-1/1/2", "+", "/1/2"}, "2/2 = 1\nWhole parts: (-1) + 0 + 1 = 0");
     row("operate", {"/1/3", "-", "/1/2"}, "2/6 - 3/6 = -1/6");
+    row("operate", {"/1/2.4", "-", "/1/3"}, "1/2.4 = 2.5/6, 1/3 = 2/6");
+    row("operate", {"0.1/0.2/1", "=", "/0.3/1"},
+        "both show as 0.3 but differ beyond the 15th digit\nFraction 1 = Fraction 2: False");
+    row("fromDecimal", {"1.5e2"}, "Numerator = 5e2 = 500");
     row("operate", {"1/1/2", "*", "1/1/2"}, "3/2 * 3/2 = (3*3)/(2*2) = 9/4\ngcd(4, 9) = 1");
     row("operate", {"/1/2", "/", "/-1/4"}, "1/2 / (-1/4) = (1*4)/(2*(-1)) = 4/-2");
     row("operate", {"-1/1/2", "<", "/0/1"}, "Whole = 1 / 2 + (-1) = -0.5");
