@@ -78,6 +78,8 @@ void ProgressionsWindowTest::solves_data()
     const QString a1OrN =
         QStringLiteral("A1 Must not be equals to zero And N must be bigger than one.!!!");
     const QString bad = QStringLiteral("Unreasonable Data!!!.");
+    const QString infiniteQ = QStringLiteral("In Infinite Progression Q Must be smaller than 1 and "
+                                             "bigger than -1 and not be equals to Zero.!!!");
     const char* ap1 = "Command1 ans1 a1 d n";
     const char* gp1 = "command20 ans7 a17 q7 n7";
     const char* gp4 = "Command10 ans10 a110 q10 n10";
@@ -106,12 +108,15 @@ void ProgressionsWindowTest::solves_data()
     row("GP2 emptied, then message", "Command21 ans8 a18 q8 an8", {"1", "1", "2"}, {"1", "1", "2"},
         "", {zeroOrOne}, {""});
     row("GP3", "command22 ans9 a19 q9", {"1", "1/2"}, {"1", "1/2"}, "2");
+    row("GP3 emptied, then message", "command22 ans9 a19 q9", {"1", "-1"}, {"1", "-1"}, "",
+        {infiniteQ}, {""});
     row("GP4 Q = 1 keeps the answer", gp4, {"2", "1", "4"}, {"2", "1", "4"}, "old", {zeroOrOne},
         {"old"});
     row("GP4 no real power empties", gp4, {"2", "-3", "1/2"}, {"2", "-3", "0.5"}, "", {bad}, {""});
     row("GP5 reads N before An", gp5, {"2", "u", "v"}, {"2", "u", "0"}, "",
         {notNumeric("v"), notNumeric("u")}, {"old", "old"});
     row("GP5 N = 1", gp5, {"2", "54", "1"}, {"2", "54", "1"}, "", {a1OrN}, {""});
+    row("GP5 A1 = 0", gp5, {"0/5", "54", "4"}, {"0", "54", "4"}, "", {a1OrN}, {""});
 }
 
 void ProgressionsWindowTest::solves()

@@ -66,6 +66,7 @@ void StatisticsWindowTest::calculates_data()
     row("weighted variance", "1 2 3", "1 2 1", "Command3", "0.5");
     row("weighted deviation", "1 4", "2 1", "Command2", "1.4142135623731");
     row("Return presses the last button used", "1 3", "", "Command3", "1", {}, PressReturn);
+    row("items read as fractions", "1/2 3/2", "", "Command1", "1");
     row("fractions and mixed numbers", "1/2 3/2 1/1/2", "", "Command1", "1.16666666666667");
     row("German decimal comma", "0,5 1 1/2/4", "1 1 2", "Command1", "1,125", {}, German);
     row("fewer weights", "1 2 3", "1 1", "Command1", "", {counts});
