@@ -51,7 +51,9 @@ protected:
     void evenButtons();
     static void evenWidths(const QList<QWidget*>& widgets);
     // "Show Working" and the steps of the last task run; each window puts it under its boxes.
-    WorkingPanel* workingPanel() const { return m_working; }
+    // Made on first use, after the boxes, so Tab reaches it last and a window opens in its
+    // first field.
+    WorkingPanel* workingPanel();
 
 private:
     struct Controls {
@@ -65,5 +67,5 @@ private:
     FieldReader m_reader;
     MessageSink& m_sink;
     QList<QPushButton*> m_buttons;
-    WorkingPanel* m_working;
+    WorkingPanel* m_working = nullptr;
 };
