@@ -128,7 +128,12 @@ void AreasTest::computes_data()
     row("triangle 3, 4, 5: perimeter", withInputs<trianglePerimeter>, {3, 4, 5}, "12");
     row("Heron 3, 4, 5", withInputs<heronArea>, {3, 4, 5}, "6");
     row("Heron, flat 1, 2, 3", withInputs<heronArea>, {1, 2, 3}, "0");
+    // Flat as typed, though the Reals of 0.1, 0.3 and 0.4 miss it by a hair either way.
+    row("Heron, flat 0.3, 0.4, 0.1", withInputs<heronArea>, {0.3, 0.4, 0.1}, "0");
+    row("Heron, flat 0.1, 0.2, 0.3", withInputs<heronArea>, {0.1, 0.2, 0.3}, "0");
     row("Heron, no triangle 1, 1, 3", withInputs<heronArea>, {1, 1, 3}, unreasonable);
+    row("Heron, no triangle by 1E-14", withInputs<heronArea>, {1, 1, 2.00000000000001},
+        unreasonable);
     row("Heron, sides near 1e160", withInputs<heronArea>, {1e160, 1e160, 1e160}, tooBig);
     row("Heron, huge and no triangle", withInputs<heronArea>, {1e160, 1e160, 3e160}, unreasonable);
     row("triangle, h * b too big though half fits", withInputs<triangleArea>, {1e308, 2}, tooBig);
@@ -215,6 +220,8 @@ void AreasTest::showsItsWorking_data()
                {"s = (a + b + c) / 2 = (3 + 4 + 5) / 2 = 6", "(6 - 3)*6*(6 - 4)*(6 - 5) = 36",
                 "Root(36)"});
     workingRow("Heron, flat", TASK(heronArea), {1, 2, 3}, {"Root(0) = 0"});
+    workingRow("Heron, flat as typed", TASK(heronArea), {0.1, 0.2, 0.3},
+               {"*(0.3 - 0.3) = 0", "Root(0) = 0"});
     workingRow("Heron, no triangle: none", TASK(heronArea), {1, 1, 3}, {});
 #undef TASK
 }
