@@ -105,6 +105,13 @@ void AreasTest::computes_data()
         "0.0312");
     row("B, a tie rounds up to even", withInputs<rectangleSideFromPerimeter>, {1, 2.1875},
         "0.0938");
+    // Ties as shown, B 0.00125 and 0.00155, though their Reals lie a hair above and below.
+    row("B, a shown tie rounds down to even", withInputs<rectangleSideFromPerimeter>, {0.1, 0.2025},
+        "0.0012");
+    row("B, a shown tie rounds up to even", withInputs<rectangleSideFromPerimeter>, {0.1, 0.2031},
+        "0.0016");
+    row("B, 4 decimals in the 15th digit", withInputs<rectangleSideFromPerimeter>,
+        {1, 2468024682.46914}, "1234012340.2346");
     row("B, too large to scale, kept whole", withInputs<rectangleSideFromPerimeter>, {1, 1e300},
         "5E+299");
     row("rectangle 5 and 10: B implausible", withInputs<rectangleSideFromPerimeter>, {5, 10},
@@ -206,6 +213,8 @@ void AreasTest::showsItsWorking_data()
                 "Round(B, 4) = Round(0.561728, 4) = 0.5617"});
     workingRow("rectangle, perimeter: area", TASK(rectangleAreaFromPerimeter), {1, 3.123456},
                {"1*0.561728"});
+    workingRow("rectangle, a tie: B", TASK(rectangleSideFromPerimeter), {0.1, 0.2025},
+               {"Round(B, 4) = Round(0.00125, 4) = 0.0012"});
     workingRow("rectangle, implausible: none", TASK(rectangleSideFromPerimeter), {5, 10}, {});
     workingRow("parallelogram: area", TASK(parallelogramArea), {4, 2.5}, {"4*2.5"});
     workingRow("parallelogram: the other", TASK(parallelogramOtherFromArea), {4, 10},
