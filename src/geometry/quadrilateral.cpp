@@ -87,7 +87,8 @@ Measure rectangleSideFromPerimeter(double a, double perimeter)
     const auto half = halfRest(a, perimeter);
     if (!half)
         return Message::ImplausibleData;
-    return measured(roundToFourDecimals(*half));
+    // Half of a finite rest is finite, and rounds to 0 when below 0.00005.
+    return roundToFourDecimals(*half);
 }
 
 Measure rectangleAreaFromPerimeter(double a, double perimeter)

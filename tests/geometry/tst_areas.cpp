@@ -78,6 +78,9 @@ void AreasTest::computes_data()
         "7.95774715459478");
     row("circle, radius 1e200: area too big", withInputs<circleAreaFromRadius>, {1e200}, tooBig);
     row("circle, r * pi too big", withInputs<circlePerimeterFromRadius>, {1e308}, tooBig);
+    // Below the Real range an area would show as 0, or with digits lost.
+    row("circle, radius 1e-200: area underflows", withInputs<circleAreaFromRadius>, {1e-200},
+        tooBig);
     row("circle, huge perimeter: area too big", withInputs<circleAreaFromPerimeter>, {1e308},
         tooBig);
 
@@ -145,6 +148,10 @@ void AreasTest::computes_data()
     row("Heron, huge and no triangle", withInputs<heronArea>, {1e160, 1e160, 3e160}, unreasonable);
     row("triangle, h * b too big though half fits", withInputs<triangleArea>, {1e308, 2}, tooBig);
     row("triangle, h * b just fits", withInputs<triangleArea>, {1e308, 1.5}, "7.5E+307");
+    row("triangle, area loses digits below the range", withInputs<triangleArea>, {1e-160, 1e-160},
+        tooBig);
+    row("Heron, sides 1e-100: p underflows", withInputs<heronArea>, {1e-100, 1e-100, 1e-100},
+        tooBig);
 }
 
 void AreasTest::computes()
