@@ -17,6 +17,7 @@ TaskWindow::TaskWindow(const char* name, const QString& title, MessageSink& sink
     : QWidget(parent)
     , m_reader(behaviours::positive, sink)
     , m_sink(sink)
+    , m_working(new WorkingPanel(this))
 {
     setObjectName(QLatin1String(name));
     setWindowTitle(title);
@@ -35,7 +36,6 @@ QWidget* TaskWindow::buildBox(const TaskBox& box)
     // Captions over their fields, the buttons one above the other to the right, the output
     // beside them; a single button stands level with the fields.
     Controls controls{};
-    QLineEdit* placed[3] = {}; // by column
     int columns = 0;
     for (int i = 0; i < 3 && box.fields[i].name; ++i) {
         const TaskField& field = box.fields[i];
@@ -47,7 +47,6 @@ QWidget* TaskWindow::buildBox(const TaskBox& box)
         grid->addWidget(caption, 0, field.column);
         grid->addWidget(edit, 1, field.column);
         controls.fields[i] = edit;
-        placed[field.column] = edit;
         columns = std::max(columns, field.column + 1);
     }
     controls.output = makeResultLabel(box.output, title + QStringLiteral(", result"), frame);
@@ -76,17 +75,7 @@ QWidget* TaskWindow::buildBox(const TaskBox& box)
     for (QLineEdit* edit : controls.fields)
         if (edit)
             pressOnReturn({edit}, first);
-    // Fields are made in reading order; Tab walks them as they stand, left to right.
-    for (int column = 1; column < columns; ++column)
-        setTabOrder(placed[column - 1], placed[column]);
     return frame;
-}
-
-WorkingPanel* TaskWindow::workingPanel()
-{
-    if (!m_working)
-        m_working = new WorkingPanel(this);
-    return m_working;
 }
 
 QLabel* TaskWindow::makeHeading(const char* name, const QString& text, bool large)
@@ -122,7 +111,7 @@ double TaskWindow::eval(QLineEdit* field)
 void TaskWindow::run(const TaskBox& box, const TaskButton& button, const Controls& controls)
 {
     controls.output->clear();
-    workingPanel()->clearWorking();
+    m_working->clearWorking();
     m_reader.begin();
     double inputs[3] = {};
     std::size_t count = 0;
@@ -135,9 +124,9 @@ void TaskWindow::run(const TaskBox& box, const TaskButton& button, const Control
     std::visit(overloaded{
                    [&](double value) {
                        controls.output->setText(numberText(value));
-                       workingPanel()->setWorking(button.working(read),
-                                                  QLatin1String(box.title) + QStringLiteral(", ") +
-                                                      QLatin1String(button.caption));
+                       m_working->setWorking(button.working(read),
+                                             QLatin1String(box.title) + QStringLiteral(", ") +
+                                                 QLatin1String(button.caption));
                    },
                    [this](Message message) { m_sink.show(message); },
                },

@@ -51,9 +51,7 @@ protected:
     void evenButtons();
     static void evenWidths(const QList<QWidget*>& widgets);
     // "Show Working" and the steps of the last task run; each window puts it under its boxes.
-    // Made on first use, after the boxes, so Tab reaches it last and a window opens in its
-    // first field.
-    WorkingPanel* workingPanel();
+    WorkingPanel* workingPanel() const { return m_working; }
 
 private:
     struct Controls {
@@ -67,5 +65,5 @@ private:
     FieldReader m_reader;
     MessageSink& m_sink;
     QList<QPushButton*> m_buttons;
-    WorkingPanel* m_working = nullptr;
+    WorkingPanel* m_working;
 };

@@ -5,7 +5,6 @@
 #include "support/recording_sink.h"
 #include "support/window_test.h"
 
-#include <QApplication>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -55,8 +54,6 @@ private slots:
     void clicks();
     void germanLocaleUsesDecimalComma();
     void showsWorkingWhenAsked();
-    void tabWalksAsShown_data();
-    void tabWalksAsShown();
 
 private:
     RecordingSink sink;
@@ -169,31 +166,6 @@ void AreaWindowsTest::showsWorkingWhenAsked()
 
     click(window.get(), "showWorking");
     QVERIFY(!working->isVisible());
-}
-
-void AreaWindowsTest::tabWalksAsShown_data()
-{
-    QTest::addColumn<int>("form");
-    QTest::addColumn<QStringList>("focus"); // from the window's opening, one Tab a step
-    QTest::newRow("circle opens in its first box")
-        << 7 << QStringList{"r1", "Command1", "Command3", "d1"};
-    QTest::newRow("triangle, the area left of the base it is read after")
-        << 9 << QStringList{"b1", "h1", "Command1", "s2", "b2", "Command2", "s3", "h3"};
-}
-
-void AreaWindowsTest::tabWalksAsShown()
-{
-    QFETCH(int, form);
-    QFETCH(QStringList, focus);
-    const std::unique_ptr<QWidget> window = makeWindow(form, sink);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    QStringList walked;
-    for (qsizetype i = 0; i < focus.size(); ++i) {
-        walked << QApplication::focusWidget()->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    QCOMPARE(walked, focus);
 }
 
 QTEST_MAIN(AreaWindowsTest)
