@@ -4,7 +4,7 @@
 
 Measure measured(double value)
 {
-    if (!std::isfinite(value))
+    if (!std::isnormal(value))
         return Message::TooBig;
     return value;
 }

@@ -12,9 +12,11 @@
 // A length, an area or a perimeter, or the message shown instead of it.
 using Measure = std::variant<double, Message>;
 
-// A finished result, or "The Number Is Too Big!!!". No formula here divides by a step's own
-// result, so an overflow anywhere on the way stays inf or nan to the end: testing the result
-// catches every intermediate beyond the Real range too.
+// A finished result greater than 0, or "The Number Is Too Big!!!" where it left the Real range
+// at either end: too large to hold, or so small that it underflowed to 0 or lost digits. No
+// formula here divides by a step's own result, so an overflow on the way stays inf or nan to
+// the end, and an underflow on the way leaves the result below the range too or costs it at
+// most its last digit: testing the result is enough.
 Measure measured(double value);
 
 namespace detail {

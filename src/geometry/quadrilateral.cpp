@@ -3,7 +3,9 @@
 #include "geometry/worked_step.h"
 #include "input/number_text.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 
 namespace {
@@ -85,7 +87,8 @@ Measure rectangleSideFromPerimeter(double a, double perimeter)
     const auto half = halfRest(a, perimeter);
     if (!half)
         return Message::ImplausibleData;
-    return measured(roundToFourDecimals(*half));
+    // Half of a finite rest is finite, and rounds to 0 when below 0.00005.
+    return roundToFourDecimals(*half);
 }
 
 Measure rectangleAreaFromPerimeter(double a, double perimeter)
@@ -113,11 +116,37 @@ Measure parallelogramPerimeter(double a, double b)
 
 double roundToFourDecimals(double x)
 {
-    // From 2^52 on every Real is whole: scaling could only add an error, or overflow.
-    const double scaled = x * 10000;
-    if (!(std::fabs(scaled) < 0x1p52))
+    // Rounded as shown, from its 15 significant digits: a Real lies a hair above or below
+    // the tie the pupil sees (0.00125), and the tie must go to the even digit all the same.
+    if (!std::isfinite(x) || x == 0)
         return x;
-    return roundHalfEven(scaled) / 10000;
+    char text[32]; // "d.dddddddddddddde-XXX"
+    const auto written =
+        std::to_chars(text, text + sizeof text, std::fabs(x), std::chars_format::scientific, 14);
+    const char* sign = text + 17;
+    int exponent = 0;
+    std::from_chars(*sign == '+' ? sign + 1 : sign, written.ptr, exponent);
+    int digits[15] = {text[0] - '0'};
+    for (int i = 1; i < 15; ++i)
+        digits[i] = text[i + 1] - '0';
+
+    const int kept = exponent + 5; // the digits down to the fourth decimal place
+    if (kept >= 15)
+        return x; // no shown digit lies below it
+    if (kept < 0)
+        return 0; // below 0.00001
+    std::int64_t tenThousandths = 0;
+    for (int i = 0; i < kept; ++i)
+        tenThousandths = tenThousandths * 10 + digits[i];
+    bool anyBeyond = false;
+    for (int i = kept + 1; i < 15; ++i)
+        anyBeyond = anyBeyond || digits[i] != 0;
+    const int next = digits[kept];
+    if (next > 5 || (next == 5 && (anyBeyond || tenThousandths % 2 != 0)))
+        ++tenThousandths;
+    if (tenThousandths == 0)
+        return 0;
+    return std::copysign(static_cast<double>(tenThousandths) / 10000, x);
 }
 
 Working squareAreaWorking(double s)

@@ -52,5 +52,5 @@ Working parallelogramAreaWorking(double base, double height);
 Working parallelogramOtherFromAreaWorking(double baseOrHeight, double area);
 Working parallelogramPerimeterWorking(double a, double b);
 
-// x rounded to 4 decimal places, a tie going to the even digit.
+// x rounded to 4 decimal places as shown (15 significant digits), a tie going to the even digit.
 double roundToFourDecimals(double x);

@@ -3,6 +3,32 @@
 #include "geometry/worked_step.h"
 
 #include <cmath>
+#include <limits>
+
+namespace {
+
+// Heron's half perimeter s and its factors s - a, s - b and s - c.
+struct Heron {
+    double s, sa, sb, sc;
+
+    bool flat() const { return sa == 0 || sb == 0 || sc == 0; }
+    // Multiplied in the order pupils are shown.
+    double product() const { return (sa * s) * sb * sc; }
+};
+
+Heron heron(double a, double b, double c)
+{
+    const double s = (a + b + c) / 2;
+    // Sides typed as a flat triangle, such as 0.1, 0.2 and 0.3, miss it as Reals by a hair
+    // either way; a factor within the rounding of s is the 0 it stands for.
+    const auto factor = [s](double side) {
+        const double f = s - side;
+        return std::fabs(f) <= 4 * std::numeric_limits<double>::epsilon() * s ? 0.0 : f;
+    };
+    return {s, factor(a), factor(b), factor(c)};
+}
+
+} // namespace
 
 Measure triangleArea(double base, double height)
 {
@@ -26,14 +52,16 @@ Measure trianglePerimeter(double a, double b, double c)
 
 Measure heronArea(double a, double b, double c)
 {
-    const double s = (a + b + c) / 2;
+    const Heron h = heron(a, b, c);
+    if (!std::isfinite(h.s))
+        return Message::TooBig;
     // A side longer than the other two together makes its factor negative; that is wrong data
     // whatever its size, so it is said before any overflow.
-    if (s - a < 0 || s - b < 0 || s - c < 0)
+    if (h.sa < 0 || h.sb < 0 || h.sc < 0)
         return Message::Unreasonable;
-    const double p = (s - a) * s * (s - b) * (s - c);
-    // + 0.0 turns the root of a negative zero into a plain 0.
-    return measured(std::sqrt(p) + 0.0);
+    if (h.flat())
+        return 0.0;
+    return measured(std::sqrt(h.product()));
 }
 
 Working triangleAreaWorking(double base, double height)
@@ -68,8 +96,9 @@ Working trianglePerimeterWorking(double a, double b, double c)
 Working heronAreaWorking(double a, double b, double c)
 {
     return ifAnswered(heronArea(a, b, c), [&](double area) {
-        const double s = (a + b + c) / 2;
-        const double p = (s - a) * s * (s - b) * (s - c);
+        const Heron h = heron(a, b, c);
+        const double s = h.s;
+        const double p = h.product();
         return Working{workedStep(u"s = (a + b + c) / 2", {{u"a", a}, {u"b", b}, {u"c", c}}, s),
                        workedStep(u"p = (s - a)*s*(s - b)*(s - c)",
                                   {{u"s", s}, {u"a", a}, {u"b", b}, {u"c", c}}, p),

@@ -6,11 +6,13 @@
 
 namespace {
 
+// Every answer but an unchanged price is other than 0, so a 0 or a value below the normal
+// range is an underflow that lost the answer's digits: beyond the Real range as much as inf.
 WordOutcome checked(double value)
 {
     if (std::isnan(value))
         return Message::Unreasonable;
-    if (std::isinf(value))
+    if (!std::isnormal(value))
         return Message::TooBig;
     return value;
 }
@@ -58,6 +60,8 @@ WordOutcome solveWordProblem(WordTask task, std::span<const double> values)
     case WordTask::PercentOf:
         return checked(v[0] * v[1] / 100);
     case WordTask::FindChange:
+        if (v[1] == v[0])
+            return 0.0;
         return checked((v[1] - v[0]) / v[0] * 100);
     case WordTask::FindOldRaised:
         return quotient(v[0] * 100, 100 + v[1]);

@@ -75,6 +75,8 @@ void AreaWindowsTest::clicks_data()
     QTest::newRow("circle, a refusal empties its own output only")
         << 7 << QStringList{"r1=1", "Command1", "d1=2", "Command4", "r1=-1", "Command3"}
         << QStringList{"o1=", "o2=6.28318530717958", "r1=-1"} << QStringList{positive};
+    QTest::newRow("circle, radius 0") << 7 << QStringList{"r1=1", "Command3", "r1=0", "Command1"}
+                                      << QStringList{"o1="} << QStringList{positive};
     QTest::newRow("circle, area pi: diameter")
         << 7 << QStringList{"a1=3.14159265358979", "Command21"} << QStringList{"o3=2"} << none;
     QTest::newRow("circle, too big")

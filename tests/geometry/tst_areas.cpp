@@ -78,6 +78,9 @@ void AreasTest::computes_data()
         "7.95774715459478");
     row("circle, radius 1e200: area too big", withInputs<circleAreaFromRadius>, {1e200}, tooBig);
     row("circle, r * pi too big", withInputs<circlePerimeterFromRadius>, {1e308}, tooBig);
+    // Below the Real range an area would show as 0, or with digits lost.
+    row("circle, radius 1e-200: area underflows", withInputs<circleAreaFromRadius>, {1e-200},
+        tooBig);
     row("circle, huge perimeter: area too big", withInputs<circleAreaFromPerimeter>, {1e308},
         tooBig);
 
@@ -105,6 +108,13 @@ void AreasTest::computes_data()
         "0.0312");
     row("B, a tie rounds up to even", withInputs<rectangleSideFromPerimeter>, {1, 2.1875},
         "0.0938");
+    // Ties as shown, B 0.00125 and 0.00155, though their Reals lie a hair above and below.
+    row("B, a shown tie rounds down to even", withInputs<rectangleSideFromPerimeter>, {0.1, 0.2025},
+        "0.0012");
+    row("B, a shown tie rounds up to even", withInputs<rectangleSideFromPerimeter>, {0.1, 0.2031},
+        "0.0016");
+    row("B, 4 decimals in the 15th digit", withInputs<rectangleSideFromPerimeter>,
+        {1, 2468024682.46914}, "1234012340.2346");
     row("B, too large to scale, kept whole", withInputs<rectangleSideFromPerimeter>, {1, 1e300},
         "5E+299");
     row("rectangle 5 and 10: B implausible", withInputs<rectangleSideFromPerimeter>, {5, 10},
@@ -128,11 +138,20 @@ void AreasTest::computes_data()
     row("triangle 3, 4, 5: perimeter", withInputs<trianglePerimeter>, {3, 4, 5}, "12");
     row("Heron 3, 4, 5", withInputs<heronArea>, {3, 4, 5}, "6");
     row("Heron, flat 1, 2, 3", withInputs<heronArea>, {1, 2, 3}, "0");
+    // Flat as typed, though the Reals of 0.1, 0.3 and 0.4 miss it by a hair either way.
+    row("Heron, flat 0.3, 0.4, 0.1", withInputs<heronArea>, {0.3, 0.4, 0.1}, "0");
+    row("Heron, flat 0.1, 0.2, 0.3", withInputs<heronArea>, {0.1, 0.2, 0.3}, "0");
     row("Heron, no triangle 1, 1, 3", withInputs<heronArea>, {1, 1, 3}, unreasonable);
+    row("Heron, no triangle by 1E-14", withInputs<heronArea>, {1, 1, 2.00000000000001},
+        unreasonable);
     row("Heron, sides near 1e160", withInputs<heronArea>, {1e160, 1e160, 1e160}, tooBig);
     row("Heron, huge and no triangle", withInputs<heronArea>, {1e160, 1e160, 3e160}, unreasonable);
     row("triangle, h * b too big though half fits", withInputs<triangleArea>, {1e308, 2}, tooBig);
     row("triangle, h * b just fits", withInputs<triangleArea>, {1e308, 1.5}, "7.5E+307");
+    row("triangle, area loses digits below the range", withInputs<triangleArea>, {1e-160, 1e-160},
+        tooBig);
+    row("Heron, sides 1e-100: p underflows", withInputs<heronArea>, {1e-100, 1e-100, 1e-100},
+        tooBig);
 }
 
 void AreasTest::computes()
@@ -201,6 +220,8 @@ void AreasTest::showsItsWorking_data()
                 "Round(B, 4) = Round(0.561728, 4) = 0.5617"});
     workingRow("rectangle, perimeter: area", TASK(rectangleAreaFromPerimeter), {1, 3.123456},
                {"1*0.561728"});
+    workingRow("rectangle, a tie: B", TASK(rectangleSideFromPerimeter), {0.1, 0.2025},
+               {"Round(B, 4) = Round(0.00125, 4) = 0.0012"});
     workingRow("rectangle, implausible: none", TASK(rectangleSideFromPerimeter), {5, 10}, {});
     workingRow("parallelogram: area", TASK(parallelogramArea), {4, 2.5}, {"4*2.5"});
     workingRow("parallelogram: the other", TASK(parallelogramOtherFromArea), {4, 10},
@@ -215,6 +236,8 @@ void AreasTest::showsItsWorking_data()
                {"s = (a + b + c) / 2 = (3 + 4 + 5) / 2 = 6", "(6 - 3)*6*(6 - 4)*(6 - 5) = 36",
                 "Root(36)"});
     workingRow("Heron, flat", TASK(heronArea), {1, 2, 3}, {"Root(0) = 0"});
+    workingRow("Heron, flat as typed", TASK(heronArea), {0.1, 0.2, 0.3},
+               {"*(0.3 - 0.3) = 0", "Root(0) = 0"});
     workingRow("Heron, no triangle: none", TASK(heronArea), {1, 1, 3}, {});
 #undef TASK
 }

@@ -43,6 +43,7 @@ void WordProblemsTest::solves_data()
     QTest::newRow("lower by 100") << LowerPrice << Values{80, 100} << percent;
     QTest::newRow("old before a 100% cut") << FindOldLowered << Values{80, 100} << percent;
     QTest::newRow("distance overflows") << FindDistance << Values{1e200, 1e200} << tooBig;
+    QTest::newRow("time underflows, not 0") << FindTime << Values{1e-300, 1e300} << tooBig;
     // Without the check the summed speeds would be infinite and the time a wrong zero.
     QTest::newRow("summed speeds overflow") << MeetTime << Values{1e308, 1e308, 1e308} << tooBig;
 }
