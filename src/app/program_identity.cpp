@@ -10,7 +10,7 @@ void setUpProgramIdentity()
     // Built in, so a build run from its folder looks the same as an installed one; each size is
     // decoded only when the desktop asks for it.
     QIcon icon;
-    for (const int size : {32, 64, 128, 256})
+    for (const int size : {32, 64})
         icon.addFile(QStringLiteral(":/app/icon-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
 }
