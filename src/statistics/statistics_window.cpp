@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringTokenizer>
 #include <QVBoxLayout>
 
 #include <limits>
@@ -156,13 +157,11 @@ void Form5::calculate(QPushButton* button, Statistic statistic, StatisticWorking
     m_lastUsed = button;
     const QString numbersText = n->text();
     const QString weightsText = w->text();
-    const QList<QStringView> numberItems = splitItems(numbersText);
-    const QList<QStringView> weightItems = splitItems(weightsText);
     sol->clear();
     m_working->clearWorking();
     std::vector<double> numbers;
     std::vector<double> weights;
-    if (!checkLists(numberItems, weightItems, numbers, weights))
+    if (!checkLists(numbersText, weightsText, numbers, weights))
         return;
     std::visit(overloaded{
                    [&](double value) {
@@ -174,22 +173,25 @@ void Form5::calculate(QPushButton* button, Statistic statistic, StatisticWorking
                statistic(numbers, weights));
 }
 
-bool Form5::checkLists(const QList<QStringView>& numberItems, const QList<QStringView>& weightItems,
+bool Form5::checkLists(QStringView numbersText, QStringView weightsText,
                        std::vector<double>& numbers, std::vector<double>& weights)
 {
-    if (const auto problem = checkCounts(numberItems.size(), weightItems.size())) {
+    const qsizetype weightCount = itemCount(weightsText);
+    if (const auto problem = checkCounts(itemCount(numbersText), weightCount)) {
         m_sink.show(*problem);
         return false;
     }
-    // Number 1, weight 1, number 2, ...: the first refused item ends the check.
-    numbers.reserve(static_cast<std::size_t>(numberItems.size()));
-    weights.reserve(static_cast<std::size_t>(weightItems.size()));
-    for (qsizetype i = 0; i < numberItems.size(); ++i) {
-        numbers.push_back(eval(numberItems[i]));
+    // Number 1, weight 1, number 2, ...: the first refused item ends the check. The items are
+    // cut one at a time, so a long list of blanks costs no more than its first item.
+    auto numberItems = qTokenize(numbersText, u' ');
+    auto weightItems = qTokenize(weightsText, u' ');
+    auto weight = weightItems.begin();
+    for (QStringView item : numberItems) {
+        numbers.push_back(eval(item));
         if (!m_reader.isValid())
             return false;
-        if (!weightItems.isEmpty()) {
-            weights.push_back(eval(weightItems[i]));
+        if (weightCount > 0) {
+            weights.push_back(eval(*weight++));
             if (!m_reader.isValid())
                 return false;
         }

@@ -30,8 +30,8 @@ private:
     void Command3_Click();
     void Command2_Click();
     void calculate(QPushButton* button, Statistic statistic, StatisticWorking working);
-    bool checkLists(const QList<QStringView>& numberItems, const QList<QStringView>& weightItems,
-                    std::vector<double>& numbers, std::vector<double>& weights);
+    bool checkLists(QStringView numbersText, QStringView weightsText, std::vector<double>& numbers,
+                    std::vector<double>& weights);
     double eval(QStringView item);
 
     FieldReader m_reader;

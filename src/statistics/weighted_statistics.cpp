@@ -62,6 +62,11 @@ QList<QStringView> splitItems(QStringView text)
     return text.split(u' ');
 }
 
+qsizetype itemCount(QStringView text)
+{
+    return text.isEmpty() ? 0 : text.count(u' ') + 1;
+}
+
 std::optional<Message> checkCounts(qsizetype numbers, qsizetype weights)
 {
     if (numbers != weights && weights != 0)

@@ -14,6 +14,9 @@
 // doubled blank leaves an empty item, and a tab stays inside its item. No text, no items.
 QList<QStringView> splitItems(QStringView text);
 
+// How many items splitItems would give, without making them: a pasted list can be long.
+qsizetype itemCount(QStringView text);
+
 // Whether a numbers list and a weights list can go together; an empty weights list means
 // every weight is 1.
 std::optional<Message> checkCounts(qsizetype numbers, qsizetype weights);

@@ -52,6 +52,7 @@ void WeightedStatisticsTest::splitsAtEverySingleBlank()
     for (QStringView item : splitItems(text))
         found << item.toString();
     QCOMPARE(found, items);
+    QCOMPARE(itemCount(text), items.size());
 }
 
 void WeightedStatisticsTest::computes_data()
