@@ -12,11 +12,12 @@
 #include <cstdlib>
 #include <cstring>
 
-// A broken promise ends the run with the reason, so the fuzzer keeps the input that broke it.
-inline void require(bool kept, const char* promise)
+// A broken promise ends the run with the reason and the text that broke it, so the fuzzer
+// keeps the input.
+inline void require(bool kept, const char* promise, const QString& text = {})
 {
     if (!kept) {
-        std::fprintf(stderr, "broken: %s\n", promise);
+        std::fprintf(stderr, "broken: %s: %s\n", promise, qUtf8Printable(text));
         std::abort();
     }
 }
