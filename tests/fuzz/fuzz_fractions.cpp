@@ -27,7 +27,7 @@ struct Shown {
     bool refused = false;
     QString answer; // the result on one line, as the working ends with it
     Working working;
-    QStringList typed = {}; // texts copied as the pupil typed them: an odd sign there is theirs
+    QStringList typed = {}; // texts copied as the pupil typed them, blanks and signs and all
 };
 
 std::int64_t wide(std::int32_t value)
@@ -77,10 +77,10 @@ QString asIs(const QString& text)
 Shown runGcd(const Input& in)
 {
     const std::int32_t a = in.n[0], b = in.n[1];
-    const std::int64_t g = gcd(a, b);
+    const std::int32_t g = gcd(a, b);
     require(a == 0 && b == 0 ? g == 0 : g != 0 && wide(a) % g == 0 && wide(b) % g == 0,
             "gcd divides both");
-    return shownOf<std::int32_t>(gcd(a, b), nullptr, integerLine);
+    return shownOf<std::int32_t>(g, nullptr, integerLine);
 }
 
 Shown runCommon(const Input& in)
@@ -147,7 +147,7 @@ Shown runToDecimal(const Input& in)
     if (const auto* result = std::get_if<DecimalResult>(&outcome)) {
         require(result->whole == (f[0].isEmpty() ? QStringLiteral("0") : f[0]),
                 "the whole part stays as typed");
-        return {false, result->decimal, working, {f[0]}};
+        return {false, result->decimal, working};
     }
     return {true, {}, working};
 }
