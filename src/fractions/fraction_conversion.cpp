@@ -117,18 +117,18 @@ FractionTextOutcome decimalToFraction(QStringView decimal, Working* working)
     if (pieces.size() != 2 || !isNumber(pieces[0]) || !isNumber(pieces[1]))
         return Message::DecimalForm;
     try {
-        QString numerator = decimalDigits(pieces[1]);
+        const QString numerator = decimalDigits(pieces[1]);
         // The whole part is shown as typed, sign included (-2.5 gives -2 5/10), except a
         // negative zero: -0.5 gives 0 -5/10, so the sign is neither shown on a zero nor lost.
         const bool signToNumerator = real(pieces[0]) == 0 && pieces[0].startsWith(u'-');
-        if (signToNumerator) {
+        if (signToNumerator)
             pieces[0] = u"0";
-            numerator.prepend(u'-');
-        }
         const QString denominator = shown(std::pow(10.0, pieces[1].size()));
         FractionText result{pieces[0].toString(), numerator, denominator};
         if (real(numerator) == 0)
             result = {pieces[0].toString(), {}, {}};
+        else if (signToNumerator)
+            result.numerator.prepend(u'-');
         const QString count = numberText(static_cast<double>(pieces[1].size()));
         steps << QStringLiteral("Whole part = ") + pieces[0].toString() +
                      QStringLiteral(", digits after the point = ") + pieces[1].toString();
