@@ -3,6 +3,7 @@
 #include "support/clean_text.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QString>
 
 #include <cmath>
@@ -12,13 +13,22 @@
 #include <cstdlib>
 #include <cstring>
 
-// A broken promise ends the run with the reason, so the fuzzer keeps the input that broke it.
-inline void require(bool kept, const char* promise)
+// A broken promise ends the run with the reason and the text that broke it, so the fuzzer
+// keeps the input.
+inline void require(bool kept, const char* promise, const QString& text = {})
 {
     if (!kept) {
-        std::fprintf(stderr, "broken: %s\n", promise);
+        std::fprintf(stderr, "broken: %s: %s\n", promise, qUtf8Printable(text));
         std::abort();
     }
+}
+
+// A line of working where a number came out empty, as one that is not finite does: it ends
+// on a blank, or an operator or bracket is followed by another ("2* + 3", "Root()", "= =").
+inline bool missesANumber(const QString& line)
+{
+    static const QRegularExpression gap(QStringLiteral("[-+*/^=(,] ?[+*/^=,)]"));
+    return line.isEmpty() || line.endsWith(u' ') || line.contains(gap);
 }
 
 // Even inputs run in the C locale, odd ones in German, where the decimal separator is a comma.

@@ -1,0 +1,355 @@
+// Every Real solver and its working on any doubles (subnormal, huge, negative zero) and on
+// short texts read as its window reads them, in the C and the German locale: each answer is
+// finite or a fixed message, no shown text or working line holds inf, nan or -0, and the
+// working's last line ends with what the window shows last.
+//
+// Input: one byte picks the task, one the way in (bit 0: texts, bit 1: weights for the
+// statistics, bits 2-4: the complex operation); then eight bytes a double, or texts one a line.
+
+#include "algebra/complex_numbers.h"
+#include "algebra/quadratic.h"
+#include "fuzz_support.h"
+#include "geometry/circle.h"
+#include "geometry/law_of_cosines.h"
+#include "geometry/law_of_sines.h"
+#include "geometry/quadrilateral.h"
+#include "geometry/triangle_area.h"
+#include "input/field_reader.h"
+#include "input/number_text.h"
+#include "problems/word_problems.h"
+#include "statistics/progressions.h"
+#include "statistics/weighted_statistics.h"
+
+#include <QStringList>
+
+#include <vector>
+
+namespace {
+
+struct Inputs {
+    std::vector<double> numbers;
+    std::vector<double> weights;
+    QString operation;
+};
+
+// What the window shows: its texts, the last one written last, and the working; or a message.
+struct Answer {
+    bool refused = false;
+    QStringList shown;
+    Working working;
+};
+
+Answer answered(const QStringList& shown, const Working& working)
+{
+    return {false, shown, working};
+}
+
+template <class Outcome> Answer single(const Outcome& outcome, const Working& working)
+{
+    if (const auto* value = std::get_if<double>(&outcome))
+        return answered({numberText(*value)}, working);
+    return {true, {}, working};
+}
+
+template <auto task, auto work> Answer area(const Inputs& in)
+{
+    return single(withInputs<task>(in.numbers), withInputs<work>(in.numbers));
+}
+
+template <auto task, auto work> Answer progression(const Inputs& in)
+{
+    const auto& v = in.numbers;
+    const ProgressionTerms terms{v[0], v[1], v[2], v[3], v[4]};
+    return single(task(terms), work(terms));
+}
+
+template <WordTask task> Answer word(const Inputs& in)
+{
+    return single(solveWordProblem(task, in.numbers), wordProblemWorking(task, in.numbers));
+}
+
+template <auto statistic, auto work> Answer statistics(const Inputs& in)
+{
+    if (checkCounts(qsizetype(in.numbers.size()), qsizetype(in.weights.size())))
+        return {true, {}, {}};
+    return single(statistic(in.numbers, in.weights), work(in.numbers, in.weights));
+}
+
+// A solved triangle shows all six values; the working ends on the one its panel writes last,
+// or on the side b of the second triangle where two fit.
+template <auto solve, auto work, char last> Answer triangle(const Inputs& in)
+{
+    const auto& v = in.numbers;
+    const TriangleOutcome outcome = solve(v[0], v[1], v[2]);
+    const auto* t = std::get_if<Triangle>(&outcome);
+    if (!t)
+        return {true, {}, work(v[0], v[1], v[2])};
+    const double values[] = {t->a, t->b, t->c, t->x, t->y, t->z};
+    QStringList shown;
+    for (const double value : values)
+        shown << numberText(value);
+    shown << shown[QByteArrayView("abcxyz").indexOf(last)];
+    if (solve == solveSidesAndOppositeAngle) {
+        const QString second = secondTriangleText(v[0], v[1], v[2]);
+        if (!second.isEmpty())
+            shown << second << second.section(u' ', -1);
+    }
+    return answered(shown, work(v[0], v[1], v[2]));
+}
+
+Answer quadratic(const Inputs& in)
+{
+    const auto& v = in.numbers;
+    const QuadraticOutcome outcome = solveQuadratic(v[0], v[1], v[2]);
+    const Working working = quadraticWorking(v[0], v[1], v[2]);
+    if (const auto* roots = std::get_if<QuadraticRoots>(&outcome))
+        return answered({numberText(roots->x1), numberText(roots->x2)}, working);
+    if (std::holds_alternative<NoRealRoots>(outcome))
+        return answered({messages::noSolution}, working);
+    return {true, {}, working};
+}
+
+Answer complexOperation(const Inputs& in)
+{
+    const auto& v = in.numbers;
+    const ComplexOutcome outcome = complexOperation({v[0], v[1]}, in.operation, {v[2], v[3]});
+    const Working working = complexOperationWorking({v[0], v[1]}, in.operation, {v[2], v[3]});
+    if (const auto* result = std::get_if<Complex>(&outcome))
+        return answered({numberText(result->re), numberText(result->im)}, working);
+    return {true, {}, working};
+}
+
+template <ComplexTextOutcome (*task)(double, double), Working (*work)(double, double)>
+Answer complexText(const Inputs& in)
+{
+    const auto& v = in.numbers;
+    const ComplexTextOutcome outcome = task(v[0], v[1]);
+    if (const auto* text = std::get_if<QString>(&outcome))
+        return answered({*text}, work(v[0], v[1]));
+    return {true, {}, work(v[0], v[1])};
+}
+
+ComplexTextOutcome power(double n, double)
+{
+    return powerOfI(n);
+}
+
+Working powerWorking(double n, double)
+{
+    return powerOfIWorking(n);
+}
+
+// How a window reads its numbers before a task sees them.
+struct Reading {
+    ReaderBehaviour reader;
+    bool writtenBack = false; // each number is shown in its field and read back from there
+    unsigned angles = 0;      // bit k: number k is an angle, above 0 and below 180 degrees
+};
+
+constexpr Reading guarded{behaviours::guarded, true};
+constexpr Reading complexReading{behaviours::guarded};
+constexpr Reading plain{behaviours::plain, true};
+constexpr Reading positive{behaviours::positive};
+constexpr Reading echoing{behaviours::positiveEchoing};
+constexpr Reading lists{behaviours::selfResetting};
+constexpr Reading angleSecond{behaviours::positiveEchoing, false, 0b010};
+constexpr Reading twoAngles{behaviours::positiveEchoing, false, 0b011};
+constexpr Reading angleFirst{behaviours::positiveEchoing, false, 0b001};
+
+struct Task {
+    const char* name;
+    Reading reading;
+    int count; // numbers read; 0 for the two lists of the statistics
+    Answer (*run)(const Inputs&);
+};
+
+template <auto task, auto work> constexpr Task areaTask(const char* name)
+{
+    return {name, positive, int(detail::inputCount(task)), area<task, work>};
+}
+
+template <auto task, auto work> constexpr Task progressionTask(const char* name)
+{
+    return {name, plain, 5, progression<task, work>};
+}
+
+template <WordTask task> constexpr Task wordTask(const char* name, int count)
+{
+    return {name, echoing, count, word<task>};
+}
+
+template <auto statistic, auto work> constexpr Task statisticsTask(const char* name)
+{
+    return {name, lists, 0, statistics<statistic, work>};
+}
+
+#define AREA(f) areaTask<f, f##Working>(#f)
+#define PROGRESSION(f) progressionTask<f, f##Working>(#f)
+#define STATISTIC(f) statisticsTask<f, f##Working>(#f)
+
+const Task tasks[] = {
+    {"quadratic", guarded, 3, quadratic},
+    {"complex operation", complexReading, 4, complexOperation},
+    {"power of i", complexReading, 1, complexText<power, powerWorking>},
+    {"polar form", complexReading, 2, complexText<polarForm, polarFormWorking>},
+    STATISTIC(mean),
+    STATISTIC(variance),
+    STATISTIC(deviation),
+    PROGRESSION(arithmeticSum),
+    PROGRESSION(arithmeticSumOfEnds),
+    PROGRESSION(arithmeticSumFromLast),
+    PROGRESSION(arithmeticLast),
+    PROGRESSION(arithmeticDifference),
+    PROGRESSION(arithmeticCount),
+    PROGRESSION(geometricSum),
+    PROGRESSION(geometricSumToLast),
+    PROGRESSION(geometricInfiniteSum),
+    PROGRESSION(geometricLast),
+    PROGRESSION(geometricRatio),
+    AREA(circleAreaFromRadius),
+    AREA(circlePerimeterFromRadius),
+    AREA(circleAreaFromDiameter),
+    AREA(circlePerimeterFromDiameter),
+    AREA(circleRadiusFromArea),
+    AREA(circleDiameterFromArea),
+    AREA(circleRadiusFromPerimeter),
+    AREA(circleDiameterFromPerimeter),
+    AREA(circlePerimeterFromArea),
+    AREA(circleAreaFromPerimeter),
+    AREA(squareArea),
+    AREA(squarePerimeter),
+    AREA(squareSideFromArea),
+    AREA(squarePerimeterFromArea),
+    AREA(squareSideFromPerimeter),
+    AREA(squareAreaFromPerimeter),
+    AREA(trapeziumArea),
+    AREA(perpendicularDiagonalsArea),
+    AREA(rectangleArea),
+    AREA(rectanglePerimeter),
+    AREA(rectangleSideFromArea),
+    AREA(rectanglePerimeterFromArea),
+    AREA(rectangleSideFromPerimeter),
+    AREA(rectangleAreaFromPerimeter),
+    AREA(parallelogramArea),
+    AREA(parallelogramOtherFromArea),
+    AREA(parallelogramPerimeter),
+    AREA(triangleArea),
+    AREA(triangleHeight),
+    AREA(triangleBase),
+    AREA(trianglePerimeter),
+    AREA(heronArea),
+    {"side angle side", angleSecond, 3, triangle<solveSideAngleSide, sideAngleSideWorking, 'y'>},
+    {"side side side", echoing, 3, triangle<solveSideSideSide, sideSideSideWorking, 'z'>},
+    {"angles x z, side b", twoAngles, 3, triangle<solveAnglesXZSideB, anglesXZSideBWorking, 'a'>},
+    {"angles y z, side c", twoAngles, 3, triangle<solveAnglesYZSideC, anglesYZSideCWorking, 'b'>},
+    {"sides and opposite angle", angleFirst, 3,
+     triangle<solveSidesAndOppositeAngle, sidesAndOppositeAngleWorking, 'b'>},
+    wordTask<WordTask::FindDistance>("distance", 2),
+    wordTask<WordTask::FindSpeed>("speed", 2),
+    wordTask<WordTask::FindTime>("time", 2),
+    wordTask<WordTask::MeetTime>("meet", 3),
+    wordTask<WordTask::CatchUpTime>("catch up", 3),
+    wordTask<WordTask::RaisePrice>("raise", 2),
+    wordTask<WordTask::LowerPrice>("lower", 2),
+    wordTask<WordTask::PercentOf>("percent of", 2),
+    wordTask<WordTask::FindChange>("change", 2),
+    wordTask<WordTask::FindOldRaised>("old before a raise", 2),
+    wordTask<WordTask::FindOldLowered>("old before a cut", 2),
+};
+
+// A number as the window would hand it on, or nothing where the window stops first. Typed
+// numbers are also shown and read back where the window does so; raw doubles go straight in.
+std::optional<double> handedOn(double value, const Reading& reading, int k, bool typed)
+{
+    if (!std::isfinite(value) || (reading.reader.requiresPositive && !(value > 0)))
+        return std::nullopt;
+    if (k < 3 && reading.angles & (1u << k) && !isTriangleAngle(value))
+        return std::nullopt;
+    if (typed && reading.writtenBack)
+        return readNumber(numberText(value));
+    return value;
+}
+
+// The numbers of one field, or of one list of items; empty where the reader refuses one.
+std::optional<std::vector<double>> read(const QString& text, const Task& task, int first)
+{
+    std::vector<double> numbers;
+    const QList<QStringView> items =
+        task.count == 0 ? splitItems(text) : QList<QStringView>{QStringView(text)};
+    for (const QStringView item : items) {
+        const FieldReading reading = parseField(item, task.reading.reader);
+        if (!reading.accepted())
+            return std::nullopt;
+        const auto value = handedOn(reading.value, task.reading, first + int(numbers.size()), true);
+        if (!value)
+            return std::nullopt;
+        numbers.push_back(*value);
+    }
+    return numbers;
+}
+
+std::optional<Inputs> inputsOf(const Task& task, std::uint8_t way, const std::uint8_t* data,
+                               std::size_t size)
+{
+    static const char* const operations[] = {"+", "-", "*", "/", "+ ", "x", "", "/"};
+    Inputs in;
+    in.operation = QString::fromLatin1(operations[(way >> 2) & 7]);
+    if (way & 1) {
+        QStringList fields =
+            QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size))
+                .split(u'\n');
+        const int count = task.count == 0 ? 2 : task.count;
+        while (fields.size() <= count)
+            fields << QString();
+        in.operation = fields[count];
+        for (int k = 0; k < count; ++k) {
+            const auto numbers = read(fields[k], task, k);
+            if (!numbers)
+                return std::nullopt;
+            auto& list = task.count == 0 && k == 1 ? in.weights : in.numbers;
+            list.insert(list.end(), numbers->begin(), numbers->end());
+        }
+        return in;
+    }
+    Doubles doubles(data, size);
+    const std::size_t count = task.count == 0 ? size / sizeof(double) : std::size_t(task.count);
+    for (std::size_t k = 0; k < count; ++k) {
+        const auto value = handedOn(doubles.next(), task.reading, int(k), false);
+        if (!value)
+            return std::nullopt;
+        in.numbers.push_back(*value);
+    }
+    if (task.count == 0 && way & 2) {
+        const std::size_t half = in.numbers.size() / 2;
+        in.weights.assign(in.numbers.begin() + long(half), in.numbers.end());
+        in.numbers.resize(half);
+    }
+    return in;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 2)
+        return 0;
+    useLocaleOf(data, size);
+    const Task& task = tasks[data[0] % std::size(tasks)];
+    const std::optional<Inputs> in = inputsOf(task, data[1], data + 2, size - 2);
+    if (!in)
+        return 0;
+
+    const Answer answer = task.run(*in);
+    if (answer.refused) {
+        require(answer.working.isEmpty(), "a working for a refusal", answer.working.join(u'\n'));
+        return 0;
+    }
+    for (const QString& text : answer.shown)
+        require(!text.isEmpty() && isCleanText(text), "an empty text, inf, nan or -0 shown", text);
+    for (const QString& line : answer.working)
+        require(isCleanText(line) && !missesANumber(line),
+                "inf, nan, -0 or a missing number in the working", line);
+    require(!answer.working.isEmpty() && answer.working.last().endsWith(answer.shown.last()),
+            "a working that does not end with the answer shown", answer.working.join(u'\n'));
+    return 0;
+}
