@@ -118,17 +118,12 @@ FractionTextOutcome decimalToFraction(QStringView decimal, Working* working)
         return Message::DecimalForm;
     try {
         const QString numerator = decimalDigits(pieces[1]);
-        // The whole part is shown as typed, sign included (-2.5 gives -2 5/10), except a
-        // negative zero: -0.5 gives 0 -5/10, so the sign is neither shown on a zero nor lost.
-        const bool signToNumerator = real(pieces[0]) == 0 && pieces[0].startsWith(u'-');
-        if (signToNumerator)
-            pieces[0] = u"0";
+        // The whole part is shown as typed, sign and leading zeros included: -0.5 gives -0 5/10,
+        // the minus standing where the pupil wrote it.
         const QString denominator = shown(std::pow(10.0, pieces[1].size()));
         FractionText result{pieces[0].toString(), numerator, denominator};
         if (real(numerator) == 0)
             result = {pieces[0].toString(), {}, {}};
-        else if (signToNumerator)
-            result.numerator.prepend(u'-');
         const QString count = numberText(static_cast<double>(pieces[1].size()));
         steps << QStringLiteral("Whole part = ") + pieces[0].toString() +
                      QStringLiteral(", digits after the point = ") + pieces[1].toString();
@@ -137,8 +132,6 @@ FractionTextOutcome decimalToFraction(QStringView decimal, Working* working)
             steps << step(QStringLiteral("Numerator"), pieces[1].toString(), numerator);
         steps << step(QStringLiteral("Denominator = 10^(number of digits)"),
                       QStringLiteral("10^") + count, denominator);
-        if (signToNumerator && !result.numerator.isEmpty())
-            steps << QStringLiteral("The whole part is 0, so the numerator takes the minus sign");
         steps << QStringLiteral("Result: ") + shownFraction(result);
         return result;
     } catch (const Refused& refused) {

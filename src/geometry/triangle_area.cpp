@@ -12,8 +12,9 @@ struct Heron {
     double s, sa, sb, sc;
 
     bool flat() const { return sa == 0 || sb == 0 || sc == 0; }
-    // Multiplied in the order pupils are shown.
-    double product() const { return (sa * s) * sb * sc; }
+    // Multiplied in the order pupils are shown; a flat triangle is 0 even where the other
+    // factors would overflow.
+    double product() const { return flat() ? 0.0 : (sa * s) * sb * sc; }
 };
 
 Heron heron(double a, double b, double c)

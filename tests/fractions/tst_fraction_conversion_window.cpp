@@ -55,7 +55,7 @@ void FractionConversionWindowTest::converts_data()
         "7|3|3|1|2|2.125|3|25|100|0");
     row("whole decimal", {"in4=3.0"}, "Command4", "7|3|3|1|2|2.125|3|||2");
     row("Return presses the panel's button", {"in2m=-7"}, "in2d", "7|3|-3|-1|2|2.125|3|25|100|2");
-    row("German decimal comma", {"in4=-0,5"}, "in4", "7|3|3|1|2|2.125|0|-5|10|2");
+    row("German decimal comma", {"in4=-0,5"}, "in4", "7|3|3|1|2|2.125|-0|5|10|2");
     const char* unchanged = "7|3|3|1|2|2.125|3|25|100|2";
     row("empty whole part refused", {"in1s="}, "Command1", unchanged, "Must enter a numeric value");
     row("zero denominator", {"in1d=0"}, "Command1", unchanged, "Denominator Cant Be Zero!!!");

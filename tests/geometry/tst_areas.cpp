@@ -236,6 +236,7 @@ void AreasTest::showsItsWorking_data()
                {"s = (a + b + c) / 2 = (3 + 4 + 5) / 2 = 6", "(6 - 3)*6*(6 - 4)*(6 - 5) = 36",
                 "Root(36)"});
     workingRow("Heron, flat", TASK(heronArea), {1, 2, 3}, {"Root(0) = 0"});
+    workingRow("Heron, flat and huge", TASK(heronArea), {1e-300, 1e300, 1e300}, {"Root(0) = 0"});
     workingRow("Heron, flat as typed", TASK(heronArea), {0.1, 0.2, 0.3},
                {"*(0.3 - 0.3) = 0", "Root(0) = 0"});
     workingRow("Heron, no triangle: none", TASK(heronArea), {1, 1, 3}, {});
