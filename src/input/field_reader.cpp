@@ -27,10 +27,11 @@ FieldReading quotient(double numerator, double denominator, double whole = 0)
 
 FieldReading readPieces(QStringView text, const ReaderBehaviour& behaviour)
 {
-    const QList<QStringView> pieces = text.isEmpty() ? QList<QStringView>{} : text.split(u'/');
-    if (pieces.isEmpty() || pieces.size() > 3)
+    // Counted before cut, so a field of a million slashes is refused without a million pieces.
+    if (text.isEmpty() || text.count(u'/') > 2)
         return refused(behaviour.echoesCountMessage ? text.toString() + messages::notNumericSuffix
                                                     : messages::mustEnterNumeric);
+    const QList<QStringView> pieces = text.split(u'/');
 
     // Every piece is tested before anything is said; the message names the last bad one.
     std::optional<double> numbers[3];
