@@ -50,6 +50,8 @@ void FieldReaderTest::reads_data()
     QTest::newRow("decimal pieces") << "1.5/0.5" << 3.0 << "";
     QTest::newRow("empty") << "" << 0.0 << "Must enter a numeric value";
     QTest::newRow("four pieces") << "1/2/3/4" << 0.0 << "Must enter a numeric value";
+    QTest::newRow("a million slashes")
+        << QString(1 << 20, u'/') << 0.0 << "Must enter a numeric value";
     QTest::newRow("four bad pieces") << "x/y/z/w" << 0.0 << "Must enter a numeric value";
     QTest::newRow("slashes only") << "///" << 0.0 << "Must enter a numeric value";
     QTest::newRow("one bad piece") << "x" << 0.0 << "x" + notNumeric;
