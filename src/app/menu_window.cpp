@@ -65,7 +65,7 @@ const Form1::Tile Form1::tiles[] = {
     {"Command17", "Triangles", nullptr, 0x4E342E, {1, 2, 0, 0, 2}, true, nullptr},
     {"Command16", "The Law Of Sines", nullptr, 0x00838F, {1, 2, 1, 0, 2}, false,
      &Form1::Command16_Click},
-    {"Command7", "The Law Of Cosines", nullptr, 0x558B2F, {1, 2, 2, 0, 2}, false,
+    {"Command7", "The Law Of Cosines", nullptr, 0x689F38, {1, 2, 2, 0, 2}, false,
      &Form1::Command7_Click},
     {"Command4", "Statistics  Mean, Standard-Deviation ,Variance", nullptr, 0x4527A0, {1, 3}, false,
      &Form1::Command4_Click},

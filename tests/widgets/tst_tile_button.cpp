@@ -1,3 +1,4 @@
+#include "app/menu_window.h"
 #include "widgets/tile_button.h"
 
 #include <QAccessible>
@@ -9,6 +10,7 @@ class TileButtonTest : public QObject {
 private slots:
     void screenReadersHearHeadingsAsHeadings_data();
     void screenReadersHearHeadingsAsHeadings();
+    void everyMenuTileReadsAtTheAccessibleContrast();
 };
 
 void TileButtonTest::screenReadersHearHeadingsAsHeadings_data()
@@ -28,6 +30,16 @@ void TileButtonTest::screenReadersHearHeadingsAsHeadings()
     QVERIFY(accessible);
     QCOMPARE(int(accessible->role()), role);
     QCOMPARE(accessible->text(QAccessible::Name), "Areas And Perimeters");
+}
+
+void TileButtonTest::everyMenuTileReadsAtTheAccessibleContrast()
+{
+    Form1 menu;
+    const QList<TileButton*> tiles = menu.findChildren<TileButton*>();
+    QCOMPARE(tiles.size(), 17);
+    for (const TileButton* tile : tiles)
+        QVERIFY2(contrastRatio(tile->colour(), tile->captionColour()) >= 4.5,
+                 qPrintable(tile->objectName()));
 }
 
 QTEST_MAIN(TileButtonTest)
