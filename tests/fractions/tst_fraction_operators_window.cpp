@@ -24,16 +24,7 @@ private slots:
     void showsWorkingOfTheLastTask();
 
 private:
-    // Types "field=text" entries, then presses the button, or Return in the field it names.
-    void run(const QStringList& typed, const QString& press)
-    {
-        for (const QString& entry : typed)
-            typeInto(window, entry.section(u'=', 0, 0).toLatin1(), entry.section(u'=', 1));
-        if (press.startsWith("Command"))
-            click(window, press.toLatin1());
-        else
-            QTest::keyClick(control<QLineEdit>(window, press.toLatin1()), Qt::Key_Return);
-    }
+    void run(const QStringList& typed, const QString& press) { typeAndPress(window, typed, press); }
     QString shown()
     {
         QStringList texts;

@@ -75,10 +75,7 @@ void WordProblemsWindowTest::answers()
     ::click(window, "showWorking");
     QVERIFY(working->isVisible());
     working->setText("stale");
-    if (auto* field = window->findChild<QLineEdit*>(click[1]))
-        QTest::keyClick(field, Qt::Key_Return);
-    else
-        ::click(window, click[1].toLatin1().constData());
+    typeAndPress(window, {}, click[1]);
     QLocale::setDefault(QLocale::c());
 
     QCOMPARE(textOf(window, output.constData()), click[3]);

@@ -35,3 +35,15 @@ inline void click(QWidget* window, const char* name)
 {
     QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton);
 }
+
+// Types "field=text" entries, then clicks the named button, or presses Return in the named
+// field, as a pupil who ends the last entry with Return does.
+inline void typeAndPress(QWidget* window, const QStringList& typed, const QString& press)
+{
+    for (const QString& entry : typed)
+        typeInto(window, entry.section(u'=', 0, 0).toLatin1(), entry.section(u'=', 1));
+    if (auto* field = window->findChild<QLineEdit*>(press))
+        QTest::keyClick(field, Qt::Key_Return);
+    else
+        click(window, press.toLatin1());
+}
