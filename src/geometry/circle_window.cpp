@@ -81,8 +81,3 @@ Form7::Form7(MessageSink& sink, QWidget* parent)
     window->addWidget(workingPanel());
     chainBoxes(boxes);
 }
-
-QStringList Form7::tabOrder()
-{
-    return boxTabOrder(boxes);
-}

@@ -8,7 +8,4 @@ class Form7 : public TaskWindow {
 
 public:
     explicit Form7(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
-
-    // The names of the controls Tab walks, in the order it walks them.
-    static QStringList tabOrder();
 };

@@ -33,8 +33,3 @@ Form10::Form10(MessageSink& sink, QWidget* parent)
                            parent)
 {
 }
-
-QStringList Form10::tabOrder()
-{
-    return panelTabOrder(rows);
-}

@@ -10,7 +10,4 @@ class Form10 : public TriangleSolverWindow {
 
 public:
     explicit Form10(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
-
-    // The names of the controls Tab walks, in the order it walks them.
-    static QStringList tabOrder();
 };

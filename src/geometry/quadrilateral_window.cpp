@@ -143,8 +143,3 @@ QLayout* Form8::buildRow(int first, int count)
     }
     return row;
 }
-
-QStringList Form8::tabOrder()
-{
-    return boxTabOrder(boxes);
-}

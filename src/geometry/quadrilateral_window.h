@@ -12,9 +12,6 @@ class Form8 : public TaskWindow {
 public:
     explicit Form8(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
 
-    // The names of the controls Tab walks, in the order it walks them.
-    static QStringList tabOrder();
-
 private:
     QLayout* buildRow(int first, int count);
 

@@ -33,8 +33,3 @@ Form11::Form11(MessageSink& sink, QWidget* parent)
                            parent)
 {
 }
-
-QStringList Form11::tabOrder()
-{
-    return panelTabOrder(rows);
-}

@@ -13,6 +13,26 @@
 
 #include <algorithm>
 
+namespace {
+
+// Each box's fields left to right as they stand, then its buttons: the order Tab walks.
+QStringList boxTabOrder(std::span<const TaskBox> boxes)
+{
+    QStringList names;
+    for (const TaskBox& box : boxes) {
+        for (int column = 0; column < 3; ++column)
+            for (const TaskField& field : box.fields)
+                if (field.name && field.column == column)
+                    names << QLatin1String(field.name);
+        for (const TaskButton& button : box.buttons)
+            if (button.name)
+                names << QLatin1String(button.name);
+    }
+    return names;
+}
+
+} // namespace
+
 TaskWindow::TaskWindow(const char* name, const QString& title, MessageSink& sink, QWidget* parent)
     : QWidget(parent)
     , m_reader(behaviours::positive, sink)
@@ -81,21 +101,6 @@ QWidget* TaskWindow::buildBox(const TaskBox& box)
 void TaskWindow::chainBoxes(std::span<const TaskBox> boxes)
 {
     setTabChain(this, boxTabOrder(boxes) << QStringLiteral("showWorking"));
-}
-
-QStringList TaskWindow::boxTabOrder(std::span<const TaskBox> boxes)
-{
-    QStringList names;
-    for (const TaskBox& box : boxes) {
-        for (int column = 0; column < 3; ++column)
-            for (const TaskField& field : box.fields)
-                if (field.name && field.column == column)
-                    names << QLatin1String(field.name);
-        for (const TaskButton& button : box.buttons)
-            if (button.name)
-                names << QLatin1String(button.name);
-    }
-    return names;
 }
 
 QLabel* TaskWindow::makeHeading(const char* name, const QString& text, bool large)

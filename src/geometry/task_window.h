@@ -52,8 +52,6 @@ protected:
     // Tab walks the boxes in table order, whatever order the window built them in, then Show
     // Working; call once every box is built.
     void chainBoxes(std::span<const TaskBox> boxes);
-    // Each box's fields left to right as they stand, then its buttons: the order Tab walks.
-    static QStringList boxTabOrder(std::span<const TaskBox> boxes);
     QLabel* makeHeading(const char* name, const QString& text, bool large = false);
     // Gives every task button the width of the widest, so boxes line up one under another.
     void evenButtons();

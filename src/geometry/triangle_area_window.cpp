@@ -65,8 +65,3 @@ Form9::Form9(MessageSink& sink, QWidget* parent)
     window->addWidget(workingPanel());
     chainBoxes(boxes);
 }
-
-QStringList Form9::tabOrder()
-{
-    return boxTabOrder(boxes);
-}

@@ -8,7 +8,4 @@ class Form9 : public TaskWindow {
 
 public:
     explicit Form9(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
-
-    // The names of the controls Tab walks, in the order it walks them.
-    static QStringList tabOrder();
 };

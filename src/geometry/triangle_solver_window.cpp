@@ -67,6 +67,19 @@ QFrame* makeDivider(QFrame::Shape shape, QWidget* parent)
     return line;
 }
 
+// Panel after panel: the fields in the order they are read, whatever corner they stand in,
+// then Solve and Clear. The order Tab walks.
+QStringList panelTabOrder(std::span<const TrianglePanelRow> rows)
+{
+    QStringList names;
+    for (const TrianglePanelRow& row : rows) {
+        for (const char* letter = row.inputs; *letter; ++letter)
+            names << QString(QLatin1Char(*letter)) + QString::number(row.number);
+        names << QLatin1String(row.solveName) << QLatin1String(row.clearName);
+    }
+    return names;
+}
+
 } // namespace
 
 TriangleSolverWindow::TriangleSolverWindow(const char* name, const QString& title,
@@ -109,17 +122,6 @@ TriangleSolverWindow::TriangleSolverWindow(const char* name, const QString& titl
     window->addWidget(m_working);
     window->addWidget(makeLabel("Label2", messages::degreesNotice, this));
     setTabChain(this, panelTabOrder(rows) << QStringLiteral("showWorking"));
-}
-
-QStringList TriangleSolverWindow::panelTabOrder(std::span<const TrianglePanelRow> rows)
-{
-    QStringList names;
-    for (const TrianglePanelRow& row : rows) {
-        for (const char* letter = row.inputs; *letter; ++letter)
-            names << QString(QLatin1Char(*letter)) + QString::number(row.number);
-        names << QLatin1String(row.solveName) << QLatin1String(row.clearName);
-    }
-    return names;
 }
 
 QWidget* TriangleSolverWindow::buildPanel(Panel& panel)

@@ -55,10 +55,6 @@ protected:
                          std::span<const TrianglePanelRow> rows, MessageSink& sink,
                          QWidget* parent);
 
-    // Panel after panel: the fields in the order they are read, whatever corner they stand
-    // in, then Solve and Clear. The order Tab walks.
-    static QStringList panelTabOrder(std::span<const TrianglePanelRow> rows);
-
 private:
     struct Panel {
         const TrianglePanelRow* row = nullptr;

@@ -141,20 +141,6 @@ Form12::Form12(MessageSink& sink, QWidget* parent)
     window->addStretch();
 }
 
-QStringList Form12::tabOrder()
-{
-    QStringList names;
-    for (const Panel& panel : panels) {
-        for (const Panel::Field& field : panel.fields)
-            if (field.name)
-                names << QLatin1String(field.name);
-        for (const Task& task : panel.tasks)
-            if (task.name)
-                names << QLatin1String(task.name);
-    }
-    return names;
-}
-
 QFrame* Form12::buildPanel(int index)
 {
     const Panel& panel = panels[index];

@@ -19,9 +19,6 @@ class Form12 : public QWidget {
 public:
     explicit Form12(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
 
-    // The names of the controls Tab walks, in the order it walks them.
-    static QStringList tabOrder();
-
 private:
     struct Task;
     struct Panel;

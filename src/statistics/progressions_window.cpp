@@ -186,19 +186,6 @@ Form6::Form6(MessageSink& sink, QWidget* parent)
     window->addStretch();
 }
 
-// Panel after panel as the table lists them, each its boxes left to right, then its button;
-// the panels are built in that order, so that is the order Tab walks.
-QStringList Form6::tabOrder()
-{
-    QStringList names;
-    for (const Panel& panel : panels) {
-        for (int k = 0; k < panel.boxCount(); ++k)
-            names << QLatin1String(panel.boxes[k].name);
-        names << QLatin1String(panel.button);
-    }
-    return names;
-}
-
 QWidget* Form6::buildGroup(bool isGeometric)
 {
     QFrame* frame = makePanel(groups[isGeometric].frameName, this);

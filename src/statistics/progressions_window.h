@@ -23,9 +23,6 @@ class Form6 : public QWidget {
 public:
     explicit Form6(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
 
-    // The names of the controls Tab walks, in the order it walks them.
-    static QStringList tabOrder();
-
 private:
     struct Controls {
         std::array<QLineEdit*, 3> boxes{};
