@@ -31,7 +31,7 @@ Working quadraticWorking(double a, double b, double c)
     const QString values = term(b) + QStringLiteral("^2 - 4*") + term(a) + u'*' + term(c);
     if (std::holds_alternative<NoRealRoots>(outcome))
         return {step(formula, values, numberText(discriminant)) + QStringLiteral(" < 0: ") +
-                messages::noSolution};
+                captionText(Caption::NoSolution)};
 
     const auto& roots = std::get<QuadraticRoots>(outcome);
     const double root = std::sqrt(discriminant);

@@ -121,8 +121,8 @@ void Form2::Command1_Click()
                        x2->setText(numberText(roots.x2));
                    },
                    [this](NoRealRoots) {
-                       x1->setText(messages::noSolution);
-                       x2->setText(messages::noSolution);
+                       x1->setText(captionText(Caption::NoSolution));
+                       x2->setText(captionText(Caption::NoSolution));
                    },
                    [this](Message message) {
                        m_sink.show(message);

@@ -150,14 +150,14 @@ void Form1::Command9_Click()
 void Form1::Command10_Click()
 {
     if (!m_launcher.openUrl(QUrl(contactUrl(), QUrl::TolerantMode)))
-        m_sink.show(messages::cantOpenEmail + contactAddress);
+        m_sink.show(messageText(Message::CantOpenEmail, contactAddress));
 }
 
 void Form1::Command11_Click()
 {
     const QString calculator = findCalculator();
     if (calculator.isEmpty() || !m_launcher.startProgram(calculator))
-        m_sink.show(messages::cantFindCalculator);
+        m_sink.show(Message::CantFindCalculator);
 }
 
 void Form1::Command12_Click()

@@ -229,7 +229,7 @@ std::variant<FractionText, bool, Message> operate(const FractionText& a, QString
                 right = QStringLiteral("Fraction 2");
             }
             steps << left + u' ' + operation.toString() + u' ' + right + QStringLiteral(": ") +
-                         (holds ? messages::comparisonTrue : messages::comparisonFalse);
+                         (holds ? captionText(Caption::True) : captionText(Caption::False));
             return holds;
         }
         FractionText result = candidate.arithmetic(a, b, steps);

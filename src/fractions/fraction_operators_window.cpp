@@ -170,8 +170,8 @@ void Form4::Command1_Click()
                        m_working->setWorking(steps, heading);
                    },
                    [&](bool holds) {
-                       m_bool->setText(holds ? messages::comparisonTrue
-                                             : messages::comparisonFalse);
+                       m_bool->setText(holds ? captionText(Caption::True)
+                                             : captionText(Caption::False));
                        m_working->setWorking(steps, heading);
                    },
                    [this](Message message) {

@@ -124,7 +124,7 @@ QString secondTriangleText(double y, double a, double c)
     const std::optional<Triangle> second = secondTriangle(y, a, c);
     if (!second)
         return {};
-    return messages::secondTriangle + QStringLiteral("  X = ") + numberText(second->x) +
+    return captionText(Caption::SecondTriangle) + QStringLiteral("  X = ") + numberText(second->x) +
            QStringLiteral("  Z = ") + numberText(second->z) + QStringLiteral("  b = ") +
            numberText(second->b);
 }
@@ -187,7 +187,7 @@ Working sidesAndOppositeAngleWorking(double y, double a, double c)
         sineRuleStep({"b", "x", "a", "y"}, t->x, a, y, t->b),
     };
     if (const std::optional<Triangle> second = secondTriangle(y, a, c)) {
-        steps << messages::secondTriangle
+        steps << captionText(Caption::SecondTriangle)
               << step(QStringLiteral("z' = 180 - z"), QStringLiteral("180 - ") + numberText(t->z),
                       numberText(second->z))
               << thirdAngleStep({"x'", "y", "z'"}, y, second->z, second->x)

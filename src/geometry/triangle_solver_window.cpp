@@ -25,7 +25,8 @@ constexpr const ReaderBehaviour& behaviour = behaviours::positiveEchoing;
 bool cannotCompute(QStringView text)
 {
     const QString message = parseField(text, behaviour).message;
-    return message == messages::denominatorZero || message == messages::tooBig;
+    return message == messageText(Message::DenominatorZero) ||
+           message == messageText(Message::TooBig);
 }
 
 int indexOf(char letter)
@@ -120,7 +121,7 @@ TriangleSolverWindow::TriangleSolverWindow(const char* name, const QString& titl
     window->addWidget(frame, 1);
     m_working = new WorkingPanel(this);
     window->addWidget(m_working);
-    window->addWidget(makeLabel("Label2", messages::degreesNotice, this));
+    window->addWidget(makeLabel("Label2", captionText(Caption::DegreesNotice), this));
     setTabChain(this, panelTabOrder(rows) << QStringLiteral("showWorking"));
 }
 
@@ -167,7 +168,7 @@ QWidget* TriangleSolverWindow::buildPanel(Panel& panel)
         const QFontMetrics metrics = panel.second->fontMetrics();
         panel.second->setWordWrap(true);
         panel.second->setMinimumSize(
-            metrics.horizontalAdvance(messages::secondTriangle +
+            metrics.horizontalAdvance(captionText(Caption::SecondTriangle) +
                                       QStringLiteral("  X = 00.0000000000000  Z = "
                                                      "000.000000000000  b = 0.00000000000000")),
             2 * metrics.lineSpacing());

@@ -18,10 +18,10 @@ FieldReading refused(const QString& message)
 FieldReading quotient(double numerator, double denominator, double whole = 0)
 {
     if (denominator == 0)
-        return refused(messages::denominatorZero);
+        return refused(messageText(Message::DenominatorZero));
     const double value = whole + numerator / denominator;
     if (!std::isfinite(value))
-        return refused(messages::tooBig);
+        return refused(messageText(Message::TooBig));
     return FieldReading{value, {}};
 }
 
@@ -29,8 +29,9 @@ FieldReading readPieces(QStringView text, const ReaderBehaviour& behaviour)
 {
     // Counted before cut, so a field of a million slashes is refused without a million pieces.
     if (text.isEmpty() || text.count(u'/') > 2)
-        return refused(behaviour.echoesCountMessage ? text.toString() + messages::notNumericSuffix
-                                                    : messages::mustEnterNumeric);
+        return refused(behaviour.echoesCountMessage
+                           ? messageText(Message::NotNumericEcho, text.toString())
+                           : messageText(Message::NotNumeric));
     const QList<QStringView> pieces = text.split(u'/');
 
     // Every piece is tested before anything is said; the message names the last bad one.
@@ -39,7 +40,7 @@ FieldReading readPieces(QStringView text, const ReaderBehaviour& behaviour)
         numbers[i] = readNumber(pieces[i]);
     for (qsizetype i = pieces.size() - 1; i >= 0; --i)
         if (!numbers[i])
-            return refused(pieces[i].toString() + messages::notNumericSuffix);
+            return refused(messageText(Message::NotNumericEcho, pieces[i].toString()));
 
     switch (pieces.size()) {
     case 1:
@@ -57,7 +58,7 @@ FieldReading parseField(QStringView text, const ReaderBehaviour& behaviour)
 {
     FieldReading reading = readPieces(text, behaviour);
     if (reading.accepted() && behaviour.requiresPositive && !(reading.value > 0))
-        reading.message = messages::mustBePositive;
+        reading.message = messageText(Message::MustBePositive);
     return reading;
 }
 

@@ -172,7 +172,7 @@ Shown runOperate(const Input& in)
     if (const auto* result = std::get_if<FractionText>(&click.outcome))
         return {false, shownFraction(*result), working};
     if (const auto* holds = std::get_if<bool>(&click.outcome))
-        return {false, *holds ? messages::comparisonTrue : messages::comparisonFalse, working};
+        return {false, *holds ? captionText(Caption::True) : captionText(Caption::False), working};
     return {true, {}, working};
 }
 

@@ -105,7 +105,7 @@ Answer quadratic(const Inputs& in)
     if (const auto* roots = std::get_if<QuadraticRoots>(&outcome))
         return answered({numberText(roots->x1), numberText(roots->x2)}, working);
     if (std::holds_alternative<NoRealRoots>(outcome))
-        return answered({messages::noSolution}, working);
+        return answered({captionText(Caption::NoSolution)}, working);
     return {true, {}, working};
 }
 
