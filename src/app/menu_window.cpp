@@ -23,6 +23,20 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+namespace {
+
+template <class Window> QWidget* opens(MessageSink& sink, Launcher&)
+{
+    return new Window(sink);
+}
+
+QWidget* opensDonation(MessageSink&, Launcher& launcher)
+{
+    return new Form14(launcher);
+}
+
+} // namespace
+
 struct Form1::Tile {
     // Where a tile stands: a cell of the 3 x 4 grid, or a place inside a split cell.
     struct Place {
@@ -32,55 +46,121 @@ struct Form1::Tile {
         int innerColumn = 0;
         int innerColumnSpan = 2;
     };
+    enum class Action { OpenWindow, Heading, Contact, Calculator };
 
     const char* name;
     const char* caption;
-    const char* toolTip;
+    const char* toolTip = nullptr;
     QRgb colour;
     Place place;
-    bool heading;
-    void (Form1::*action)(); // null for a heading
+    Action action = Action::OpenWindow;
+    QWidget* (*window)(MessageSink&, Launcher&) = nullptr; // the window it opens
 };
 
-// The whole menu in one table: caption, colour, place and action of every tile.
+namespace {
+
+using Action = Form1::Tile::Action;
+
+// The whole menu in one table: caption, colour, place and what every tile does.
 // Captions are the ones pupils know, odd blanks included; the tiles wrap them.
-const Form1::Tile Form1::tiles[] = {
-    // clang-format off
-    {"Command2", "Conversion : Fraction, Improper  Fractions, Decimal fractions ",
-     "25/4 is 6 1/4 , 1/4 is 0.25", 0x1565C0, {0, 0}, false, &Form1::Command2_Click},
-    {"Command3", "Operators On           Fractions :                [ +, - , * , / ,<  , = ,> ]  "
-                 "Common -               Denominator   ,     Reduction              ",
-     nullptr, 0x6A1B9A, {0, 1}, false, &Form1::Command3_Click},
-    {"Command14", "Areas And Perimeters", nullptr, 0x37474F, {0, 2, 0, 0, 2}, true, nullptr},
-    {"Command15", "Quadrilateral", nullptr, 0x2E7D32, {0, 2, 1, 0, 2}, false,
-     &Form1::Command15_Click},
-    {"Command6", "Triangle", nullptr, 0x00695C, {0, 2, 2, 0, 1}, false, &Form1::Command6_Click},
-    {"Command13", "Circle", nullptr, 0xAD1457, {0, 2, 2, 1, 1}, false, &Form1::Command13_Click},
-    {"Command12", "Traffic And Percentage Problems", nullptr, 0xEF6C00, {0, 3}, false,
-     &Form1::Command12_Click},
-    {"Command1", "Solving Quadratic Equation", "A*X ^ 2 + B*X + C = 0", 0xC62828, {1, 0}, false,
-     &Form1::Command1_Click},
-    {"Command5", "Progression: Geometric Progression , Arithmetic Progression", nullptr, 0x283593,
-     {1, 1}, false, &Form1::Command5_Click},
-    {"Command17", "Triangles", nullptr, 0x4E342E, {1, 2, 0, 0, 2}, true, nullptr},
-    {"Command16", "The Law Of Sines", nullptr, 0x00838F, {1, 2, 1, 0, 2}, false,
-     &Form1::Command16_Click},
-    {"Command7", "The Law Of Cosines", nullptr, 0x689F38, {1, 2, 2, 0, 2}, false,
-     &Form1::Command7_Click},
-    {"Command4", "Statistics  Mean, Standard-Deviation ,Variance", nullptr, 0x4527A0, {1, 3}, false,
-     &Form1::Command4_Click},
-    {"Command8", "Complex Numbers", nullptr, 0x0277BD, {2, 0}, false, &Form1::Command8_Click},
-    {"Command11", "Calculator", nullptr, 0x455A64, {2, 1}, false, &Form1::Command11_Click},
-    {"Command10", "Contact Me With Your Requests Suggestions , Comments", nullptr, 0x5D4037, {2, 2},
-     false, &Form1::Command10_Click},
-    {"Command9", "Donate", nullptr, 0xFFC439, {2, 3}, false, &Form1::Command9_Click},
-    // clang-format on
+const Form1::Tile tiles[] = {
+    {.name = "Command2",
+     .caption = "Conversion : Fraction, Improper  Fractions, Decimal fractions ",
+     .toolTip = "25/4 is 6 1/4 , 1/4 is 0.25",
+     .colour = 0x1565C0,
+     .place = {0, 0},
+     .window = opens<Form3>},
+    {.name = "Command3",
+     .caption = "Operators On           Fractions :                [ +, - , * , / ,<  , = ,> ]  "
+                "Common -               Denominator   ,     Reduction              ",
+     .colour = 0x6A1B9A,
+     .place = {0, 1},
+     .window = opens<Form4>},
+    {.name = "Command14",
+     .caption = "Areas And Perimeters",
+     .colour = 0x37474F,
+     .place = {0, 2, 0, 0, 2},
+     .action = Action::Heading},
+    {.name = "Command15",
+     .caption = "Quadrilateral",
+     .colour = 0x2E7D32,
+     .place = {0, 2, 1, 0, 2},
+     .window = opens<Form8>},
+    {.name = "Command6",
+     .caption = "Triangle",
+     .colour = 0x00695C,
+     .place = {0, 2, 2, 0, 1},
+     .window = opens<Form9>},
+    {.name = "Command13",
+     .caption = "Circle",
+     .colour = 0xAD1457,
+     .place = {0, 2, 2, 1, 1},
+     .window = opens<Form7>},
+    {.name = "Command12",
+     .caption = "Traffic And Percentage Problems",
+     .colour = 0xEF6C00,
+     .place = {0, 3},
+     .window = opens<Form12>},
+    {.name = "Command1",
+     .caption = "Solving Quadratic Equation",
+     .toolTip = "A*X ^ 2 + B*X + C = 0",
+     .colour = 0xC62828,
+     .place = {1, 0},
+     .window = opens<Form2>},
+    {.name = "Command5",
+     .caption = "Progression: Geometric Progression , Arithmetic Progression",
+     .colour = 0x283593,
+     .place = {1, 1},
+     .window = opens<Form6>},
+    {.name = "Command17",
+     .caption = "Triangles",
+     .colour = 0x4E342E,
+     .place = {1, 2, 0, 0, 2},
+     .action = Action::Heading},
+    {.name = "Command16",
+     .caption = "The Law Of Sines",
+     .colour = 0x00838F,
+     .place = {1, 2, 1, 0, 2},
+     .window = opens<Form11>},
+    {.name = "Command7",
+     .caption = "The Law Of Cosines",
+     .colour = 0x689F38,
+     .place = {1, 2, 2, 0, 2},
+     .window = opens<Form10>},
+    {.name = "Command4",
+     .caption = "Statistics  Mean, Standard-Deviation ,Variance",
+     .colour = 0x4527A0,
+     .place = {1, 3},
+     .window = opens<Form5>},
+    {.name = "Command8",
+     .caption = "Complex Numbers",
+     .colour = 0x0277BD,
+     .place = {2, 0},
+     .window = opens<Form13>},
+    {.name = "Command11",
+     .caption = "Calculator",
+     .colour = 0x455A64,
+     .place = {2, 1},
+     .action = Action::Calculator},
+    {.name = "Command10",
+     .caption = "Contact Me With Your Requests Suggestions , Comments",
+     .colour = 0x5D4037,
+     .place = {2, 2},
+     .action = Action::Contact},
+    {.name = "Command9",
+     .caption = "Donate",
+     .colour = 0xFFC439,
+     .place = {2, 3},
+     .window = opensDonation},
 };
+
+} // namespace
 
 Form1::Form1(MessageSink& sink, Launcher& launcher, QWidget* parent)
     : QWidget(parent)
     , m_sink(sink)
     , m_launcher(launcher)
+    , m_windows(std::size(tiles))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Corvale  -  made for pupils by the Corvale team"));
@@ -88,24 +168,9 @@ Form1::Form1(MessageSink& sink, Launcher& launcher, QWidget* parent)
     auto* grid = new QGridLayout;
     grid->setSpacing(8);
     QGridLayout* splitCells[3][4] = {};
-    for (const Tile& tile : tiles) {
-        auto* button =
-            new TileButton(QString::fromLatin1(tile.caption), QColor(tile.colour),
-                           tile.heading ? TileButton::Size::Heading : TileButton::Size::Tile, this);
-        button->setObjectName(QLatin1String(tile.name));
-        if (tile.toolTip)
-            button->setToolTip(QString::fromLatin1(tile.toolTip));
-        if (tile.heading) {
-            // A heading names its group; it is not a control, so it neither takes focus nor
-            // sinks under the mouse.
-            button->setFocusPolicy(Qt::NoFocus);
-            button->setAttribute(Qt::WA_TransparentForMouseEvents);
-            button->setAccessibleDescription(QStringLiteral("Heading"));
-        } else {
-            connect(button, &QPushButton::clicked, this, tile.action);
-        }
-
-        const Tile::Place& place = tile.place;
+    for (int index = 0; index < int(std::size(tiles)); ++index) {
+        const Tile::Place& place = tiles[index].place;
+        QWidget* button = buildTile(tiles[index], index);
         if (place.innerRow < 0) {
             grid->addWidget(button, place.row, place.column);
             continue;
@@ -132,80 +197,51 @@ Form1::Form1(MessageSink& sink, Launcher& launcher, QWidget* parent)
         this));
 }
 
-void Form1::Command1_Click()
+QWidget* Form1::buildTile(const Tile& tile, int index)
 {
-    m_form2.open([this] { return new Form2(m_sink); });
+    const bool heading = tile.action == Action::Heading;
+    auto* button =
+        new TileButton(QString::fromLatin1(tile.caption), QColor(tile.colour),
+                       heading ? TileButton::Size::Heading : TileButton::Size::Tile, this);
+    button->setObjectName(QLatin1String(tile.name));
+    if (tile.toolTip)
+        button->setToolTip(QString::fromLatin1(tile.toolTip));
+    switch (tile.action) {
+    case Action::Heading:
+        // A heading names its group; it is not a control, so it neither takes focus nor
+        // sinks under the mouse.
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAttribute(Qt::WA_TransparentForMouseEvents);
+        button->setAccessibleDescription(QStringLiteral("Heading"));
+        break;
+    case Action::OpenWindow:
+        connect(button, &QPushButton::clicked, this, [this, index] { openWindow(index); });
+        break;
+    case Action::Contact:
+        connect(button, &QPushButton::clicked, this, &Form1::contact);
+        break;
+    case Action::Calculator:
+        connect(button, &QPushButton::clicked, this, &Form1::startCalculator);
+        break;
+    }
+    return button;
 }
 
-void Form1::Command8_Click()
+void Form1::openWindow(int index)
 {
-    m_form13.open([this] { return new Form13(m_sink); });
+    m_windows[std::size_t(index)].open(
+        [this, index] { return tiles[index].window(m_sink, m_launcher); });
 }
 
-void Form1::Command9_Click()
-{
-    m_form14.open([this] { return new Form14(m_launcher); });
-}
-
-void Form1::Command10_Click()
+void Form1::contact()
 {
     if (!m_launcher.openUrl(QUrl(contactUrl(), QUrl::TolerantMode)))
         m_sink.show(messageText(Message::CantOpenEmail, contactAddress));
 }
 
-void Form1::Command11_Click()
+void Form1::startCalculator()
 {
     const QString calculator = findCalculator();
     if (calculator.isEmpty() || !m_launcher.startProgram(calculator))
         m_sink.show(Message::CantFindCalculator);
-}
-
-void Form1::Command12_Click()
-{
-    m_form12.open([this] { return new Form12(m_sink); });
-}
-
-void Form1::Command13_Click()
-{
-    m_form7.open([this] { return new Form7(m_sink); });
-}
-
-void Form1::Command15_Click()
-{
-    m_form8.open([this] { return new Form8(m_sink); });
-}
-
-void Form1::Command6_Click()
-{
-    m_form9.open([this] { return new Form9(m_sink); });
-}
-
-void Form1::Command4_Click()
-{
-    m_form5.open([this] { return new Form5(m_sink); });
-}
-
-void Form1::Command5_Click()
-{
-    m_form6.open([this] { return new Form6(m_sink); });
-}
-
-void Form1::Command2_Click()
-{
-    m_form3.open([this] { return new Form3(m_sink); });
-}
-
-void Form1::Command3_Click()
-{
-    m_form4.open([this] { return new Form4(m_sink); });
-}
-
-void Form1::Command7_Click()
-{
-    m_form10.open([this] { return new Form10(m_sink); });
-}
-
-void Form1::Command16_Click()
-{
-    m_form11.open([this] { return new Form11(m_sink); });
 }
