@@ -24,12 +24,6 @@ QLabel* makeCaption(const char* name, const QString& text, QWidget* parent)
     return caption;
 }
 
-// What a division by a zero second operand has reduced to when it stops: 1 over 0.
-FractionText oneOverZero()
-{
-    return {{}, QStringLiteral("1"), QStringLiteral("0")};
-}
-
 } // namespace
 
 Form4::Form4(MessageSink& sink, QWidget* parent)
@@ -181,9 +175,9 @@ void Form4::Command1_Click()
                        m_working->setWorking(steps, heading);
                    },
                    [this](Message message) {
-                       // A zero divisor leaves its reduced quotient and the old whole part.
+                       // A division by zero leaves no result on show, not a stale one.
                        if (message == Message::SecondFractionZero)
-                           showFraction(oneOverZero(), nullptr, m3, d3);
+                           showFraction({}, s3, m3, d3);
                        m_sink.show(message);
                    },
                },
