@@ -319,14 +319,16 @@ void ComplexWindowTest::workingIsHeadedByTheLastTool()
 {
     auto* working = control<QLabel>(window, "working");
     click(window, "showWorking");
-    QVERIFY(working->isVisible());
+    QVERIFY(!working->isVisible()); // nothing to show yet
     operate({"1", "2", "*", "3", "4"});
+    QVERIFY(working->isVisible());
     QCOMPARE(working->text().section(u'\n', 0, 0), "Operations, Solve");
     toPolar("3", "4");
     QCOMPARE(working->text().section(u'\n', 0, 0), "Polar Form, To Polar");
     operate({"1", "2", "x", "3", "4"});
     QCOMPARE(sink.shown, QStringList{"Please Set the operation [+ - * / < > =]!!!."});
     QCOMPARE(working->text(), "");
+    QVERIFY(!working->isVisible());
 }
 
 QTEST_MAIN(ComplexWindowTest)
