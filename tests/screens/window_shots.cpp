@@ -121,7 +121,8 @@ QStringList shoot(QWidget* window, const QDir& out, const QString& name);
 // "solving-quadratic-equation.png" -> "solving-quadratic-equation-working.png"
 QString shotName(const QWidget* window, const char* suffix)
 {
-    return fileName(window).replace(QStringLiteral(".png"), QLatin1String(suffix) + u".png");
+    return fileName(window).replace(QStringLiteral(".png"),
+                                    QLatin1String(suffix) + QStringLiteral(".png"));
 }
 
 // Shown and hidden again, the working must leave the window as it was fresh: the same size
