@@ -117,7 +117,7 @@ void WordProblemsWindowTest::answers()
     auto* shown = control<QLabel>(window, "working");
     QVERIFY(!shown->isVisible()); // until asked for
     click(window, "showWorking");
-    QVERIFY(shown->isVisible());
+    QVERIFY(!shown->isVisible()); // nor while there is nothing to show
     shown->setText("stale");
     typeAndPress(window, typed, press);
     QLocale::setDefault(QLocale::c());
@@ -128,6 +128,7 @@ void WordProblemsWindowTest::answers()
         QCOMPARE(textOf(window, entry.section(u'=', 0, 0).toLatin1().constData()),
                  entry.section(u'=', 1));
     QCOMPARE(shown->text(), working.join(u'\n')); // empty after a refusal or a message
+    QCOMPARE(shown->isVisible(), !shown->text().isEmpty());
     click(window, "showWorking");
     QVERIFY(!shown->isVisible());
 }

@@ -172,10 +172,11 @@ void ProgressionsWindowTest::showsWorkingHeadedByItsPanel()
     auto* working = control<QLabel>(window, "working");
     QVERIFY(!working->isVisible());
     click(window, "showWorking");
-    QVERIFY(working->isVisible());
+    QVERIFY(!working->isVisible()); // nothing to show yet
     typeInto(window, "a19", "1");
     typeInto(window, "q9", "1/2");
     click(window, "command22");
+    QVERIFY(working->isVisible());
     QCOMPARE(working->text(), "Geometric Progression (A1, Q), Find Sn (Infinite Progression)\n"
                               "S = A1 / (1 - Q) = 1 / (1 - 0.5) = 2");
 }
