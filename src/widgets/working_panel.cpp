@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 WorkingPanel::WorkingPanel(QWidget* parent)
     : QWidget(parent)
 {
@@ -23,26 +25,74 @@ WorkingPanel::WorkingPanel(QWidget* parent)
     layout->addWidget(showWorking, 0, Qt::AlignLeft);
     layout->addWidget(working);
 
-    connect(showWorking, &QPushButton::toggled, this, [this](bool shown) {
-        working->setVisible(shown);
+    connect(showWorking, &QPushButton::toggled, this, &WorkingPanel::showOrHide);
+}
+
+void WorkingPanel::showOrHide()
+{
+    // An empty box would only leave a gap, so the steps show only when there are some.
+    const bool shown = showWorking->isChecked() && !working->text().isEmpty();
+    QWidget* top = window();
+    // Showing the label lays the window out at once, so its size is taken before.
+    if (shown && top->isVisible() && !holdsWindow())
+        sizeBefore = sizeGiven = top->size();
+    const bool ours = holdsWindow();
+    working->setVisible(shown);
+    if (shown && ours) {
         fitWindow();
-    });
+    } else if (!givingBack) {
+        // A click clears the working and sets it again: give the size back only if the
+        // working stays away, sparing the window a shrink and a grow in between.
+        givingBack = true;
+        QMetaObject::invokeMethod(this, &WorkingPanel::giveBackWindow, Qt::QueuedConnection);
+    }
+}
+
+bool WorkingPanel::holdsWindow() const
+{
+    return sizeBefore.isValid() && window()->size() == sizeGiven;
+}
+
+int WorkingPanel::neededHeight(QWidget* top)
+{
+    QLayout* layout = top->layout();
+    updateGeometry(); // drops the outer layout's cached height of this panel
+    layout->activate();
+    return layout->hasHeightForWidth() ? layout->totalHeightForWidth(top->width())
+                                       : layout->totalMinimumSize().height();
+}
+
+void WorkingPanel::resizeWindow(QWidget* top, QSize size)
+{
+    // Kept as asked: on a desktop the new size may arrive only later.
+    sizeGiven = size.expandedTo(top->minimumSize()).boundedTo(top->maximumSize());
+    top->resize(sizeGiven);
 }
 
 void WorkingPanel::fitWindow()
 {
-    // A top-level window keeps its height when a wrapped label grows taller, so lay it out
-    // and give it the height its width needs: no step may be cut off.
+    // A top-level window keeps its height when a wrapped label grows taller: give it the
+    // height its width needs, so no step is cut off.
     QWidget* top = window();
-    QLayout* layout = top->layout();
-    if (!working->isVisible() || !layout)
+    if (!top->layout())
         return;
-    updateGeometry(); // drops the outer layout's cached height of this panel
-    layout->activate();
-    const int needed = layout->hasHeightForWidth() ? layout->totalHeightForWidth(top->width())
-                                                   : layout->totalMinimumSize().height();
-    if (top->height() < needed)
-        top->resize(top->width(), needed);
+    const int needed = neededHeight(top);
+    resizeWindow(top, {top->width(), std::max(needed, sizeBefore.height())});
+}
+
+void WorkingPanel::giveBackWindow()
+{
+    // Nor does a window shrink when the label goes: give back the size it had before,
+    // unless the pupil has resized it meanwhile.
+    givingBack = false;
+    QWidget* top = window();
+    if (!working->isHidden() || !top->layout())
+        return;
+    const bool ours = holdsWindow();
+    neededHeight(top); // lays the window out without the working: its least size drops
+    if (ours)
+        top->resize(sizeBefore);
+    sizeBefore = {};
 }
 
 void WorkingPanel::setWorking(const Working& steps, const QString& heading)
@@ -52,10 +102,11 @@ void WorkingPanel::setWorking(const Working& steps, const QString& heading)
     if (!heading.isEmpty() && !steps.isEmpty())
         lines.prepend(heading);
     working->setText(lines.join(u'\n'));
-    fitWindow();
+    showOrHide();
 }
 
 void WorkingPanel::clearWorking()
 {
     working->clear();
+    showOrHide();
 }

@@ -20,6 +20,8 @@ private slots:
 
     void converts_data();
     void converts();
+    void readsOnlyItsOwnFields_data();
+    void readsOnlyItsOwnFields();
 
 private:
     void run(const QStringList& typed, const QString& press) { typeAndPress(window, typed, press); }
@@ -78,6 +80,37 @@ void FractionConversionWindowTest::converts()
         texts << textOf(window, name);
     QCOMPARE(texts.join(u'|'), shown);
     QCOMPARE(sink.shown, message.isEmpty() ? QStringList{} : QStringList{message});
+}
+
+void FractionConversionWindowTest::readsOnlyItsOwnFields_data()
+{
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("press");
+    QTest::addColumn<QString>("shown"); // the nine outputs afterwards
+    QTest::newRow("to improper") << QStringList{"in1s=2", "in1m=1", "in1d=3"} << "Command1"
+                                 << "7|3|||||||";
+    QTest::newRow("to a mixed number") << QStringList{"in2m=7", "in2d=2"} << "Command2"
+                                       << "||3|1|2||||";
+    QTest::newRow("to a decimal") << QStringList{"in3s=2", "in3m=1", "in3d=8"} << "Command3"
+                                  << "|||||2.125|||";
+    QTest::newRow("from a decimal") << QStringList{"in4=3.25"} << "Command4"
+                                    << "||||||3|25|100";
+}
+
+// Every other panel holds junk, so a button reading a field it must not shows a message.
+void FractionConversionWindowTest::readsOnlyItsOwnFields()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QString, press);
+    QFETCH(QString, shown);
+    fillWithJunk(window);
+    run(typed, press);
+    QStringList texts;
+    for (const char* name :
+         {"sol1m", "sol1d", "sol2s", "sol2m", "sol2d", "out3", "out4s", "out4m", "out4d"})
+        texts << textOf(window, name);
+    QCOMPARE(texts.join(u'|'), shown);
+    QCOMPARE(sink.shown, QStringList{});
 }
 
 QTEST_MAIN(FractionConversionWindowTest)

@@ -22,6 +22,8 @@ private slots:
     void operates_data();
     void operates();
     void showsWorkingOfTheLastTask();
+    void readsOnlyItsOwnFields_data();
+    void readsOnlyItsOwnFields();
 
 private:
     void run(const QStringList& typed, const QString& press) { typeAndPress(window, typed, press); }
@@ -103,16 +105,93 @@ void FractionOperatorsWindowTest::showsWorkingOfTheLastTask()
     QVERIFY(!working->isVisible());
     click(window, "showWorking");
     QVERIFY(working->isVisible());
-    QCOMPARE(working->text().section(u'\n', 0, 1),
-             "Operators On Fractions, Result\nCommon denominator: common(4, 6) = 12");
+    QCOMPARE(working->text(), "Operators On Fractions, Result\nCommon denominator: common(4, 6) = "
+                              "12\n1/4 = 3/12, 1/6 = 2/12\n3/12 + 2/12 = 5/12\nResult: 0 5/12");
     run({"inm4=8", "ind4=6"}, "Command3");
     QCOMPARE(working->text(), "Reduction, Reduction\ngcd(6, 8) = 2\n8/6 = 4/3");
     run({"op=/", "m2=0"}, "Command1");
     QCOMPARE(working->text(), "");
     run({"b=4", "a=6"}, "Command2");
-    QCOMPARE(working->text().section(u'\n', 0, 0), "Common Denominator, Make Common Denominator");
+    QCOMPARE(working->text(),
+             "Common Denominator, Make Common Denominator\ngcd(B, A) = gcd(6, 4) = "
+             "2\nA*B / gcd(B, A) = 4*6 / 2 = 12");
     click(window, "showWorking");
     QVERIFY(!working->isVisible());
+}
+
+void FractionOperatorsWindowTest::readsOnlyItsOwnFields_data()
+{
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("press");
+    QTest::addColumn<QString>("shown"); // s3, m3, d3, bool, c, om4, od4 afterwards
+    QTest::addColumn<QStringList>("working");
+    const auto operands = [](const char* first, const char* op, const char* second) {
+        const QStringList a = QString(first).split(u'/');
+        const QStringList b = QString(second).split(u'/');
+        return QStringList{"s1=" + a[0], "m1=" + a[1], "d1=" + a[2], QString("op=") + op,
+                           "s2=" + b[0], "m2=" + b[1], "d2=" + b[2]};
+    };
+    const auto row = [](const char* name, const QStringList& typed, const char* press,
+                        const char* shown, const QStringList& working) {
+        QTest::newRow(name) << typed << QString(press) << QString(shown) << working;
+    };
+    const QString result = "Operators On Fractions, Result";
+    const QString value = "Fraction %1 = Numerator / Denominator + Whole = %2";
+    row("< with equal sides", operands("1/1/2", "<", "1/2/4"), "Command1", "|||False|||",
+        {result, value.arg(1).arg("1 / 2 + 1 = 1.5"), value.arg(2).arg("2 / 4 + 1 = 1.5"),
+         "1.5 < 1.5: False"});
+    row("> with equal sides", operands("1/1/2", ">", "1/2/4"), "Command1", "|||False|||",
+        {result, value.arg(1).arg("1 / 2 + 1 = 1.5"), value.arg(2).arg("2 / 4 + 1 = 1.5"),
+         "1.5 > 1.5: False"});
+    row("= with equal sides", operands("1/1/2", "=", "1/2/4"), "Command1", "|||True|||",
+        {result, value.arg(1).arg("1 / 2 + 1 = 1.5"), value.arg(2).arg("2 / 4 + 1 = 1.5"),
+         "1.5 = 1.5: True"});
+    row("< holds", operands("-1/1/2", "<", "0/0/1"), "Command1", "|||True|||",
+        {result, value.arg(1).arg("1 / 2 + (-1) = -0.5"), value.arg(2).arg("0 / 1 + 0 = 0"),
+         "-0.5 < 0: True"});
+    row("> holds", operands("1/3/4", ">", "1/1/2"), "Command1", "|||True|||",
+        {result, value.arg(1).arg("3 / 4 + 1 = 1.75"), value.arg(2).arg("1 / 2 + 1 = 1.5"),
+         "1.75 > 1.5: True"});
+    row("= fails", operands("0/1/4", "=", "0/1/2"), "Command1", "|||False|||",
+        {result, value.arg(1).arg("1 / 4 + 0 = 0.25"), value.arg(2).arg("1 / 2 + 0 = 0.5"),
+         "0.25 = 0.5: False"});
+    row("add", operands("1/1/2", "+", "2/1/3"), "Command1", "3|5|6||||",
+        {result, "Common denominator: common(2, 3) = 6", "1/2 = 3/6, 1/3 = 2/6", "3/6 + 2/6 = 5/6",
+         "Whole parts: 1 + 2 = 3", "Result: 3 5/6"});
+    row("subtract to a whole", operands("2/1/2", "-", "0/1/2"), "Command1", "2||||||",
+        {result, "2 1/2 = (2*2 + 1)/2 = 5/2", "Common denominator: common(2, 2) = 2",
+         "5/2 - 1/2 = 4/2", "4/2 = 2", "Result: 2"});
+    row("multiply, negative gcd", operands("0/2/3", "*", "0/-3/4"), "Command1", "0|1|-2||||",
+        {result, "2/3 * (-3/4) = (2*(-3))/(3*4) = -6/12", "gcd(12, -6) = -6", "-6/12 = 1/-2",
+         "Result: 0 1/-2"});
+    row("divide, negative gcd", operands("0/1/2", "/", "0/-1/4"), "Command1", "-2||||||",
+        {result, "1/2 / (-1/4) = (1*4)/(2*(-1)) = 4/-2", "gcd(-2, 4) = -2", "4/-2 = -2/1",
+         "-2/1 = -2", "Result: -2"});
+    row("common denominator, negative gcd", {"b=4", "a=-6"}, "Command2", "||||12||",
+        {"Common Denominator, Make Common Denominator", "gcd(B, A) = gcd(-6, 4) = -2",
+         "A*B / gcd(B, A) = 4*(-6) / (-2) = 12"});
+    row("reduction", {"inm4=6", "ind4=8"}, "Command3", "|||||3|4",
+        {"Reduction, Reduction", "gcd(8, 6) = 2", "6/8 = 3/4"});
+    row("reduction, negative gcd", {"inm4=-2", "ind4=4"}, "Command3", "|||||1|-2",
+        {"Reduction, Reduction", "gcd(4, -2) = -2", "-2/4 = 1/-2"});
+}
+
+// Every other field holds junk, so a button reading a field it must not shows a message.
+void FractionOperatorsWindowTest::readsOnlyItsOwnFields()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QString, press);
+    QFETCH(QString, shown);
+    QFETCH(QStringList, working);
+    fillWithJunk(window);
+    click(window, "showWorking");
+    run(typed, press);
+    QStringList outputs;
+    for (const char* name : {"s3", "m3", "d3", "bool", "c", "om4", "od4"})
+        outputs << textOf(window, name);
+    QCOMPARE(outputs.join(u'|'), shown);
+    QCOMPARE(sink.shown, QStringList{});
+    QCOMPARE(control<QLabel>(window, "working")->text(), working.join(u'\n'));
 }
 
 QTEST_MAIN(FractionOperatorsWindowTest)

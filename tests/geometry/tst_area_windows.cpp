@@ -54,6 +54,8 @@ private slots:
     void clicks();
     void germanLocaleUsesDecimalComma();
     void showsWorkingWhenAsked();
+    void eachButtonReadsItsOwnBox_data();
+    void eachButtonReadsItsOwnBox();
 
 private:
     RecordingSink sink;
@@ -150,9 +152,8 @@ void AreaWindowsTest::showsWorkingWhenAsked()
     auto* working = control<QLabel>(window.get(), "working");
     perform(window.get(), {"a7=1", "p7=3.123456", "Command10"});
     QVERIFY(!working->isVisible());
-    const QStringList lines = working->text().split(u'\n');
-    QCOMPARE(lines.first(), "Rectangle, Find B");
-    QCOMPARE(lines.last(), "Round(B, 4) = Round(0.561728, 4) = 0.5617");
+    QCOMPARE(working->text(), "Rectangle, Find B\nB = (P - 2*a) / 2 = (3.123456 - 2*1) / 2 = "
+                              "0.561728\nRound(B, 4) = Round(0.561728, 4) = 0.5617");
 
     click(window.get(), "showWorking");
     QVERIFY(working->isVisible());
@@ -166,6 +167,65 @@ void AreaWindowsTest::showsWorkingWhenAsked()
 
     click(window.get(), "showWorking");
     QVERIFY(!working->isVisible());
+}
+
+void AreaWindowsTest::eachButtonReadsItsOwnBox_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("press");
+    QTest::addColumn<QString>("answer"); // "output=text"
+    const auto row = [](int form, const QStringList& typed, const char* press, const char* answer) {
+        QTest::addRow("%d %s", form, press) << form << typed << QString(press) << QString(answer);
+    };
+    row(7, {"r1=1.5"}, "Command1", "o1=7.06858347057703");
+    row(7, {"r1=1.5"}, "Command3", "o1=9.42477796076937");
+    row(7, {"d1=3"}, "Command2", "o2=7.06858347057703");
+    row(7, {"d1=3"}, "Command4", "o2=9.42477796076937");
+    row(7, {"a1=12.5"}, "Command23", "o3=1.99471140200716");
+    row(7, {"a1=12.5"}, "Command21", "o3=3.98942280401433");
+    row(7, {"p1=10"}, "Command10", "o4=1.59154943091896");
+    row(7, {"p1=10"}, "Command8", "o4=3.18309886183791");
+    row(7, {"a2=7"}, "Command5", "o5=9.3789441996695");
+    row(7, {"p2=7"}, "Command6", "o6=3.89929610575144");
+    row(8, {"s1=3.5"}, "Command1", "o1=12.25");
+    row(8, {"s1=3.5"}, "Command3", "o1=14");
+    row(8, {"a1=2"}, "Command2", "o2=1.4142135623731");
+    row(8, {"a1=2"}, "Command4", "o2=5.65685424949238");
+    row(8, {"p1=10"}, "Command7", "o3=2.5");
+    row(8, {"p1=10"}, "Command9", "o3=6.25");
+    row(8, {"a2=3", "b2=5", "h2=2"}, "Command13", "o4=8");
+    row(8, {"hh1=4", "hh2=6"}, "Command11", "o11=12");
+    row(8, {"a3=2.5", "b3=4"}, "Command5", "o5=10");
+    row(8, {"a3=2.5", "b3=4"}, "Command8", "o5=13");
+    row(8, {"a6=4", "ar6=10"}, "Command15", "o6=2.5");
+    row(8, {"a6=4", "ar6=10"}, "Command14", "o6=13");
+    row(8, {"a7=1", "p7=3.123456"}, "Command10", "o7=0.5617");
+    row(8, {"a7=1", "p7=3.123456"}, "Command6", "o7=0.561728");
+    row(8, {"b6=4", "h6=2.5"}, "Command19", "o8=10");
+    row(8, {"b7=4", "ar7=10"}, "Command16", "o9=2.5");
+    row(8, {"a8=3", "b8=4"}, "Command17", "o10=14");
+    row(9, {"b1=4", "h1=3"}, "Command1", "o1=6");
+    row(9, {"s2=6", "b2=4"}, "Command2", "o2=3");
+    row(9, {"s3=6", "h3=3"}, "Command7", "o3=4");
+    row(9, {"a4=3", "b4=4", "c4=5"}, "Command9", "o4=12");
+    row(9, {"a5=5", "b5=5", "c5=6"}, "Command11", "o5=12");
+}
+
+// Every other box holds junk, so a button reading a field outside its box shows a message.
+void AreaWindowsTest::eachButtonReadsItsOwnBox()
+{
+    QFETCH(int, form);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, press);
+    QFETCH(QString, answer);
+    const std::unique_ptr<QWidget> window = makeWindow(form, sink);
+    window->show();
+    fillWithJunk(window.get());
+    perform(window.get(), typed << press);
+    QCOMPARE(textOf(window.get(), answer.section(u'=', 0, 0).toLatin1().constData()),
+             answer.section(u'=', 1));
+    QCOMPARE(sink.shown, QStringList{});
 }
 
 QTEST_MAIN(AreaWindowsTest)

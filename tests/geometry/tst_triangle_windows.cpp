@@ -81,6 +81,8 @@ private slots:
     void clearEmptiesInItsOrder();
     void germanLocaleUsesDecimalComma();
     void showsWorkingWhenAsked();
+    void eachPanelReadsOnlyItsOwnFields_data();
+    void eachPanelReadsOnlyItsOwnFields();
 
 private:
     void open(const QString& kind)
@@ -224,21 +226,63 @@ void TriangleWindowsTest::showsWorkingWhenAsked()
 {
     open("cosines");
     auto* working = control<QLabel>(window, "working");
-    solve(3, panels[kind][2].data);
+    solve(1, panels[kind][0].data);
     QVERIFY(!working->isVisible());
-    QCOMPARE(working->text().section(u'\n', 0, 0), "Top right panel, Solve Triangle");
-    QVERIFY(working->text().endsWith(" = " + textOf(window, "y3")));
+    QCOMPARE(working->text(),
+             "Top left panel, Solve Triangle\n"
+             "c = Root(a^2 + b^2 - 2*a*b*Cos(z)) = Root(9 + 16 - 24*Cos(90)) = 5\n"
+             "x = Arccos((c^2 + a^2 - b^2) / (2*a*c)) = Arccos((5^2 + 3^2 - 4^2) / (2*3*5)) = "
+             "Arccos(0.599999999999999) = 53.1301023541561\n"
+             "y = 180 - x - z = 180 - 53.1301023541561 - 90 = 36.8698976458439");
 
     click(window, "showWorking");
     QVERIFY(working->isVisible());
     solve(4, "a=1;b=1;c=3");
     QCOMPARE(working->text(), "");
     solve(4, "a=1;b=1;c=1");
-    QCOMPARE(working->text().section(u'\n', 0, 0), "Bottom right panel, Solve Triangle");
+    QCOMPARE(working->text(),
+             "Bottom right panel, Solve Triangle\n"
+             "x = Arccos((c^2 + a^2 - b^2) / (2*a*c)) = Arccos((1^2 + 1^2 - 1^2) / (2*1*1)) = "
+             "Arccos(0.5) = 60.0000000000001\n"
+             "y = Arccos((c^2 + b^2 - a^2) / (2*b*c)) = Arccos((1^2 + 1^2 - 1^2) / (2*1*1)) = "
+             "Arccos(0.5) = 60.0000000000001\n"
+             "z = 180 - x - y = 180 - 60.0000000000001 - 60.0000000000001 = 59.9999999999999");
     click(window, "Command3"); // another panel's Clear
     QCOMPARE(working->text(), "");
     click(window, "showWorking");
     QVERIFY(!working->isVisible());
+}
+
+void TriangleWindowsTest::eachPanelReadsOnlyItsOwnFields_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("panel");
+    for (const QString kind : {"cosines", "sines"})
+        for (int panel = 1; panel <= 4; ++panel)
+            QTest::addRow("%s %d", qPrintable(kind), panel) << kind << panel;
+}
+
+// With junk in every other panel, Solve answers from its own panel and Clear empties only it.
+void TriangleWindowsTest::eachPanelReadsOnlyItsOwnFields()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, panel);
+    open(kind);
+    fillWithJunk(window);
+    QStringList junk;
+    for (int other = 1; other <= 4; ++other)
+        junk << panelTexts(window, other);
+    const Panel& tools = panels[kind][panel - 1];
+    for (const QString& entry : QString(tools.data).split(u';'))
+        typeInto(window, name(entry[0].toLatin1(), panel).toLatin1(), entry.mid(2));
+    click(window, tools.solve);
+    QCOMPARE(panelTexts(window, panel), tools.solved);
+    QCOMPARE(sink.shown, QStringList{});
+    click(window, tools.clear);
+    QCOMPARE(panelTexts(window, panel), empty);
+    for (int other = 1; other <= 4; ++other)
+        if (other != panel)
+            QCOMPARE(panelTexts(window, other), junk[other - 1]);
 }
 
 QTEST_MAIN(TriangleWindowsTest)

@@ -1,12 +1,14 @@
 // Opens every tile of the menu on a real display, saves a picture of the menu and of each
 // window, and fails when a window does not map, is smaller than its layout allows, is blank,
-// or clips one of its controls. Run under xvfb-run with the xcb platform; see scripts/screenshots.
+// clips one of its controls, or is not given back as it was fresh once its working has been
+// shown and hidden. Run under xvfb-run with the xcb platform; see scripts/screenshots.
 //
 //   window_shots OUTDIR [--dark]
 
 #include "app/menu_window.h"
 #include "app/program_identity.h"
 #include "support/menu_tour.h"
+#include "support/window_layout.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -20,6 +22,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -115,22 +118,44 @@ const WorkedExample workedExamples[] = {
 
 QStringList shoot(QWidget* window, const QDir& out, const QString& name);
 
+// "solving-quadratic-equation.png" -> "solving-quadratic-equation-working.png"
+QString shotName(const QWidget* window, const char* suffix)
+{
+    return fileName(window).replace(QStringLiteral(".png"),
+                                    QLatin1String(suffix) + QStringLiteral(".png"));
+}
+
+// Shown and hidden again, the working must leave the window as it was fresh: the same size
+// and every control where it stood. The window manager may take a moment to resize.
+QStringList shootHidden(QWidget* window, const QDir& out, const QStringList& fresh)
+{
+    window->findChild<QAbstractButton*>(QStringLiteral("showWorking"))->click();
+    for (int wait = 0; wait < 40 && layoutOf(window) != fresh; ++wait)
+        QTest::qWait(50);
+    QStringList problems = shoot(window, out, shotName(window, "-hidden"));
+    const QStringList now = layoutOf(window);
+    for (qsizetype k = 0; k < std::max(fresh.size(), now.size()); ++k)
+        if (fresh.value(k) != now.value(k))
+            problems << QStringLiteral("%1: working shown and hidden, %2 became %3")
+                            .arg(window->windowTitle(), fresh.value(k), now.value(k));
+    return problems;
+}
+
 QStringList shootWorking(QWidget* window, const QDir& out)
 {
     for (const WorkedExample& example : workedExamples) {
         if (window->objectName() != QLatin1String(example.window))
             continue;
+        const QStringList fresh = layoutOf(window);
         for (const auto& [field, text] : example.fields)
             window->findChild<QLineEdit*>(QLatin1String(field))->setText(QLatin1String(text));
         window->findChild<QAbstractButton*>(QLatin1String(example.button))->click();
         window->findChild<QAbstractButton*>(QStringLiteral("showWorking"))->click();
         QApplication::processEvents();
-        QStringList problems =
-            shoot(window, out,
-                  fileName(window).replace(QStringLiteral(".png"), QStringLiteral("-working.png")));
+        QStringList problems = shoot(window, out, shotName(window, "-working"));
         if (window->findChild<QLabel*>(QStringLiteral("working"))->text().isEmpty())
             problems << window->windowTitle() + QStringLiteral(": no working shown");
-        return problems;
+        return problems << shootHidden(window, out, fresh);
     }
     return {};
 }

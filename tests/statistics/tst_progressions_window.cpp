@@ -90,6 +90,13 @@ void ProgressionsWindowTest::solves_data()
     row("AP2", "Command2 ans2 a12 an2 n2", {"1", "100", "100"}, {"1", "100", "100"}, "5050");
     row("AP3 reads An first", "Command8 ans3 d3 an3 n3", {"p", "q", "2"}, {"0", "0", "2"}, "",
         {notNumeric("q"), notNumeric("p")}, {"old", "old"});
+    row("AP3", "Command8 ans3 d3 an3 n3", {"1", "100", "100"}, {"1", "100", "100"}, "5050");
+    row("AP5", "Command6 ans5 a15 an5 n5", {"3", "11", "5"}, {"3", "11", "5"}, "2");
+    row("AP6", "ans6 ans66 a16 d6 an6", {"3", "2", "11"}, {"3", "2", "11"}, "5");
+    row("GP1", gp1, {"1", "2", "10"}, {"1", "2", "10"}, "1023");
+    row("GP4", gp4, {"2", "3", "4"}, {"2", "3", "4"}, "54");
+    row("GP5", gp5, {"2", "54", "4"}, {"2", "54", "4"}, "3");
+    row("GP3 Q = 1", "command22 ans9 a19 q9", {"1", "1"}, {"1", "1"}, "", {infiniteQ}, {""});
     row("AP4 15 digits", "Command3 ans4 a14 d4 n4", {"1/3", "0", "1"},
         {"0.333333333333333", "0", "1"}, "0.333333333333333");
     row("AP5 reads An first", "Command6 ans5 a15 an5 n5", {"a", "b", "5"}, {"0", "0", "5"}, "",
@@ -130,10 +137,12 @@ void ProgressionsWindowTest::solves()
     QFETCH(int, how);
     if (how == German)
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    // Every other panel holds text of its own, which the click must leave alone.
+    // Every other panel holds junk, which the click must neither read nor change.
+    fillWithJunk(window);
     const QList<QLineEdit*> fields = window->findChildren<QLineEdit*>();
+    QStringList junk;
     for (QLineEdit* field : fields)
-        field->setText(QStringLiteral("7/2"));
+        junk << field->text();
     const QStringList boxes = panel.mid(2);
     for (qsizetype k = 0; k < boxes.size(); ++k)
         typeInto(window, boxes[k].toLatin1().constData(), typed[k]);
@@ -145,9 +154,9 @@ void ProgressionsWindowTest::solves()
                         Qt::Key_Return);
     else
         click(window, panel[0].toLatin1().constData());
-    for (QLineEdit* field : fields) {
-        const qsizetype at = boxes.indexOf(field->objectName());
-        QCOMPARE(field->text(), at < 0 ? QStringLiteral("7/2") : after[at]);
+    for (qsizetype k = 0; k < fields.size(); ++k) {
+        const qsizetype at = boxes.indexOf(fields[k]->objectName());
+        QCOMPARE(fields[k]->text(), at < 0 ? junk[k] : after[at]);
     }
     for (QLabel* output : window->findChildren<QLabel*>(QRegularExpression("^ans")))
         QCOMPARE(output->text(), output == sink.watched ? answer : QString());
@@ -163,10 +172,11 @@ void ProgressionsWindowTest::showsWorkingHeadedByItsPanel()
     auto* working = control<QLabel>(window, "working");
     QVERIFY(!working->isVisible());
     click(window, "showWorking");
-    QVERIFY(working->isVisible());
+    QVERIFY(!working->isVisible()); // nothing to show yet
     typeInto(window, "a19", "1");
     typeInto(window, "q9", "1/2");
     click(window, "command22");
+    QVERIFY(working->isVisible());
     QCOMPARE(working->text(), "Geometric Progression (A1, Q), Find Sn (Infinite Progression)\n"
                               "S = A1 / (1 - Q) = 1 / (1 - 0.5) = 2");
 }

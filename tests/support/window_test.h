@@ -47,3 +47,12 @@ inline void typeAndPress(QWidget* window, const QStringList& typed, const QStrin
     else
         click(window, press.toLatin1());
 }
+
+// Fills every field with text no reader takes ("junk" and "1/0" in turn), so a button that
+// reads a field it must not leave alone shows a message instead of its answer.
+inline void fillWithJunk(QWidget* window)
+{
+    int index = 0;
+    for (QLineEdit* field : window->findChildren<QLineEdit*>())
+        field->setText(index++ % 2 ? QStringLiteral("1/0") : QStringLiteral("junk"));
+}

@@ -1,0 +1,224 @@
+// Show Working, shown and hidden again, gives every tool window back as it was: the same size,
+// every control where it stood, no stretched result box and no gap; so does a refusal or a
+// Clear that empties the working while it is shown. Runs offscreen, where no window manager
+// stands between a resize and the window: this checks the sizes the panel asks for and the
+// layout they give, not how a desktop honours them (tests/screens/window_shots does that on X).
+
+#include "algebra/complex_window.h"
+#include "algebra/quadratic_window.h"
+#include "app/menu_window.h"
+#include "fractions/fraction_conversion_window.h"
+#include "fractions/fraction_operators_window.h"
+#include "geometry/circle_window.h"
+#include "geometry/cosines_window.h"
+#include "geometry/quadrilateral_window.h"
+#include "geometry/sines_window.h"
+#include "geometry/triangle_area_window.h"
+#include "problems/word_problems_window.h"
+#include "statistics/progressions_window.h"
+#include "statistics/statistics_window.h"
+#include "support/menu_tour.h"
+#include "support/recording_sink.h"
+#include "support/window_layout.h"
+#include "support/window_test.h"
+
+#include <QApplication>
+#include <QLocale>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// A good task to show the working of, and one that empties it: a refusal or a Clear.
+struct WindowCase {
+    const char* name;
+    std::function<QWidget*(MessageSink&)> make;
+    QStringList good;
+    QString goodPress;
+    QStringList emptying;
+    QString emptyingPress;
+};
+
+template <class Window> QWidget* make(MessageSink& sink)
+{
+    return new Window(sink);
+}
+
+const QList<WindowCase> windowCases = {
+    {"Form2", make<Form2>, {"a=-3", "b=6", "c=-2"}, "Command1", {"a=x"}, "Command1"},
+    {"Form3", make<Form3>, {"in2m=7", "in2d=2"}, "Command2", {"in2d=0.4"}, "Command2"},
+    {"Form4",
+     make<Form4>,
+     {"m1=1", "d1=4", "op=+", "m2=1", "d2=6"},
+     "Command1",
+     {"op=/", "m2=0"},
+     "Command1"},
+    {"Form5", make<Form5>, {"n=1 2 3", "w=1 2 1"}, "Command3", {"w=1 -1 0"}, "Command3"},
+    {"Form6", make<Form6>, {"a19=1", "q9=1/2"}, "command22", {"q9=-1"}, "command22"},
+    {"Form7", make<Form7>, {"r1=1/2"}, "Command1", {"r1=0"}, "Command1"},
+    {"Form8", make<Form8>, {"a2=3", "b2=5", "h2=2"}, "Command13", {"h2=1/0"}, "Command13"},
+    {"Form9", make<Form9>, {"a5=3", "b5=4", "c5=5"}, "Command11", {"c5=30"}, "Command11"},
+    {"Form10", make<Form10>, {"a1=3", "z1=90", "b1=4"}, "Command1", {}, "Command3"},
+    {"Form11", make<Form11>, {"x1=60", "z1=60", "b1=1"}, "Command1", {}, "Command3"},
+    {"Form12", make<Form12>, {"distance=150", "speed=60"}, "findTime", {"speed=x"}, "findTime"},
+    {"Form13",
+     make<Form13>,
+     {"r1=1", "i1=2", "op=*", "r2=3", "i2=4"},
+     "Command1",
+     {"op=x"},
+     "Command1"},
+};
+
+// The panel fits the window once the click that changed the working is over.
+void settle()
+{
+    QApplication::processEvents();
+}
+
+bool cutOff(QLabel* working)
+{
+    return working->height() < working->heightForWidth(working->width());
+}
+
+} // namespace
+
+class WorkingPanelTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void cleanup() { window.reset(); }
+    void everyToolWindowHasARow();
+    void hidingGivesTheWindowBack_data() { rows(); }
+    void hidingGivesTheWindowBack();
+    void emptyingGivesTheWindowBack_data() { rows(); }
+    void emptyingGivesTheWindowBack();
+    void aSizeThePupilChoseIsKept();
+
+private:
+    static void rows();
+    void open(int index);
+    void showWithWorking();
+
+    RecordingSink sink;
+    std::unique_ptr<QWidget> window;
+    WindowCase windowCase;
+    QStringList fresh;
+    QSize freshSize;
+    QLabel* working = nullptr;
+};
+
+void WorkingPanelTest::rows()
+{
+    QTest::addColumn<int>("index");
+    for (int k = 0; k < windowCases.size(); ++k)
+        QTest::newRow(windowCases[k].name) << k;
+}
+
+void WorkingPanelTest::open(int index)
+{
+    sink.shown.clear();
+    windowCase = windowCases.at(index);
+    window.reset(windowCase.make(sink));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    settle();
+    fresh = layoutOf(window.get());
+    freshSize = window->size();
+    working = control<QLabel>(window.get(), "working");
+}
+
+// Runs the good task and shows its working: the window must grow so no step is cut off.
+void WorkingPanelTest::showWithWorking()
+{
+    typeAndPress(window.get(), windowCase.good, windowCase.goodPress);
+    QCOMPARE(sink.shown, QStringList{});
+    click(window.get(), "showWorking");
+    settle();
+    QVERIFY(working->isVisible());
+    QVERIFY(!working->text().isEmpty());
+    QVERIFY2(!cutOff(working), "a step is cut off");
+    QVERIFY(window->height() > freshSize.height());
+}
+
+void WorkingPanelTest::everyToolWindowHasARow()
+{
+    QuietLauncher launcher;
+    Form1 menu(sink, launcher);
+    QStringList withWorking;
+    for (TileButton* tile : pressableTiles(menu)) {
+        const QWidgetList before = QApplication::topLevelWidgets();
+        tile->click();
+        QWidget* opened = newTopLevel(before);
+        if (opened && opened->findChild<QLabel*>(QStringLiteral("working")))
+            withWorking << opened->objectName();
+        delete opened;
+    }
+    QStringList named;
+    for (const WindowCase& row : windowCases)
+        named << QLatin1String(row.name);
+    withWorking.sort();
+    named.sort();
+    QCOMPARE(withWorking, named);
+}
+
+void WorkingPanelTest::hidingGivesTheWindowBack()
+{
+    QFETCH(int, index);
+    open(index);
+    showWithWorking();
+    click(window.get(), "showWorking");
+    settle();
+    QCOMPARE(layoutOf(window.get()), fresh);
+
+    click(window.get(), "showWorking"); // and shown again, it grows again
+    settle();
+    QVERIFY2(!cutOff(working), "a step is cut off");
+    QVERIFY(window->height() > freshSize.height());
+}
+
+void WorkingPanelTest::emptyingGivesTheWindowBack()
+{
+    QFETCH(int, index);
+    open(index);
+    showWithWorking();
+    typeAndPress(window.get(), windowCase.emptying, windowCase.emptyingPress);
+    settle();
+    QCOMPARE(working->text(), QString());
+    QVERIFY(!working->isVisible()); // an empty box would leave a gap
+    QCOMPARE(layoutOf(window.get()), fresh);
+
+    typeAndPress(window.get(), windowCase.good, windowCase.goodPress); // still checked
+    settle();
+    QVERIFY(working->isVisible());
+    QVERIFY2(!cutOff(working), "a step is cut off");
+    click(window.get(), "showWorking");
+    settle();
+    QCOMPARE(layoutOf(window.get()), fresh);
+}
+
+void WorkingPanelTest::aSizeThePupilChoseIsKept()
+{
+    open(0);
+    showWithWorking();
+    const QSize chosen = window->size() + QSize(40, 90);
+    window->resize(chosen);
+    settle();
+    click(window.get(), "showWorking");
+    settle();
+    QCOMPARE(window->size(), chosen);
+
+    // Shown again, the panel grows the window only when it must, and gives back only its own.
+    window->resize(freshSize);
+    settle();
+    click(window.get(), "showWorking");
+    settle();
+    QVERIFY2(!cutOff(working), "a step is cut off");
+    click(window.get(), "showWorking");
+    settle();
+    QCOMPARE(layoutOf(window.get()), fresh);
+}
+
+QTEST_MAIN(WorkingPanelTest)
+#include "tst_working_panel.moc"
