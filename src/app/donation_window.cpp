@@ -11,9 +11,30 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 const QSize donatePictureSize(93, 31);
+
+// "Press Here" beside the picture button that opens the donation page.
+QHBoxLayout* buildPressRow(QPushButton* button, QWidget* parent)
+{
+    button->setIcon(QIcon(QStringLiteral(":/app/donate.png")));
+    button->setIconSize(donatePictureSize);
+    button->setAccessibleName(QStringLiteral("Donate"));
+    button->setToolTip(QStringLiteral("Opens the donation page in your web browser"));
+    // Outside a dialog a push button ignores Return unless told otherwise.
+    button->setAutoDefault(true);
+
+    QLabel* label = makeLabel("Label13", QStringLiteral("Press Here"), parent);
+    label->setBuddy(button);
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(button);
+    row->addStretch();
+    return row;
+}
 
 } // namespace
 
@@ -28,34 +49,19 @@ Form14::Form14(Launcher& launcher, QWidget* parent)
     setWindowTitle(QStringLiteral("Donate Using PayPal"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    picOptions = new QFrame(this);
+    auto* picOptions = new QFrame(this);
     picOptions->setObjectName(QStringLiteral("picOptions"));
-
-    Command = makeButton("Command", QString(), picOptions);
-    Command->setIcon(QIcon(QStringLiteral(":/app/donate.png")));
-    Command->setIconSize(donatePictureSize);
-    Command->setAccessibleName(QStringLiteral("Donate"));
-    Command->setToolTip(QStringLiteral("Opens the donation page in your web browser"));
-    // Outside a dialog a push button ignores Return unless told otherwise.
-    Command->setAutoDefault(true);
-
-    QLabel* Label13 = makeLabel("Label13", QStringLiteral("Press Here"), picOptions);
-    Label13->setBuddy(Command);
-    auto* pressRow = new QHBoxLayout;
-    pressRow->addWidget(Label13);
-    pressRow->addWidget(Command);
-    pressRow->addStretch();
+    QPushButton* button = makeButton("Command", QString(), picOptions);
+    connect(button, &QPushButton::clicked, this, &Form14::donate);
 
     auto* content = new QVBoxLayout(picOptions);
-    content->addWidget(makeLabel(
-        "Label12", QStringLiteral("If you have found this software helpful,"), picOptions));
-    content->addWidget(
-        makeLabel("Label11", QStringLiteral("Please consider to support the author."), picOptions));
-    content->addWidget(makeLabel(
-        "Label15", QStringLiteral("You can donate via PayPal in US dollars no"), picOptions));
-    content->addWidget(
-        makeLabel("Label16", QStringLiteral("matter what  your home currency. \n"), picOptions));
-    content->addLayout(pressRow);
+    for (const auto& [name, text] :
+         {std::pair{"Label12", "If you have found this software helpful,"},
+          std::pair{"Label11", "Please consider to support the author."},
+          std::pair{"Label15", "You can donate via PayPal in US dollars no"},
+          std::pair{"Label16", "matter what  your home currency. \n"}})
+        content->addWidget(makeLabel(name, QString::fromLatin1(text), picOptions));
+    content->addLayout(buildPressRow(button, picOptions));
     content->addStretch();
     content->addWidget(makeLabel(
         "Label14", QStringLiteral("The donation page opens in your web browser."), picOptions));
@@ -63,13 +69,10 @@ Form14::Form14(Launcher& launcher, QWidget* parent)
     auto* window = new QVBoxLayout(this);
     window->setContentsMargins(0, 0, 0, 0);
     window->addWidget(picOptions);
-
-    connect(Command, &QPushButton::clicked, this, [this] { Command_Click(0); });
 }
 
-void Form14::Command_Click(int index)
+void Form14::donate()
 {
-    Q_UNUSED(index);
     // Whether a browser came up is the desktop's business; the window has nothing to add.
     m_launcher.openUrl(QUrl(donationUrl()));
 }

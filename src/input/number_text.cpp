@@ -85,7 +85,48 @@ QString numberText(double value)
     return shown;
 }
 
-std::optional<double> readNumber(QStringView text)
+namespace {
+
+// Reads the plain ASCII digits at text[i...) onto ascii; returns how many there were.
+int takeDigits(QStringView text, qsizetype& i, std::string& ascii)
+{
+    int digits = 0;
+    for (; i < text.size() && isAsciiDigit(text[i]); ++i, ++digits)
+        ascii += static_cast<char>(text[i].unicode());
+    return digits;
+}
+
+// Sign, digits and at most one decimal separator, in the form from_chars reads.
+bool takeMantissa(QStringView text, qsizetype& i, std::string& ascii)
+{
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+        if (text[i] == u'-')
+            ascii += '-';
+        ++i;
+    }
+    const QString separator = decimalSeparator();
+    int digits = takeDigits(text, i, ascii);
+    if (i < text.size() && text.sliced(i).startsWith(separator)) {
+        ascii += '.';
+        i += separator.size();
+        digits += takeDigits(text, i, ascii);
+    }
+    return digits > 0;
+}
+
+// An optional exponent: "e" or "E", an optional sign, and at least one digit.
+bool takeExponent(QStringView text, qsizetype& i, std::string& ascii)
+{
+    if (i == text.size() || (text[i] != u'e' && text[i] != u'E'))
+        return true;
+    ascii += 'e';
+    ++i;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        ascii += static_cast<char>(text[i++].unicode());
+    return takeDigits(text, i, ascii) > 0;
+}
+
+QStringView trimmedBlanks(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -93,50 +134,18 @@ std::optional<double> readNumber(QStringView text)
         ++begin;
     while (end > begin && isBlank(text[end - 1]))
         --end;
+    return text.sliced(begin, end - begin);
+}
 
-    const QString separator = decimalSeparator();
+} // namespace
+
+std::optional<double> readNumber(QStringView typed)
+{
+    const QStringView text = trimmedBlanks(typed);
     std::string ascii;
-    ascii.reserve(static_cast<std::size_t>(end - begin));
-    qsizetype i = begin;
-    if (i < end && (text[i] == u'+' || text[i] == u'-')) {
-        if (text[i] == u'-')
-            ascii += '-';
-        ++i;
-    }
-    int digits = 0;
-    bool seenSeparator = false;
-    while (i < end) {
-        if (isAsciiDigit(text[i])) {
-            ascii += static_cast<char>(text[i].unicode());
-            ++digits;
-            ++i;
-        } else if (!seenSeparator && text.sliced(i).startsWith(separator)) {
-            ascii += '.';
-            seenSeparator = true;
-            i += separator.size();
-        } else {
-            break;
-        }
-    }
-    if (digits == 0)
-        return std::nullopt;
-    if (i < end && (text[i] == u'e' || text[i] == u'E')) {
-        ascii += 'e';
-        ++i;
-        if (i < end && (text[i] == u'+' || text[i] == u'-')) {
-            ascii += static_cast<char>(text[i].unicode());
-            ++i;
-        }
-        int exponentDigits = 0;
-        while (i < end && isAsciiDigit(text[i])) {
-            ascii += static_cast<char>(text[i].unicode());
-            ++exponentDigits;
-            ++i;
-        }
-        if (exponentDigits == 0)
-            return std::nullopt;
-    }
-    if (i != end)
+    ascii.reserve(static_cast<std::size_t>(text.size()));
+    qsizetype i = 0;
+    if (!takeMantissa(text, i, ascii) || !takeExponent(text, i, ascii) || i != text.size())
         return std::nullopt;
 
     double value = 0;
