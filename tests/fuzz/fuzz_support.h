@@ -3,7 +3,6 @@
 #include "support/clean_text.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 #include <QString>
 
 #include <cmath>
@@ -21,14 +20,6 @@ inline void require(bool kept, const char* promise, const QString& text = {})
         std::fprintf(stderr, "broken: %s: %s\n", promise, qUtf8Printable(text));
         std::abort();
     }
-}
-
-// A line of working where a number came out empty, as one that is not finite does: it ends
-// on a blank, or an operator or bracket is followed by another ("2* + 3", "Root()", "= =").
-inline bool missesANumber(const QString& line)
-{
-    static const QRegularExpression gap(QStringLiteral("[-+*/^=(,] ?[+*/^=,)]"));
-    return line.isEmpty() || line.endsWith(u' ') || line.contains(gap);
 }
 
 // Even inputs run in the C locale, odd ones in German, where the decimal separator is a comma.

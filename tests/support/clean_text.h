@@ -1,13 +1,16 @@
 #pragma once
 
+#include <QRegularExpression>
 #include <QString>
 
-// No text the program shows may hold inf, nan or a negative zero; "-0.5", "1E-05" and a typed
-// "2e-0" are fine.
+// No text the program shows may hold inf, nan or a negative zero; "-0.5", "1E-05", a typed
+// "2e-0" and words such as "Infinite" are fine.
 inline bool isCleanText(const QString& text)
 {
-    if (text.contains(QLatin1String("inf"), Qt::CaseInsensitive) ||
-        text.contains(QLatin1String("nan"), Qt::CaseInsensitive))
+    static const QRegularExpression notFinite(
+        QStringLiteral("(?<![a-z])(inf(inity)?|nan)(?![a-z])"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (text.contains(notFinite))
         return false;
     for (qsizetype at = text.indexOf(QLatin1String("-0")); at >= 0;
          at = text.indexOf(QLatin1String("-0"), at + 1)) {
@@ -23,4 +26,12 @@ inline bool isCleanText(const QString& text)
             return false;
     }
     return true;
+}
+
+// A line of working where a number came out empty, as one that is not finite does: it ends
+// on a blank, or an operator or bracket is followed by another ("2* + 3", "Root()", "= =").
+inline bool missesANumber(const QString& line)
+{
+    static const QRegularExpression gap(QStringLiteral("[-+*/^=(,] ?[+*/^=,)]"));
+    return line.isEmpty() || line.endsWith(u' ') || line.contains(gap);
 }
