@@ -36,6 +36,78 @@ bool allInRange(std::initializer_list<double> values)
 const TriangleRefusal noSolution = refused(Message::NoTriangle);
 const TriangleRefusal tooBig = refused(Message::TooBig);
 
+// "c = Sin(z) * b / Sin(x) = Sin(60) * 1 / Sin(60) = 1": names are the side found, the angle
+// opposite it, the side known and the angle opposite that.
+QString sineRuleStep(const QStringList& names, double angle, double side, double opposite,
+                     double result)
+{
+    return step(
+        QStringLiteral("%1 = Sin(%2) * %3 / Sin(%4)").arg(names[0], names[1], names[2], names[3]),
+        QStringLiteral("Sin(%1) * %2 / Sin(%3)")
+            .arg(numberText(angle), numberText(side), numberText(opposite)),
+        numberText(result));
+}
+
+// The steps to a triangle solved from the angles x, z and side b.
+Working anglesXZSideBSteps(const Triangle& t)
+{
+    return {
+        thirdAngleStep({"y", "x", "z"}, t.x, t.z, t.y),
+        sineRuleStep({"c", "z", "b", "x"}, t.z, t.b, t.x, t.c),
+        sineRuleStep({"a", "y", "c", "z"}, t.y, t.c, t.z, t.a),
+    };
+}
+
+// The steps to a triangle solved from the angles y, z and side c.
+Working anglesYZSideCSteps(const Triangle& t)
+{
+    return {
+        thirdAngleStep({"x", "y", "z"}, t.y, t.z, t.x),
+        sineRuleStep({"a", "y", "c", "z"}, t.y, t.c, t.z, t.a),
+        sineRuleStep({"b", "x", "c", "z"}, t.x, t.c, t.z, t.b),
+    };
+}
+
+// The other triangle that angle y and sides a, c fit, with the obtuse angle z, if there is one.
+std::optional<Triangle> secondTriangle(const Triangle& acute)
+{
+    if (!(acute.a < acute.c))
+        return std::nullopt;
+    const double z = 180 - acute.z;
+    // A right angle z, met a hair off 90 because of the 15-digit pi, is one triangle, not two.
+    if (z - acute.z < 0.0001)
+        return std::nullopt;
+    const double x = 180 - acute.y - z;
+    const double b = sine(x) * acute.a / sine(acute.y);
+    if (!(x > 0) || !inRange(b))
+        return std::nullopt;
+    return Triangle{acute.a, b, acute.c, x, acute.y, z};
+}
+
+// The steps to the triangle from angle y and sides a, c through the sine of z, then to the
+// second triangle where there is one.
+Working sidesAndOppositeAngleSteps(const Triangle& t, double sinZ,
+                                   const std::optional<Triangle>& second)
+{
+    Working steps = {
+        step(QStringLiteral("Sin(z) = Sin(y) * c / a"),
+             QStringLiteral("Sin(%1) * %2 / %3")
+                 .arg(numberText(t.y), numberText(t.c), numberText(t.a)),
+             numberText(sinZ)),
+        step(QStringLiteral("z = Arcsin(%1)").arg(numberText(sinZ)), {}, numberText(t.z)),
+        thirdAngleStep({"x", "y", "z"}, t.y, t.z, t.x),
+        sineRuleStep({"b", "x", "a", "y"}, t.x, t.a, t.y, t.b),
+    };
+    if (second) {
+        steps << captionText(Caption::SecondTriangle)
+              << step(QStringLiteral("z' = 180 - z"), QStringLiteral("180 - ") + numberText(t.z),
+                      numberText(second->z))
+              << thirdAngleStep({"x'", "y", "z'"}, t.y, second->z, second->x)
+              << sineRuleStep({"b'", "x'", "a", "y"}, second->x, t.a, t.y, second->b);
+    }
+    return steps;
+}
+
 } // namespace
 
 double Arcsin(double x)
@@ -47,7 +119,7 @@ double Arcsin(double x)
     return std::atan(x / std::sqrt(-x * x + 1));
 }
 
-TriangleOutcome solveAnglesXZSideB(double x, double z, double b)
+Outcome<TriangleSolution, TriangleRefusal> solveAnglesXZSideB(double x, double z, double b)
 {
     const double sinX = sine(x);
     const double sinZ = sine(z);
@@ -61,10 +133,11 @@ TriangleOutcome solveAnglesXZSideB(double x, double z, double b)
         return y > 0 ? tooBig : noSolution;
     if (!allInRange({c, a}))
         return tooBig;
-    return Triangle{a, b, c, x, y, z};
+    const Triangle t{a, b, c, x, y, z};
+    return Solved<TriangleSolution>{{t}, anglesXZSideBSteps(t)};
 }
 
-TriangleOutcome solveAnglesYZSideC(double y, double z, double c)
+Outcome<TriangleSolution, TriangleRefusal> solveAnglesYZSideC(double y, double z, double c)
 {
     const double sinY = sine(y);
     const double sinZ = sine(z);
@@ -77,10 +150,11 @@ TriangleOutcome solveAnglesYZSideC(double y, double z, double c)
         return x > 0 ? tooBig : noSolution;
     if (!allInRange({a, b}))
         return tooBig;
-    return Triangle{a, b, c, x, y, z};
+    const Triangle t{a, b, c, x, y, z};
+    return Solved<TriangleSolution>{{t}, anglesYZSideCSteps(t)};
 }
 
-TriangleOutcome solveSidesAndOppositeAngle(double y, double a, double c)
+Outcome<TriangleSolution, TriangleRefusal> solveSidesAndOppositeAngle(double y, double a, double c)
 {
     const double sinY = sine(y);
     if (!inRange(sinY))
@@ -99,99 +173,17 @@ TriangleOutcome solveSidesAndOppositeAngle(double y, double a, double c)
         return z > 0 && x > 0 ? tooBig : noSolution;
     if (!allInRange({z, b}))
         return tooBig;
-    return Triangle{a, b, c, x, y, z};
+    const Triangle t{a, b, c, x, y, z};
+    const std::optional<Triangle> second = secondTriangle(t);
+    return Solved<TriangleSolution>{{t, second}, sidesAndOppositeAngleSteps(t, sinZ, second)};
 }
 
-std::optional<Triangle> secondTriangle(double y, double a, double c)
+QString secondTriangleText(const TriangleSolution& solution)
 {
-    const TriangleOutcome first = solveSidesAndOppositeAngle(y, a, c);
-    const auto* acute = std::get_if<Triangle>(&first);
-    if (!acute || !(a < c))
-        return std::nullopt;
-    const double z = 180 - acute->z;
-    // A right angle z, met a hair off 90 because of the 15-digit pi, is one triangle, not two.
-    if (z - acute->z < 0.0001)
-        return std::nullopt;
-    const double x = 180 - y - z;
-    const double b = sine(x) * a / sine(y);
-    if (!(x > 0) || !inRange(b))
-        return std::nullopt;
-    return Triangle{a, b, c, x, y, z};
-}
-
-QString secondTriangleText(double y, double a, double c)
-{
-    const std::optional<Triangle> second = secondTriangle(y, a, c);
+    const std::optional<Triangle>& second = solution.second;
     if (!second)
         return {};
     return captionText(Caption::SecondTriangle) + QStringLiteral("  X = ") + numberText(second->x) +
            QStringLiteral("  Z = ") + numberText(second->z) + QStringLiteral("  b = ") +
            numberText(second->b);
-}
-
-namespace {
-
-// "c = Sin(z) * b / Sin(x) = Sin(60) * 1 / Sin(60) = 1": names are the side found, the angle
-// opposite it, the side known and the angle opposite that.
-QString sineRuleStep(const QStringList& names, double angle, double side, double opposite,
-                     double result)
-{
-    return step(
-        QStringLiteral("%1 = Sin(%2) * %3 / Sin(%4)").arg(names[0], names[1], names[2], names[3]),
-        QStringLiteral("Sin(%1) * %2 / Sin(%3)")
-            .arg(numberText(angle), numberText(side), numberText(opposite)),
-        numberText(result));
-}
-
-} // namespace
-
-Working anglesXZSideBWorking(double x, double z, double b)
-{
-    const TriangleOutcome outcome = solveAnglesXZSideB(x, z, b);
-    const auto* t = std::get_if<Triangle>(&outcome);
-    if (!t)
-        return {};
-    return {
-        thirdAngleStep({"y", "x", "z"}, x, z, t->y),
-        sineRuleStep({"c", "z", "b", "x"}, z, b, x, t->c),
-        sineRuleStep({"a", "y", "c", "z"}, t->y, t->c, z, t->a),
-    };
-}
-
-Working anglesYZSideCWorking(double y, double z, double c)
-{
-    const TriangleOutcome outcome = solveAnglesYZSideC(y, z, c);
-    const auto* t = std::get_if<Triangle>(&outcome);
-    if (!t)
-        return {};
-    return {
-        thirdAngleStep({"x", "y", "z"}, y, z, t->x),
-        sineRuleStep({"a", "y", "c", "z"}, y, c, z, t->a),
-        sineRuleStep({"b", "x", "c", "z"}, t->x, c, z, t->b),
-    };
-}
-
-Working sidesAndOppositeAngleWorking(double y, double a, double c)
-{
-    const TriangleOutcome outcome = solveSidesAndOppositeAngle(y, a, c);
-    const auto* t = std::get_if<Triangle>(&outcome);
-    if (!t)
-        return {};
-    const double sinZ = sine(y) * c / a;
-    Working steps = {
-        step(QStringLiteral("Sin(z) = Sin(y) * c / a"),
-             QStringLiteral("Sin(%1) * %2 / %3").arg(numberText(y), numberText(c), numberText(a)),
-             numberText(sinZ)),
-        step(QStringLiteral("z = Arcsin(%1)").arg(numberText(sinZ)), {}, numberText(t->z)),
-        thirdAngleStep({"x", "y", "z"}, y, t->z, t->x),
-        sineRuleStep({"b", "x", "a", "y"}, t->x, a, y, t->b),
-    };
-    if (const std::optional<Triangle> second = secondTriangle(y, a, c)) {
-        steps << captionText(Caption::SecondTriangle)
-              << step(QStringLiteral("z' = 180 - z"), QStringLiteral("180 - ") + numberText(t->z),
-                      numberText(second->z))
-              << thirdAngleStep({"x'", "y", "z'"}, y, second->z, second->x)
-              << sineRuleStep({"b'", "x'", "a", "y"}, second->x, a, y, second->b);
-    }
-    return steps;
 }

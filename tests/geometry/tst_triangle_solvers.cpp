@@ -13,29 +13,28 @@ const QString unreasonable = QStringLiteral("Unreasonable Data!!!.");
 const QString tooBig = QStringLiteral("The Number Is Too Big!!!");
 const QString none = QStringLiteral("There is no solution");
 
-// Each solve by the letters it reads, with the letters its panel writes, in order, and its
-// working, whose last line ends with the value found last.
+using TriangleTask = Outcome<TriangleSolution, TriangleRefusal> (*)(double, double, double);
+
+// Each solve by the letters it reads, with the letters its panel writes, in order, and the
+// value found last, on which its working ends.
 struct Solve {
-    TriangleOutcome (*solve)(double, double, double);
+    TriangleTask solve;
     const char* writes;
-    Working (*working)(double, double, double);
     char last;
 };
 const QHash<QString, Solve> solvers = {
-    {"azb", {solveSideAngleSide, "cxy", sideAngleSideWorking, 'y'}},
-    {"abc", {solveSideSideSide, "zxy", sideSideSideWorking, 'z'}},
-    {"xzb", {solveAnglesXZSideB, "cay", anglesXZSideBWorking, 'a'}},
-    {"yzc", {solveAnglesYZSideC, "xab", anglesYZSideCWorking, 'b'}},
-    {"yac", {solveSidesAndOppositeAngle, "xzb", sidesAndOppositeAngleWorking, 'b'}},
+    {"azb", {solveSideAngleSide, "cxy", 'y'}},         {"abc", {solveSideSideSide, "zxy", 'z'}},
+    {"xzb", {solveAnglesXZSideB, "cay", 'a'}},         {"yzc", {solveAnglesYZSideC, "xab", 'b'}},
+    {"yac", {solveSidesAndOppositeAngle, "xzb", 'b'}},
 };
 
 // What the panel shows: the number texts it writes, or its one message, marked when it comes
 // from the height test.
-QStringList shown(const TriangleOutcome& outcome, const char* letters)
+QStringList shown(const Outcome<TriangleSolution, TriangleRefusal>& outcome, const char* letters)
 {
     if (const auto* refusal = std::get_if<TriangleRefusal>(&outcome))
         return {messageText(refusal->message) + (refusal->fromHeightTest ? " (height)" : "")};
-    const auto& t = std::get<Triangle>(outcome);
+    const Triangle& t = std::get<Solved<TriangleSolution>>(outcome).values.triangle;
     const double values[] = {t.a, t.b, t.c, t.x, t.y, t.z};
     QStringList texts;
     for (const char* letter = letters; *letter; ++letter)
@@ -133,16 +132,17 @@ void TriangleSolversTest::solves()
     QFETCH(QString, step);
     QFETCH(QString, second);
     const Solve solve = solvers.value(reads);
-    const TriangleOutcome outcome = solve.solve(p, q, r);
+    const Outcome<TriangleSolution, TriangleRefusal> outcome = solve.solve(p, q, r);
     QCOMPARE(::shown(outcome, solve.writes), shown);
-    QCOMPARE(reads == "yac" ? secondTriangleText(p, q, r) : QString(), second);
-
-    // The working: none for a refusal; else it holds the step and ends on what the window
-    // shows last, the second triangle's b or the value the solve found last.
-    const Working working = solve.working(p, q, r);
-    QCOMPARE(working.isEmpty(), std::holds_alternative<TriangleRefusal>(outcome));
-    if (working.isEmpty())
+    const auto* solved = std::get_if<Solved<TriangleSolution>>(&outcome);
+    QCOMPARE(solved ? secondTriangleText(solved->values) : QString(), second);
+    if (!solved)
         return;
+
+    // The working, from the same solve: it holds the step and ends on what the window shows
+    // last, the second triangle's b or the value the solve found last.
+    const Working& working = solved->working;
+    QVERIFY(!working.isEmpty());
     const QString all = working.join(u'\n');
     QVERIFY2(all.contains(step), qPrintable(all));
     QVERIFY2(!all.contains(QRegularExpression("inf|nan|(^|[ (])-0($|[ )])",
