@@ -7,11 +7,6 @@
 
 namespace {
 
-TriangleRefusal refused(Message message)
-{
-    return TriangleRefusal{message};
-}
-
 // A square neither overflowed nor underflowed: it still holds the digits of its side.
 bool squareInRange(double square)
 {
@@ -73,23 +68,23 @@ double Arccos(double x)
 Outcome<TriangleSolution, TriangleRefusal> solveSideAngleSide(double a, double z, double b)
 {
     if (!squareInRange(a * a) || !squareInRange(b * b))
-        return refused(Message::TooBig);
+        return TriangleRefusal{Message::TooBig};
     const double cSquared = (a * a + b * b) - (2 * a * b) * std::cos(z * degreesToRadians);
     if (!std::isfinite(cSquared))
-        return refused(Message::TooBig);
+        return TriangleRefusal{Message::TooBig};
     // Rounding in a nearly flat triangle can leave no third side at all.
     if (!(cSquared >= std::numeric_limits<double>::min()))
-        return refused(Message::Unreasonable);
+        return TriangleRefusal{Message::Unreasonable};
     const double c = std::sqrt(cSquared);
     const double cosX = cosineOfAngle(c, a, b);
     if (!std::isfinite(cosX))
-        return refused(Message::TooBig);
+        return TriangleRefusal{Message::TooBig};
     if (cosX > 1 || cosX < -1)
-        return refused(Message::Unreasonable);
+        return TriangleRefusal{Message::Unreasonable};
     const double x = Arccos(cosX) * radiansToDegrees;
     const double y = 180 - x - z;
     if (y < 0)
-        return refused(Message::Unreasonable);
+        return TriangleRefusal{Message::Unreasonable};
     const Triangle t{a, b, c, x, y, z};
     return Solved<TriangleSolution>{{t}, sideAngleSideSteps(t)};
 }
@@ -98,16 +93,16 @@ Outcome<TriangleSolution, TriangleRefusal> solveSideSideSide(double a, double b,
 {
     // Every failure here, overflow included, is data that make no triangle.
     if (!squareInRange(a * a) || !squareInRange(b * b) || !squareInRange(c * c))
-        return refused(Message::Unreasonable);
+        return TriangleRefusal{Message::Unreasonable};
     const double cosX = cosineOfAngle(c, a, b);
     const double cosY = cosineOfAngle(c, b, a);
     if (!(cosX >= -1 && cosX <= 1 && cosY >= -1 && cosY <= 1))
-        return refused(Message::Unreasonable);
+        return TriangleRefusal{Message::Unreasonable};
     const double x = Arccos(cosX) * radiansToDegrees;
     const double y = Arccos(cosY) * radiansToDegrees;
     const double z = 180 - x - y;
     if (z < 0)
-        return refused(Message::Unreasonable);
+        return TriangleRefusal{Message::Unreasonable};
     const Triangle t{a, b, c, x, y, z};
     return Solved<TriangleSolution>{{t}, sideSideSideSteps(t)};
 }

@@ -8,11 +8,6 @@
 
 namespace {
 
-TriangleRefusal refused(Message message, bool fromHeightTest = false)
-{
-    return TriangleRefusal{message, fromHeightTest};
-}
-
 double sine(double degrees)
 {
     return std::sin(degrees * degreesToRadians);
@@ -33,8 +28,8 @@ bool allInRange(std::initializer_list<double> values)
     return true;
 }
 
-const TriangleRefusal noSolution = refused(Message::NoTriangle);
-const TriangleRefusal tooBig = refused(Message::TooBig);
+const TriangleRefusal noSolution{Message::NoTriangle};
+const TriangleRefusal tooBig{Message::TooBig};
 
 // "c = Sin(z) * b / Sin(x) = Sin(60) * 1 / Sin(60) = 1": names are the side found, the angle
 // opposite it, the side known and the angle opposite that.
@@ -162,7 +157,7 @@ Outcome<TriangleSolution, TriangleRefusal> solveSidesAndOppositeAngle(double y, 
     // The height on c is longer than a: a cannot reach the third side.
     const double height = sinY * c;
     if (height > a)
-        return refused(Message::NoTriangle, true);
+        return TriangleRefusal{Message::NoTriangle, true};
     const double sinZ = height / a;
     if (!inRange(sinZ))
         return tooBig;

@@ -61,18 +61,6 @@ QString headingOf(const TrianglePanelRow& row)
            QLatin1String(row.solveCaption).trimmed();
 }
 
-// The window's heading: its title, bold and larger.
-QLabel* makeHeading(const QString& title, QWidget* parent)
-{
-    QLabel* heading = makeLabel("Label1", title, parent);
-    QFont font = heading->font();
-    font.setBold(true);
-    if (font.pointSizeF() > 0)
-        font.setPointSizeF(font.pointSizeF() * 1.3);
-    heading->setFont(font);
-    return heading;
-}
-
 // Below a panel: the second triangle where the data fit two.
 QLabel* makeSecondLabel(int number, QWidget* parent)
 {
@@ -123,6 +111,12 @@ TriangleSolverWindow::TriangleSolverWindow(const char* name, const QString& titl
     setObjectName(QLatin1String(name));
     setWindowTitle(title);
     setAttribute(Qt::WA_DeleteOnClose);
+    QLabel* Label1 = makeLabel("Label1", title, this);
+    QFont headingFont = Label1->font();
+    headingFont.setBold(true);
+    if (headingFont.pointSizeF() > 0)
+        headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
+    Label1->setFont(headingFont);
 
     // A frame around the four panels, divided by one vertical and one horizontal line.
     auto* frame = makePanel("frame", this);
@@ -140,7 +134,7 @@ TriangleSolverWindow::TriangleSolverWindow(const char* name, const QString& titl
     grid->setColumnStretch(2, 1);
 
     auto* window = new QVBoxLayout(this);
-    window->addWidget(makeHeading(title, this));
+    window->addWidget(Label1);
     window->addWidget(frame, 1);
     m_working = new WorkingPanel(this);
     window->addWidget(m_working);

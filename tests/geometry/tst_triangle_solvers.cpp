@@ -42,6 +42,25 @@ QStringList shown(const Outcome<TriangleSolution, TriangleRefusal>& outcome, con
     return texts;
 }
 
+// The columns of a solve table: the letters it reads, its three numbers, what it shows, a step
+// its working holds, and the second triangle it names.
+void addSolveColumns()
+{
+    QTest::addColumn<QString>("reads");
+    QTest::addColumn<double>("p");
+    QTest::addColumn<double>("q");
+    QTest::addColumn<double>("r");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("second");
+}
+
+void row(const char* name, const char* reads, double p, double q, double r,
+         const QStringList& shown, const QString& step = {}, const QString& second = {})
+{
+    QTest::newRow(name) << QString::fromLatin1(reads) << p << q << r << shown << step << second;
+}
+
 } // namespace
 
 class TriangleSolversTest : public QObject {
@@ -50,7 +69,12 @@ class TriangleSolversTest : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
     void inverses();
-    void solves_data();
+    void lawOfCosines_data();
+    void lawOfCosines() { solves(); }
+    void lawOfSines_data();
+    void lawOfSines() { solves(); }
+
+private:
     void solves();
 };
 
@@ -64,20 +88,9 @@ void TriangleSolversTest::inverses()
     QCOMPARE(Arccos(-1) * radiansToDegrees, 180.0);
 }
 
-void TriangleSolversTest::solves_data()
+void TriangleSolversTest::lawOfCosines_data()
 {
-    QTest::addColumn<QString>("reads");
-    QTest::addColumn<double>("p");
-    QTest::addColumn<double>("q");
-    QTest::addColumn<double>("r");
-    QTest::addColumn<QStringList>("shown");
-    QTest::addColumn<QString>("step"); // that the working holds
-    QTest::addColumn<QString>("second");
-    const auto row = [](const char* name, const char* reads, double p, double q, double r,
-                        const QStringList& shown, const QString& step = {},
-                        const QString& second = {}) {
-        QTest::newRow(name) << QString::fromLatin1(reads) << p << q << r << shown << step << second;
-    };
+    addSolveColumns();
     row("3, 90, 4: cos(90) is not quite 0, c still shows 5", "azb", 3, 90, 4,
         {"5", "53.1301023541561", "36.8698976458439"},
         "c = Root(a^2 + b^2 - 2*a*b*Cos(z)) = Root(9 + 16 - 24*Cos(90)) = 5\n"
@@ -96,6 +109,11 @@ void TriangleSolversTest::solves_data()
     row("three sides: overflow is unreasonable too", "abc", 1e200, 1e200, 1e200, {unreasonable});
     row("flat: z rounds below 0", "abc", 4.387009142648076, 9.543581759581931, 5.156572616933855,
         {unreasonable});
+}
+
+void TriangleSolversTest::lawOfSines_data()
+{
+    addSolveColumns();
     row("60, 60, 1", "xzb", 60, 60, 1, {"1", "1", "60"},
         "c = Sin(z) * b / Sin(x) = Sin(60) * 1 / Sin(60) = 1");
     row("100, 80: the third angle is 0", "xzb", 100, 80, 1, {none});
