@@ -13,16 +13,16 @@ const TrianglePanelRow rows[] = {
     // clang-format off
     {1, 0, 0, "Command1", "Solve Triangle ", "Command3", "Clear Triangle", "zxyabc", "azb",
      "cxy", "abczyx", 1, Message::AngleBelow180, clearFirst, 0, clearFirst, clearFirst, false,
-     solveSideAngleSide, nullptr, sideAngleSideWorking},
+     solveSideAngleSide, nullptr},
     {2, 1, 0, "Command2", "Solve Triangle ", "Command4", "Clear Triangle ", "xyzcab", "azb",
      "cxy", "abczyx", 1, Message::AnglePositiveAndBelow180, clearFirst, 0, clearFirst,
-     clearFirst, false, solveSideAngleSide, nullptr, sideAngleSideWorking},
+     clearFirst, false, solveSideAngleSide, nullptr},
     {3, 0, 1, "Command8", "Solve Triangle", "Command6", "Clear Triangle ", "yzxbca", "azb",
      "cxy", "abczyx", 1, Message::AnglePositiveAndBelow180, clearFirst, 'z', clearFirst,
-     clearFirst, false, solveSideAngleSide, nullptr, sideAngleSideWorking},
+     clearFirst, false, solveSideAngleSide, nullptr},
     {4, 1, 1, "Command7", "Solve Triangle ", "Command5", "Clear Triangle ", "zxyabc", "abc",
      "zxy", "abczyx", -1, Message::AngleBelow180, clearFirst, 0, clearFirst, messageFirst, true,
-     solveSideSideSide, nullptr, sideSideSideWorking},
+     solveSideSideSide, nullptr},
     // clang-format on
 };
 

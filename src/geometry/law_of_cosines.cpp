@@ -7,11 +7,6 @@
 
 namespace {
 
-TriangleRefusal refused(Message message)
-{
-    return TriangleRefusal{message};
-}
-
 // A square neither overflowed nor underflowed: it still holds the digits of its side.
 bool squareInRange(double square)
 {
@@ -22,6 +17,41 @@ bool squareInRange(double square)
 double cosineOfAngle(double p, double q, double r)
 {
     return (p * p + q * q - r * r) / (2 * q * p);
+}
+
+// "x = Arccos((c^2 + a^2 - b^2) / (2*a*c)) = Arccos((5^2 + 3^2 - 4^2) / (2*3*5)) = Arccos(0.6) =
+// 53.1301023541561", for the angle between sides p and q, opposite r.
+QString arccosStep(const QStringList& names, double p, double q, double r, double angle)
+{
+    return step(names[0] + QStringLiteral(" = Arccos((%1^2 + %2^2 - %3^2) / (2*%2*%1))")
+                               .arg(names[1], names[2], names[3]),
+                QStringLiteral("Arccos((%1^2 + %2^2 - %3^2) / (2*%2*%1)) = Arccos(%4)")
+                    .arg(term(p), term(q), term(r), numberText(cosineOfAngle(p, q, r))),
+                numberText(angle));
+}
+
+// The steps to a triangle solved from two sides and the angle between them.
+Working sideAngleSideSteps(const Triangle& t)
+{
+    return {
+        step(QStringLiteral("c = Root(a^2 + b^2 - 2*a*b*Cos(z))"),
+             QStringLiteral("Root(%1 + %2 - %3*Cos(%4))")
+                 .arg(numberText(t.a * t.a), numberText(t.b * t.b), numberText(2 * t.a * t.b),
+                      numberText(t.z)),
+             numberText(t.c)),
+        arccosStep({"x", "c", "a", "b"}, t.c, t.a, t.b, t.x),
+        thirdAngleStep({"y", "x", "z"}, t.x, t.z, t.y),
+    };
+}
+
+// The steps to a triangle solved from its three sides.
+Working sideSideSideSteps(const Triangle& t)
+{
+    return {
+        arccosStep({"x", "c", "a", "b"}, t.c, t.a, t.b, t.x),
+        arccosStep({"y", "c", "b", "a"}, t.c, t.b, t.a, t.y),
+        thirdAngleStep({"z", "x", "y"}, t.x, t.y, t.z),
+    };
 }
 
 } // namespace
@@ -35,86 +65,44 @@ double Arccos(double x)
     return std::atan(-x / std::sqrt(-x * x + 1)) + 2 * std::atan(1.0);
 }
 
-TriangleOutcome solveSideAngleSide(double a, double z, double b)
+Outcome<TriangleSolution, TriangleRefusal> solveSideAngleSide(double a, double z, double b)
 {
     if (!squareInRange(a * a) || !squareInRange(b * b))
-        return refused(Message::TooBig);
+        return TriangleRefusal{Message::TooBig};
     const double cSquared = (a * a + b * b) - (2 * a * b) * std::cos(z * degreesToRadians);
     if (!std::isfinite(cSquared))
-        return refused(Message::TooBig);
+        return TriangleRefusal{Message::TooBig};
     // Rounding in a nearly flat triangle can leave no third side at all.
     if (!(cSquared >= std::numeric_limits<double>::min()))
-        return refused(Message::Unreasonable);
+        return TriangleRefusal{Message::Unreasonable};
     const double c = std::sqrt(cSquared);
     const double cosX = cosineOfAngle(c, a, b);
     if (!std::isfinite(cosX))
-        return refused(Message::TooBig);
+        return TriangleRefusal{Message::TooBig};
     if (cosX > 1 || cosX < -1)
-        return refused(Message::Unreasonable);
+        return TriangleRefusal{Message::Unreasonable};
     const double x = Arccos(cosX) * radiansToDegrees;
     const double y = 180 - x - z;
     if (y < 0)
-        return refused(Message::Unreasonable);
-    return Triangle{a, b, c, x, y, z};
+        return TriangleRefusal{Message::Unreasonable};
+    const Triangle t{a, b, c, x, y, z};
+    return Solved<TriangleSolution>{{t}, sideAngleSideSteps(t)};
 }
 
-TriangleOutcome solveSideSideSide(double a, double b, double c)
+Outcome<TriangleSolution, TriangleRefusal> solveSideSideSide(double a, double b, double c)
 {
     // Every failure here, overflow included, is data that make no triangle.
     if (!squareInRange(a * a) || !squareInRange(b * b) || !squareInRange(c * c))
-        return refused(Message::Unreasonable);
+        return TriangleRefusal{Message::Unreasonable};
     const double cosX = cosineOfAngle(c, a, b);
     const double cosY = cosineOfAngle(c, b, a);
     if (!(cosX >= -1 && cosX <= 1 && cosY >= -1 && cosY <= 1))
-        return refused(Message::Unreasonable);
+        return TriangleRefusal{Message::Unreasonable};
     const double x = Arccos(cosX) * radiansToDegrees;
     const double y = Arccos(cosY) * radiansToDegrees;
     const double z = 180 - x - y;
     if (z < 0)
-        return refused(Message::Unreasonable);
-    return Triangle{a, b, c, x, y, z};
-}
-
-namespace {
-
-// "x = Arccos((c^2 + a^2 - b^2) / (2*a*c)) = Arccos((5^2 + 3^2 - 4^2) / (2*3*5)) = Arccos(0.6) =
-// 53.1301023541561", for the angle between sides p and q, opposite r.
-QString arccosStep(const QStringList& names, double p, double q, double r, double angle)
-{
-    return step(names[0] + QStringLiteral(" = Arccos((%1^2 + %2^2 - %3^2) / (2*%2*%1))")
-                               .arg(names[1], names[2], names[3]),
-                QStringLiteral("Arccos((%1^2 + %2^2 - %3^2) / (2*%2*%1)) = Arccos(%4)")
-                    .arg(term(p), term(q), term(r), numberText(cosineOfAngle(p, q, r))),
-                numberText(angle));
-}
-
-} // namespace
-
-Working sideAngleSideWorking(double a, double z, double b)
-{
-    const TriangleOutcome outcome = solveSideAngleSide(a, z, b);
-    const auto* t = std::get_if<Triangle>(&outcome);
-    if (!t)
-        return {};
-    return {
-        step(QStringLiteral("c = Root(a^2 + b^2 - 2*a*b*Cos(z))"),
-             QStringLiteral("Root(%1 + %2 - %3*Cos(%4))")
-                 .arg(numberText(a * a), numberText(b * b), numberText(2 * a * b), numberText(z)),
-             numberText(t->c)),
-        arccosStep({"x", "c", "a", "b"}, t->c, a, b, t->x),
-        thirdAngleStep({"y", "x", "z"}, t->x, z, t->y),
-    };
-}
-
-Working sideSideSideWorking(double a, double b, double c)
-{
-    const TriangleOutcome outcome = solveSideSideSide(a, b, c);
-    const auto* t = std::get_if<Triangle>(&outcome);
-    if (!t)
-        return {};
-    return {
-        arccosStep({"x", "c", "a", "b"}, c, a, b, t->x),
-        arccosStep({"y", "c", "b", "a"}, c, b, a, t->y),
-        thirdAngleStep({"z", "x", "y"}, t->x, t->y, t->z),
-    };
+        return TriangleRefusal{Message::Unreasonable};
+    const Triangle t{a, b, c, x, y, z};
+    return Solved<TriangleSolution>{{t}, sideSideSideSteps(t)};
 }

@@ -7,12 +7,8 @@
 // (not a number) beyond 1 and -1.
 double Arccos(double x);
 
-// Two sides a, b and the angle z between them: side c and the angles x and y.
-TriangleOutcome solveSideAngleSide(double a, double z, double b);
+// Two sides a, b and the angle z between them: side c and the angles x and y, with the steps.
+Outcome<TriangleSolution, TriangleRefusal> solveSideAngleSide(double a, double z, double b);
 
-// Three sides: the angles x, y and z.
-TriangleOutcome solveSideSideSide(double a, double b, double c);
-
-// The steps behind each answer above, from the same numbers; empty where the solve refuses.
-Working sideAngleSideWorking(double a, double z, double b);
-Working sideSideSideWorking(double a, double b, double c);
+// Three sides: the angles x, y and z, with the steps.
+Outcome<TriangleSolution, TriangleRefusal> solveSideSideSide(double a, double b, double c);

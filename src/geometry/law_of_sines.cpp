@@ -8,11 +8,6 @@
 
 namespace {
 
-TriangleRefusal refused(Message message, bool fromHeightTest = false)
-{
-    return TriangleRefusal{message, fromHeightTest};
-}
-
 double sine(double degrees)
 {
     return std::sin(degrees * degreesToRadians);
@@ -33,103 +28,8 @@ bool allInRange(std::initializer_list<double> values)
     return true;
 }
 
-const TriangleRefusal noSolution = refused(Message::NoTriangle);
-const TriangleRefusal tooBig = refused(Message::TooBig);
-
-} // namespace
-
-double Arcsin(double x)
-{
-    if (x == 1)
-        return pi15 / 2;
-    if (x == -1)
-        return -pi15 / 2;
-    return std::atan(x / std::sqrt(-x * x + 1));
-}
-
-TriangleOutcome solveAnglesXZSideB(double x, double z, double b)
-{
-    const double sinX = sine(x);
-    const double sinZ = sine(z);
-    if (!allInRange({sinX, sinZ}))
-        return tooBig;
-    const double y = 180 - x - z;
-    const double c = sinZ * b / sinX;
-    const double a = sine(y) * c / sinZ;
-    // With a third angle above 0 both sides are above 0; a side of 0 has underflowed.
-    if (!(y > 0 && c > 0 && a > 0))
-        return y > 0 ? tooBig : noSolution;
-    if (!allInRange({c, a}))
-        return tooBig;
-    return Triangle{a, b, c, x, y, z};
-}
-
-TriangleOutcome solveAnglesYZSideC(double y, double z, double c)
-{
-    const double sinY = sine(y);
-    const double sinZ = sine(z);
-    if (!allInRange({sinY, sinZ}))
-        return tooBig;
-    const double x = 180 - y - z;
-    const double a = sinY * c / sinZ;
-    const double b = sine(x) * c / sinZ;
-    if (!(a > 0 && x > 0 && b > 0))
-        return x > 0 ? tooBig : noSolution;
-    if (!allInRange({a, b}))
-        return tooBig;
-    return Triangle{a, b, c, x, y, z};
-}
-
-TriangleOutcome solveSidesAndOppositeAngle(double y, double a, double c)
-{
-    const double sinY = sine(y);
-    if (!inRange(sinY))
-        return tooBig;
-    // The height on c is longer than a: a cannot reach the third side.
-    const double height = sinY * c;
-    if (height > a)
-        return refused(Message::NoTriangle, true);
-    const double sinZ = height / a;
-    if (!inRange(sinZ))
-        return tooBig;
-    const double z = Arcsin(sinZ) * radiansToDegrees;
-    const double x = 180 - y - z;
-    const double b = sine(x) * a / sinY;
-    if (!(z > 0 && x > 0 && b > 0))
-        return z > 0 && x > 0 ? tooBig : noSolution;
-    if (!allInRange({z, b}))
-        return tooBig;
-    return Triangle{a, b, c, x, y, z};
-}
-
-std::optional<Triangle> secondTriangle(double y, double a, double c)
-{
-    const TriangleOutcome first = solveSidesAndOppositeAngle(y, a, c);
-    const auto* acute = std::get_if<Triangle>(&first);
-    if (!acute || !(a < c))
-        return std::nullopt;
-    const double z = 180 - acute->z;
-    // A right angle z, met a hair off 90 because of the 15-digit pi, is one triangle, not two.
-    if (z - acute->z < 0.0001)
-        return std::nullopt;
-    const double x = 180 - y - z;
-    const double b = sine(x) * a / sine(y);
-    if (!(x > 0) || !inRange(b))
-        return std::nullopt;
-    return Triangle{a, b, c, x, y, z};
-}
-
-QString secondTriangleText(double y, double a, double c)
-{
-    const std::optional<Triangle> second = secondTriangle(y, a, c);
-    if (!second)
-        return {};
-    return captionText(Caption::SecondTriangle) + QStringLiteral("  X = ") + numberText(second->x) +
-           QStringLiteral("  Z = ") + numberText(second->z) + QStringLiteral("  b = ") +
-           numberText(second->b);
-}
-
-namespace {
+const TriangleRefusal noSolution{Message::NoTriangle};
+const TriangleRefusal tooBig{Message::TooBig};
 
 // "c = Sin(z) * b / Sin(x) = Sin(60) * 1 / Sin(60) = 1": names are the side found, the angle
 // opposite it, the side known and the angle opposite that.
@@ -143,55 +43,142 @@ QString sineRuleStep(const QStringList& names, double angle, double side, double
         numberText(result));
 }
 
-} // namespace
-
-Working anglesXZSideBWorking(double x, double z, double b)
+// The steps to a triangle solved from the angles x, z and side b.
+Working anglesXZSideBSteps(const Triangle& t)
 {
-    const TriangleOutcome outcome = solveAnglesXZSideB(x, z, b);
-    const auto* t = std::get_if<Triangle>(&outcome);
-    if (!t)
-        return {};
     return {
-        thirdAngleStep({"y", "x", "z"}, x, z, t->y),
-        sineRuleStep({"c", "z", "b", "x"}, z, b, x, t->c),
-        sineRuleStep({"a", "y", "c", "z"}, t->y, t->c, z, t->a),
+        thirdAngleStep({"y", "x", "z"}, t.x, t.z, t.y),
+        sineRuleStep({"c", "z", "b", "x"}, t.z, t.b, t.x, t.c),
+        sineRuleStep({"a", "y", "c", "z"}, t.y, t.c, t.z, t.a),
     };
 }
 
-Working anglesYZSideCWorking(double y, double z, double c)
+// The steps to a triangle solved from the angles y, z and side c.
+Working anglesYZSideCSteps(const Triangle& t)
 {
-    const TriangleOutcome outcome = solveAnglesYZSideC(y, z, c);
-    const auto* t = std::get_if<Triangle>(&outcome);
-    if (!t)
-        return {};
     return {
-        thirdAngleStep({"x", "y", "z"}, y, z, t->x),
-        sineRuleStep({"a", "y", "c", "z"}, y, c, z, t->a),
-        sineRuleStep({"b", "x", "c", "z"}, t->x, c, z, t->b),
+        thirdAngleStep({"x", "y", "z"}, t.y, t.z, t.x),
+        sineRuleStep({"a", "y", "c", "z"}, t.y, t.c, t.z, t.a),
+        sineRuleStep({"b", "x", "c", "z"}, t.x, t.c, t.z, t.b),
     };
 }
 
-Working sidesAndOppositeAngleWorking(double y, double a, double c)
+// The other triangle that angle y and sides a, c fit, with the obtuse angle z, if there is one.
+std::optional<Triangle> secondTriangle(const Triangle& acute)
 {
-    const TriangleOutcome outcome = solveSidesAndOppositeAngle(y, a, c);
-    const auto* t = std::get_if<Triangle>(&outcome);
-    if (!t)
-        return {};
-    const double sinZ = sine(y) * c / a;
+    if (!(acute.a < acute.c))
+        return std::nullopt;
+    const double z = 180 - acute.z;
+    // A right angle z, met a hair off 90 because of the 15-digit pi, is one triangle, not two.
+    if (z - acute.z < 0.0001)
+        return std::nullopt;
+    const double x = 180 - acute.y - z;
+    const double b = sine(x) * acute.a / sine(acute.y);
+    if (!(x > 0) || !inRange(b))
+        return std::nullopt;
+    return Triangle{acute.a, b, acute.c, x, acute.y, z};
+}
+
+// The steps to the triangle from angle y and sides a, c through the sine of z, then to the
+// second triangle where there is one.
+Working sidesAndOppositeAngleSteps(const Triangle& t, double sinZ,
+                                   const std::optional<Triangle>& second)
+{
     Working steps = {
         step(QStringLiteral("Sin(z) = Sin(y) * c / a"),
-             QStringLiteral("Sin(%1) * %2 / %3").arg(numberText(y), numberText(c), numberText(a)),
+             QStringLiteral("Sin(%1) * %2 / %3")
+                 .arg(numberText(t.y), numberText(t.c), numberText(t.a)),
              numberText(sinZ)),
-        step(QStringLiteral("z = Arcsin(%1)").arg(numberText(sinZ)), {}, numberText(t->z)),
-        thirdAngleStep({"x", "y", "z"}, y, t->z, t->x),
-        sineRuleStep({"b", "x", "a", "y"}, t->x, a, y, t->b),
+        step(QStringLiteral("z = Arcsin(%1)").arg(numberText(sinZ)), {}, numberText(t.z)),
+        thirdAngleStep({"x", "y", "z"}, t.y, t.z, t.x),
+        sineRuleStep({"b", "x", "a", "y"}, t.x, t.a, t.y, t.b),
     };
-    if (const std::optional<Triangle> second = secondTriangle(y, a, c)) {
+    if (second) {
         steps << captionText(Caption::SecondTriangle)
-              << step(QStringLiteral("z' = 180 - z"), QStringLiteral("180 - ") + numberText(t->z),
+              << step(QStringLiteral("z' = 180 - z"), QStringLiteral("180 - ") + numberText(t.z),
                       numberText(second->z))
-              << thirdAngleStep({"x'", "y", "z'"}, y, second->z, second->x)
-              << sineRuleStep({"b'", "x'", "a", "y"}, second->x, a, y, second->b);
+              << thirdAngleStep({"x'", "y", "z'"}, t.y, second->z, second->x)
+              << sineRuleStep({"b'", "x'", "a", "y"}, second->x, t.a, t.y, second->b);
     }
     return steps;
+}
+
+} // namespace
+
+double Arcsin(double x)
+{
+    if (x == 1)
+        return pi15 / 2;
+    if (x == -1)
+        return -pi15 / 2;
+    return std::atan(x / std::sqrt(-x * x + 1));
+}
+
+Outcome<TriangleSolution, TriangleRefusal> solveAnglesXZSideB(double x, double z, double b)
+{
+    const double sinX = sine(x);
+    const double sinZ = sine(z);
+    if (!allInRange({sinX, sinZ}))
+        return tooBig;
+    const double y = 180 - x - z;
+    const double c = sinZ * b / sinX;
+    const double a = sine(y) * c / sinZ;
+    // With a third angle above 0 both sides are above 0; a side of 0 has underflowed.
+    if (!(y > 0 && c > 0 && a > 0))
+        return y > 0 ? tooBig : noSolution;
+    if (!allInRange({c, a}))
+        return tooBig;
+    const Triangle t{a, b, c, x, y, z};
+    return Solved<TriangleSolution>{{t}, anglesXZSideBSteps(t)};
+}
+
+Outcome<TriangleSolution, TriangleRefusal> solveAnglesYZSideC(double y, double z, double c)
+{
+    const double sinY = sine(y);
+    const double sinZ = sine(z);
+    if (!allInRange({sinY, sinZ}))
+        return tooBig;
+    const double x = 180 - y - z;
+    const double a = sinY * c / sinZ;
+    const double b = sine(x) * c / sinZ;
+    if (!(a > 0 && x > 0 && b > 0))
+        return x > 0 ? tooBig : noSolution;
+    if (!allInRange({a, b}))
+        return tooBig;
+    const Triangle t{a, b, c, x, y, z};
+    return Solved<TriangleSolution>{{t}, anglesYZSideCSteps(t)};
+}
+
+Outcome<TriangleSolution, TriangleRefusal> solveSidesAndOppositeAngle(double y, double a, double c)
+{
+    const double sinY = sine(y);
+    if (!inRange(sinY))
+        return tooBig;
+    // The height on c is longer than a: a cannot reach the third side.
+    const double height = sinY * c;
+    if (height > a)
+        return TriangleRefusal{Message::NoTriangle, true};
+    const double sinZ = height / a;
+    if (!inRange(sinZ))
+        return tooBig;
+    const double z = Arcsin(sinZ) * radiansToDegrees;
+    const double x = 180 - y - z;
+    const double b = sine(x) * a / sinY;
+    if (!(z > 0 && x > 0 && b > 0))
+        return z > 0 && x > 0 ? tooBig : noSolution;
+    if (!allInRange({z, b}))
+        return tooBig;
+    const Triangle t{a, b, c, x, y, z};
+    const std::optional<Triangle> second = secondTriangle(t);
+    return Solved<TriangleSolution>{{t, second}, sidesAndOppositeAngleSteps(t, sinZ, second)};
+}
+
+QString secondTriangleText(const TriangleSolution& solution)
+{
+    const std::optional<Triangle>& second = solution.second;
+    if (!second)
+        return {};
+    return captionText(Caption::SecondTriangle) + QStringLiteral("  X = ") + numberText(second->x) +
+           QStringLiteral("  Z = ") + numberText(second->z) + QStringLiteral("  b = ") +
+           numberText(second->b);
 }

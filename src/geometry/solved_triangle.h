@@ -2,11 +2,11 @@
 
 #include "input/messages.h"
 #include "input/number_text.h"
-#include "input/working.h"
+#include "input/outcome.h"
 
 #include <QStringList>
 
-#include <variant>
+#include <optional>
 
 // Degrees to radians and back, both taken from the 15-digit pi (not from the full one), so
 // the answers agree with what pupils have always been shown, to the last digit.
@@ -31,7 +31,11 @@ struct TriangleRefusal {
     bool fromHeightTest = false;
 };
 
-using TriangleOutcome = std::variant<Triangle, TriangleRefusal>;
+// What a solve found: its triangle and, where the data fit two, the other one.
+struct TriangleSolution {
+    Triangle triangle;
+    std::optional<Triangle> second = {};
+};
 
 // An angle a triangle can have: above 0 and below 180 degrees.
 inline bool isTriangleAngle(double degrees)

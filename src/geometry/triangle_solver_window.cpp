@@ -61,6 +61,24 @@ QString headingOf(const TrianglePanelRow& row)
            QLatin1String(row.solveCaption).trimmed();
 }
 
+// Below a panel: the second triangle where the data fit two.
+QLabel* makeSecondLabel(int number, QWidget* parent)
+{
+    QLabel* second = makeResultLabel(("second" + QByteArray::number(number)).constData(),
+                                     QStringLiteral("Second triangle"), parent);
+    second->setFrameStyle(QFrame::NoFrame);
+    // Wide enough for the usual answer on one line, with room for a second line from the
+    // start, so longer numbers wrap rather than go missing.
+    const QFontMetrics metrics = second->fontMetrics();
+    second->setWordWrap(true);
+    second->setMinimumSize(
+        metrics.horizontalAdvance(captionText(Caption::SecondTriangle) +
+                                  QStringLiteral("  X = 00.0000000000000  Z = "
+                                                 "000.000000000000  b = 0.00000000000000")),
+        2 * metrics.lineSpacing());
+    return second;
+}
+
 QFrame* makeDivider(QFrame::Shape shape, QWidget* parent)
 {
     auto* line = new QFrame(parent);
@@ -93,7 +111,6 @@ TriangleSolverWindow::TriangleSolverWindow(const char* name, const QString& titl
     setObjectName(QLatin1String(name));
     setWindowTitle(title);
     setAttribute(Qt::WA_DeleteOnClose);
-
     QLabel* Label1 = makeLabel("Label1", title, this);
     QFont headingFont = Label1->font();
     headingFont.setBold(true);
@@ -133,6 +150,36 @@ QWidget* TriangleSolverWindow::buildPanel(Panel& panel)
     auto* solveButton = makeButton(row.solveName, QLatin1String(row.solveCaption), widget);
     auto* clearButton = makeButton(row.clearName, QLatin1String(row.clearCaption), widget);
 
+    TriangleFigure* figure = buildFigure(panel, widget);
+    QLineEdit* const read[] = {panel.fields[indexOf(row.inputs[0])],
+                               panel.fields[indexOf(row.inputs[1])],
+                               panel.fields[indexOf(row.inputs[2])]};
+    pressOnReturn({read[0], read[1], read[2]}, solveButton);
+
+    auto* layout = new QGridLayout(widget);
+    layout->addWidget(solveButton, 0, 0);
+    layout->addWidget(clearButton, 1, 0);
+    layout->setRowStretch(2, 1);
+    layout->addWidget(figure, 0, 1, 3, 1);
+    layout->setColumnStretch(1, 1);
+    if (row.secondText) {
+        panel.second = makeSecondLabel(row.number, widget);
+        layout->addWidget(panel.second, 3, 0, 1, 2);
+    }
+
+    connect(solveButton, &QPushButton::clicked, this, [this, &panel] { solve(panel); });
+    connect(clearButton, &QPushButton::clicked, this, [this, &panel] {
+        m_working->clearWorking();
+        clear(panel);
+    });
+    return widget;
+}
+
+// The six values around the drawn triangle: a field where the panel reads the value, else a
+// label where it writes it.
+TriangleFigure* TriangleSolverWindow::buildFigure(Panel& panel, QWidget* widget)
+{
+    const TrianglePanelRow& row = *panel.row;
     auto* figure = new TriangleFigure(widget);
     for (int place = 0; place < TriangleFigure::placeCount; ++place) {
         const char letter = row.places[place];
@@ -148,39 +195,7 @@ QWidget* TriangleSolverWindow::buildPanel(Panel& panel)
                 makeResultLabel(name.constData(), accessibleName, widget);
         figure->place(TriangleFigure::Place(place), control, QString(QLatin1Char(letter)));
     }
-    QLineEdit* const read[] = {panel.fields[indexOf(row.inputs[0])],
-                               panel.fields[indexOf(row.inputs[1])],
-                               panel.fields[indexOf(row.inputs[2])]};
-    pressOnReturn({read[0], read[1], read[2]}, solveButton);
-
-    auto* layout = new QGridLayout(widget);
-    layout->addWidget(solveButton, 0, 0);
-    layout->addWidget(clearButton, 1, 0);
-    layout->setRowStretch(2, 1);
-    layout->addWidget(figure, 0, 1, 3, 1);
-    layout->setColumnStretch(1, 1);
-    if (row.secondText) {
-        panel.second = makeResultLabel(("second" + QByteArray::number(row.number)).constData(),
-                                       QStringLiteral("Second triangle"), widget);
-        panel.second->setFrameStyle(QFrame::NoFrame);
-        // Wide enough for the usual answer on one line, with room for a second line from the
-        // start, so longer numbers wrap rather than go missing.
-        const QFontMetrics metrics = panel.second->fontMetrics();
-        panel.second->setWordWrap(true);
-        panel.second->setMinimumSize(
-            metrics.horizontalAdvance(captionText(Caption::SecondTriangle) +
-                                      QStringLiteral("  X = 00.0000000000000  Z = "
-                                                     "000.000000000000  b = 0.00000000000000")),
-            2 * metrics.lineSpacing());
-        layout->addWidget(panel.second, 3, 0, 1, 2);
-    }
-
-    connect(solveButton, &QPushButton::clicked, this, [this, &panel] { solve(panel); });
-    connect(clearButton, &QPushButton::clicked, this, [this, &panel] {
-        m_working->clearWorking();
-        clear(panel);
-    });
-    return widget;
+    return figure;
 }
 
 void TriangleSolverWindow::solve(Panel& panel)
@@ -189,49 +204,60 @@ void TriangleSolverWindow::solve(Panel& panel)
     m_working->clearWorking();
     if (panel.second)
         panel.second->clear();
-    m_reader.begin();
     double read[3] = {};
+    if (!readInputs(panel, read))
+        return;
+
+    std::visit(overloaded{
+                   [&](const Solved<TriangleSolution>& solved) {
+                       const Triangle& triangle = solved.values.triangle;
+                       for (const char* out = row.outputs; *out; ++out)
+                           panel.labels[indexOf(*out)]->setText(
+                               numberText(valueOf(triangle, *out)));
+                       if (panel.second)
+                           panel.second->setText(row.secondText(solved.values));
+                       m_working->setWorking(solved.working, headingOf(row));
+                   },
+                   [&](const TriangleRefusal& refusal) {
+                       const ClearOrder order = refusal.message == Message::TooBig
+                                                    ? ClearOrder::ClearThenMessage
+                                                : refusal.fromHeightTest ? row.heightOrder
+                                                                         : row.solveOrder;
+                       fail(panel, refusal.message, order);
+                   },
+               },
+               row.solve(read[0], read[1], read[2]));
+}
+
+// Reads the panel's three inputs in its order, each tested as the panel tests it; false once
+// one fails, its failure already handled.
+bool TriangleSolverWindow::readInputs(Panel& panel, double (&read)[3])
+{
+    const TrianglePanelRow& row = *panel.row;
+    m_reader.begin();
     for (int k = 0; k < 3; ++k) {
         const char letter = row.inputs[k];
         const QString text = panel.fields[indexOf(letter)]->text();
         if (row.trapsReader && cannotCompute(text)) {
             fail(panel, Message::Unreasonable, row.solveOrder);
-            return;
+            return false;
         }
         read[k] = m_reader.eval(text);
         if (!m_reader.isValid()) {
             if (letter != row.keptOnRefusal)
                 clear(panel);
-            return;
+            return false;
         }
         if (k == row.angleTestAfter) {
             for (int j = 0; j <= k; ++j) {
                 if (isAngle(row.inputs[j]) && !isTriangleAngle(read[j])) {
                     fail(panel, row.angleMessage, row.angleOrder);
-                    return;
+                    return false;
                 }
             }
         }
     }
-
-    std::visit(
-        overloaded{
-            [&](const Triangle& triangle) {
-                for (const char* out = row.outputs; *out; ++out)
-                    panel.labels[indexOf(*out)]->setText(numberText(valueOf(triangle, *out)));
-                if (panel.second)
-                    panel.second->setText(row.secondText(read[0], read[1], read[2]));
-                m_working->setWorking(row.working(read[0], read[1], read[2]), headingOf(row));
-            },
-            [&](const TriangleRefusal& refusal) {
-                const ClearOrder order = refusal.message == Message::TooBig
-                                             ? ClearOrder::ClearThenMessage
-                                         : refusal.fromHeightTest ? row.heightOrder
-                                                                  : row.solveOrder;
-                fail(panel, refusal.message, order);
-            },
-        },
-        row.solve(read[0], read[1], read[2]));
+    return true;
 }
 
 void TriangleSolverWindow::fail(Panel& panel, Message message, ClearOrder order)

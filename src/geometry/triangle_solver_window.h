@@ -3,7 +3,6 @@
 #include "geometry/solved_triangle.h"
 #include "input/field_reader.h"
 #include "input/message_sink.h"
-#include "input/working.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -13,6 +12,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class TriangleFigure;
 class WorkingPanel;
 
 // When a failing solve empties its panel: before its message, or after it.
@@ -40,9 +40,8 @@ struct TrianglePanelRow {
     ClearOrder heightOrder; // two sides and an opposite angle: the side cannot reach
     ClearOrder solveOrder;  // the solve fails (a value out of range always clears first)
     bool trapsReader;       // a field that cannot be computed (1/0) fails as the solve does
-    TriangleOutcome (*solve)(double, double, double);
-    QString (*secondText)(double, double, double); // names a second triangle, or null
-    Working (*working)(double, double, double);
+    Outcome<TriangleSolution, TriangleRefusal> (*solve)(double, double, double);
+    QString (*secondText)(const TriangleSolution&); // names a second triangle, or null
 };
 
 // A window of four triangle panels in a frame, under a heading, above the notice that angles
@@ -65,8 +64,10 @@ private:
     };
 
     QWidget* buildPanel(Panel& panel);
+    TriangleFigure* buildFigure(Panel& panel, QWidget* widget);
 
     void solve(Panel& panel);
+    bool readInputs(Panel& panel, double (&read)[3]);
     void clear(Panel& panel);
     void fail(Panel& panel, Message message, ClearOrder order);
 

@@ -77,24 +77,23 @@ template <auto statistic, auto work> Answer statistics(const Inputs& in)
 
 // A solved triangle shows all six values; the working ends on the one its panel writes last,
 // or on the side b of the second triangle where two fit.
-template <auto solve, auto work, char last> Answer triangle(const Inputs& in)
+template <auto solve, char last> Answer triangle(const Inputs& in)
 {
     const auto& v = in.numbers;
-    const TriangleOutcome outcome = solve(v[0], v[1], v[2]);
-    const auto* t = std::get_if<Triangle>(&outcome);
-    if (!t)
-        return {true, {}, work(v[0], v[1], v[2])};
-    const double values[] = {t->a, t->b, t->c, t->x, t->y, t->z};
+    const auto outcome = solve(v[0], v[1], v[2]);
+    const auto* solved = std::get_if<Solved<TriangleSolution>>(&outcome);
+    if (!solved)
+        return {true, {}, {}};
+    const Triangle& t = solved->values.triangle;
+    const double values[] = {t.a, t.b, t.c, t.x, t.y, t.z};
     QStringList shown;
     for (const double value : values)
         shown << numberText(value);
     shown << shown[QByteArrayView("abcxyz").indexOf(last)];
-    if (solve == solveSidesAndOppositeAngle) {
-        const QString second = secondTriangleText(v[0], v[1], v[2]);
-        if (!second.isEmpty())
-            shown << second << second.section(u' ', -1);
-    }
-    return answered(shown, work(v[0], v[1], v[2]));
+    const QString second = secondTriangleText(solved->values);
+    if (!second.isEmpty())
+        shown << second << second.section(u' ', -1);
+    return answered(shown, solved->working);
 }
 
 Answer quadratic(const Inputs& in)
@@ -238,12 +237,11 @@ const Task tasks[] = {
     AREA(triangleBase),
     AREA(trianglePerimeter),
     AREA(heronArea),
-    {"side angle side", angleSecond, 3, triangle<solveSideAngleSide, sideAngleSideWorking, 'y'>},
-    {"side side side", echoing, 3, triangle<solveSideSideSide, sideSideSideWorking, 'z'>},
-    {"angles x z, side b", twoAngles, 3, triangle<solveAnglesXZSideB, anglesXZSideBWorking, 'a'>},
-    {"angles y z, side c", twoAngles, 3, triangle<solveAnglesYZSideC, anglesYZSideCWorking, 'b'>},
-    {"sides and opposite angle", angleFirst, 3,
-     triangle<solveSidesAndOppositeAngle, sidesAndOppositeAngleWorking, 'b'>},
+    {"side angle side", angleSecond, 3, triangle<solveSideAngleSide, 'y'>},
+    {"side side side", echoing, 3, triangle<solveSideSideSide, 'z'>},
+    {"angles x z, side b", twoAngles, 3, triangle<solveAnglesXZSideB, 'a'>},
+    {"angles y z, side c", twoAngles, 3, triangle<solveAnglesYZSideC, 'b'>},
+    {"sides and opposite angle", angleFirst, 3, triangle<solveSidesAndOppositeAngle, 'b'>},
     wordTask<WordTask::FindDistance>("distance", 2),
     wordTask<WordTask::FindSpeed>("speed", 2),
     wordTask<WordTask::FindTime>("time", 2),
