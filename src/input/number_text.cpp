@@ -162,6 +162,11 @@ std::optional<double> readNumber(QStringView typed)
     return value;
 }
 
+double roundToShown(double value)
+{
+    return readNumber(numberText(value)).value_or(0);
+}
+
 double roundHalfEven(double value)
 {
     if (!std::isfinite(value))

@@ -16,12 +16,16 @@ public:
         m_inRange = m_inRange && std::isfinite(value);
         return value;
     }
-    ProgressionOutcome result(double value)
+    // The answer with its working: the steps before, then the formula with the values put in
+    // and the answer shown.
+    Outcome<double> result(double value, const QString& formula, const QString& values,
+                           Working before = {})
     {
         (*this)(value);
         if (!m_inRange)
             return Message::TooBig;
-        return value;
+        before << step(formula, values, numberText(value));
+        return Solved<double>{value, before};
     }
 
 private:
@@ -48,61 +52,77 @@ bool isZeroOrOne(double q)
     return q == 0 || q == 1;
 }
 
+QString quotientText(double numerator, double denominator)
+{
+    return term(numerator) + QStringLiteral(" / ") + term(denominator);
+}
+
 } // namespace
 
-ProgressionOutcome arithmeticSum(const ProgressionTerms& x)
+Outcome<double> arithmeticSum(const ProgressionTerms& x)
 {
     Checked c;
     double t = c(x.n - 1);
     t = c(x.d * t);
     t = c(c(x.a1 + x.a1) + t);
-    return c.result(c(x.n * t) / 2);
+    return c.result(c(x.n * t) / 2, QStringLiteral("Sn = N * (2*A1 + (N - 1)*D) / 2"),
+                    term(x.n) + QStringLiteral(" * (2*") + term(x.a1) + QStringLiteral(" + ") +
+                        term(x.n - 1) + u'*' + term(x.d) + QStringLiteral(") / 2"));
 }
 
-ProgressionOutcome arithmeticSumOfEnds(const ProgressionTerms& x)
+Outcome<double> arithmeticSumOfEnds(const ProgressionTerms& x)
 {
     Checked c;
     const double t = c(x.a1 + x.an);
-    return c.result(c(x.n * t) / 2);
+    return c.result(c(x.n * t) / 2, QStringLiteral("Sn = N * (A1 + An) / 2"),
+                    term(x.n) + QStringLiteral(" * (") + term(x.a1) + QStringLiteral(" + ") +
+                        term(x.an) + QStringLiteral(") / 2"));
 }
 
-ProgressionOutcome arithmeticSumFromLast(const ProgressionTerms& x)
+Outcome<double> arithmeticSumFromLast(const ProgressionTerms& x)
 {
     Checked c;
     const double u = c(x.an + x.an);
     double t = c(x.n - 1);
     t = c(u - c(x.d * t));
-    return c.result(c(x.n * t) / 2);
+    return c.result(c(x.n * t) / 2, QStringLiteral("Sn = N * (2*An - (N - 1)*D) / 2"),
+                    term(x.n) + QStringLiteral(" * (2*") + term(x.an) + QStringLiteral(" - ") +
+                        term(x.n - 1) + u'*' + term(x.d) + QStringLiteral(") / 2"));
 }
 
-ProgressionOutcome arithmeticLast(const ProgressionTerms& x)
+Outcome<double> arithmeticLast(const ProgressionTerms& x)
 {
     Checked c;
     double t = c(x.n - 1);
     t = c(x.d * t);
-    return c.result(x.a1 + t);
+    return c.result(x.a1 + t, QStringLiteral("An = A1 + (N - 1)*D"),
+                    term(x.a1) + QStringLiteral(" + ") + term(x.n - 1) + u'*' + term(x.d));
 }
 
-ProgressionOutcome arithmeticDifference(const ProgressionTerms& x)
+Outcome<double> arithmeticDifference(const ProgressionTerms& x)
 {
     if (x.n == 1)
         return Message::Unreasonable;
     Checked c;
     const double t = c(x.an - x.a1);
-    return c.result(t / (x.n - 1));
+    return c.result(t / (x.n - 1), QStringLiteral("D = (An - A1) / (N - 1)"),
+                    u'(' + term(x.an) + QStringLiteral(" - ") + term(x.a1) +
+                        QStringLiteral(") / ") + term(x.n - 1));
 }
 
-ProgressionOutcome arithmeticCount(const ProgressionTerms& x)
+Outcome<double> arithmeticCount(const ProgressionTerms& x)
 {
     if (x.d == 0)
         return Message::Unreasonable;
     Checked c;
     double t = c(x.an - x.a1);
     t = c(t + x.d);
-    return c.result(t / x.d);
+    return c.result(t / x.d, QStringLiteral("N = (An - A1 + D) / D"),
+                    u'(' + term(x.an) + QStringLiteral(" - ") + term(x.a1) + QStringLiteral(" + ") +
+                        term(x.d) + QStringLiteral(") / ") + term(x.d));
 }
 
-ProgressionOutcome geometricSum(const ProgressionTerms& x)
+Outcome<double> geometricSum(const ProgressionTerms& x)
 {
     if (isZeroOrOne(x.q))
         return Message::QZeroOrOne;
@@ -112,26 +132,33 @@ ProgressionOutcome geometricSum(const ProgressionTerms& x)
     Checked c;
     double t = c(c(*power) - 1);
     t = c(t * x.a1);
-    return c.result(t / (x.q - 1));
+    const QString powerText = numberText(*power);
+    return c.result(t / (x.q - 1), QStringLiteral("Sn = (Q^N - 1) * A1 / (Q - 1)"),
+                    u'(' + powerText + QStringLiteral(" - 1) * ") + term(x.a1) +
+                        QStringLiteral(" / (") + term(x.q) + QStringLiteral(" - 1)"),
+                    {step(QStringLiteral("Q^N"), term(x.q) + u'^' + term(x.n), powerText)});
 }
 
-ProgressionOutcome geometricSumToLast(const ProgressionTerms& x)
+Outcome<double> geometricSumToLast(const ProgressionTerms& x)
 {
     if (isZeroOrOne(x.q))
         return Message::QZeroOrOne;
     Checked c;
     const double t = c(c(x.an * x.q) - x.a1);
-    return c.result(t / (x.q - 1));
+    return c.result(t / (x.q - 1), QStringLiteral("Sn = (An*Q - A1) / (Q - 1)"),
+                    u'(' + term(x.an) + u'*' + term(x.q) + QStringLiteral(" - ") + term(x.a1) +
+                        QStringLiteral(") / (") + term(x.q) + QStringLiteral(" - 1)"));
 }
 
-ProgressionOutcome geometricInfiniteSum(const ProgressionTerms& x)
+Outcome<double> geometricInfiniteSum(const ProgressionTerms& x)
 {
     if (x.q >= 1 || x.q == 0 || x.q <= -1)
         return Message::InfiniteQ;
-    return Checked().result(x.a1 / (1 - x.q));
+    return Checked().result(x.a1 / (1 - x.q), QStringLiteral("S = A1 / (1 - Q)"),
+                            term(x.a1) + QStringLiteral(" / (1 - ") + term(x.q) + u')');
 }
 
-ProgressionOutcome geometricLast(const ProgressionTerms& x)
+Outcome<double> geometricLast(const ProgressionTerms& x)
 {
     if (isZeroOrOne(x.q))
         return Message::QZeroOrOne;
@@ -139,10 +166,14 @@ ProgressionOutcome geometricLast(const ProgressionTerms& x)
     if (!power)
         return Message::Unreasonable;
     Checked c;
-    return c.result(c(*power) * x.a1);
+    const QString powerText = numberText(*power);
+    return c.result(
+        c(*power) * x.a1, QStringLiteral("An = Q^(N - 1) * A1"),
+        powerText + QStringLiteral(" * ") + term(x.a1),
+        {step(QStringLiteral("Q^(N - 1)"), term(x.q) + u'^' + term(x.n - 1), powerText)});
 }
 
-ProgressionOutcome geometricRatio(const ProgressionTerms& x)
+Outcome<double> geometricRatio(const ProgressionTerms& x)
 {
     if (x.a1 == 0 || x.n <= 1)
         return Message::A1ZeroOrNSmall;
@@ -151,125 +182,17 @@ ProgressionOutcome geometricRatio(const ProgressionTerms& x)
         return Message::TooBig;
     const double root = x.n - 1;
     const double exponent = 1 / root;
+    const Working before{
+        step(QStringLiteral("An / A1"), quotientText(x.an, x.a1), numberText(ratio))};
+    const QString rootText = QStringLiteral("^(1/") + term(root) + u')';
     // A negative ratio has a real odd root: 1, -2, 4, -8 has the ratio -2.
     if (ratio < 0 && !isWhole(exponent) && isWhole(root) && std::fmod(root, 2) == 1)
-        return Checked().result(-std::pow(-ratio, exponent));
+        return Checked().result(
+            -std::pow(-ratio, exponent), QStringLiteral("Q = -(|An / A1|^(1 / (N - 1)))"),
+            QStringLiteral("-(") + numberText(-ratio) + rootText + u')', before);
     const std::optional<double> power = realPower(ratio, exponent);
     if (!power)
         return Message::Unreasonable;
-    return Checked().result(*power);
-}
-
-namespace {
-
-// The working of a task that gave an answer: the given lines, the last ending with the answer.
-// A refused task has no working.
-Working worked(const ProgressionOutcome& outcome, const QString& formula, const QString& values,
-               Working before = {})
-{
-    if (std::holds_alternative<Message>(outcome))
-        return {};
-    before << step(formula, values, numberText(std::get<double>(outcome)));
-    return before;
-}
-
-QString quotientText(double numerator, double denominator)
-{
-    return term(numerator) + QStringLiteral(" / ") + term(denominator);
-}
-
-} // namespace
-
-Working arithmeticSumWorking(const ProgressionTerms& x)
-{
-    return worked(arithmeticSum(x), QStringLiteral("Sn = N * (2*A1 + (N - 1)*D) / 2"),
-                  term(x.n) + QStringLiteral(" * (2*") + term(x.a1) + QStringLiteral(" + ") +
-                      term(x.n - 1) + u'*' + term(x.d) + QStringLiteral(") / 2"));
-}
-
-Working arithmeticSumOfEndsWorking(const ProgressionTerms& x)
-{
-    return worked(arithmeticSumOfEnds(x), QStringLiteral("Sn = N * (A1 + An) / 2"),
-                  term(x.n) + QStringLiteral(" * (") + term(x.a1) + QStringLiteral(" + ") +
-                      term(x.an) + QStringLiteral(") / 2"));
-}
-
-Working arithmeticSumFromLastWorking(const ProgressionTerms& x)
-{
-    return worked(arithmeticSumFromLast(x), QStringLiteral("Sn = N * (2*An - (N - 1)*D) / 2"),
-                  term(x.n) + QStringLiteral(" * (2*") + term(x.an) + QStringLiteral(" - ") +
-                      term(x.n - 1) + u'*' + term(x.d) + QStringLiteral(") / 2"));
-}
-
-Working arithmeticLastWorking(const ProgressionTerms& x)
-{
-    return worked(arithmeticLast(x), QStringLiteral("An = A1 + (N - 1)*D"),
-                  term(x.a1) + QStringLiteral(" + ") + term(x.n - 1) + u'*' + term(x.d));
-}
-
-Working arithmeticDifferenceWorking(const ProgressionTerms& x)
-{
-    return worked(arithmeticDifference(x), QStringLiteral("D = (An - A1) / (N - 1)"),
-                  u'(' + term(x.an) + QStringLiteral(" - ") + term(x.a1) + QStringLiteral(") / ") +
-                      term(x.n - 1));
-}
-
-Working arithmeticCountWorking(const ProgressionTerms& x)
-{
-    return worked(arithmeticCount(x), QStringLiteral("N = (An - A1 + D) / D"),
-                  u'(' + term(x.an) + QStringLiteral(" - ") + term(x.a1) + QStringLiteral(" + ") +
-                      term(x.d) + QStringLiteral(") / ") + term(x.d));
-}
-
-Working geometricSumWorking(const ProgressionTerms& x)
-{
-    const ProgressionOutcome outcome = geometricSum(x);
-    if (std::holds_alternative<Message>(outcome))
-        return {};
-    const QString power = numberText(std::pow(x.q, x.n));
-    return worked(outcome, QStringLiteral("Sn = (Q^N - 1) * A1 / (Q - 1)"),
-                  u'(' + power + QStringLiteral(" - 1) * ") + term(x.a1) + QStringLiteral(" / (") +
-                      term(x.q) + QStringLiteral(" - 1)"),
-                  {step(QStringLiteral("Q^N"), term(x.q) + u'^' + term(x.n), power)});
-}
-
-Working geometricSumToLastWorking(const ProgressionTerms& x)
-{
-    return worked(geometricSumToLast(x), QStringLiteral("Sn = (An*Q - A1) / (Q - 1)"),
-                  u'(' + term(x.an) + u'*' + term(x.q) + QStringLiteral(" - ") + term(x.a1) +
-                      QStringLiteral(") / (") + term(x.q) + QStringLiteral(" - 1)"));
-}
-
-Working geometricInfiniteSumWorking(const ProgressionTerms& x)
-{
-    return worked(geometricInfiniteSum(x), QStringLiteral("S = A1 / (1 - Q)"),
-                  term(x.a1) + QStringLiteral(" / (1 - ") + term(x.q) + u')');
-}
-
-Working geometricLastWorking(const ProgressionTerms& x)
-{
-    const ProgressionOutcome outcome = geometricLast(x);
-    if (std::holds_alternative<Message>(outcome))
-        return {};
-    const QString power = numberText(std::pow(x.q, x.n - 1));
-    return worked(outcome, QStringLiteral("An = Q^(N - 1) * A1"),
-                  power + QStringLiteral(" * ") + term(x.a1),
-                  {step(QStringLiteral("Q^(N - 1)"), term(x.q) + u'^' + term(x.n - 1), power)});
-}
-
-Working geometricRatioWorking(const ProgressionTerms& x)
-{
-    const ProgressionOutcome outcome = geometricRatio(x);
-    if (std::holds_alternative<Message>(outcome))
-        return {};
-    const double ratio = x.an / x.a1;
-    const QString root = QStringLiteral("^(1/") + term(x.n - 1) + u')';
-    const Working before{
-        step(QStringLiteral("An / A1"), quotientText(x.an, x.a1), numberText(ratio))};
-    // The real odd root of a negative ratio, written as such.
-    if (ratio < 0 && !isWhole(1 / (x.n - 1)))
-        return worked(outcome, QStringLiteral("Q = -(|An / A1|^(1 / (N - 1)))"),
-                      QStringLiteral("-(") + numberText(-ratio) + root + u')', before);
-    return worked(outcome, QStringLiteral("Q = (An / A1)^(1 / (N - 1))"), term(ratio) + root,
-                  before);
+    return Checked().result(*power, QStringLiteral("Q = (An / A1)^(1 / (N - 1))"),
+                            term(ratio) + rootText, before);
 }

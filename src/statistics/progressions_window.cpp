@@ -63,8 +63,7 @@ struct Panel {
     const char* caption;
     const char* output;
     OnRefusal onRefusal;
-    ProgressionOutcome (*formula)(const ProgressionTerms&);
-    Working (*working)(const ProgressionTerms&);
+    Outcome<double> (*task)(const ProgressionTerms&);
     std::array<Box, 3> boxes; // a panel of two leaves the last one empty
     std::array<int, 3> readingOrder;
 
@@ -95,66 +94,66 @@ constexpr bool kept = false;
 const Panel panels[] = {
     // clang-format off
     {arithmetic, left, "Command1", "Find Sn", "ans1", OnRefusal::EmptyFirst,
-     &arithmeticSum, &arithmeticSumWorking,
+     &arithmeticSum,
      {{{"a1", "Label1", "A1", &T::a1, rewritten},
        {"d", "Label6", "D", &T::d, rewritten},
        {"n", "Label7", "N", &T::n, rewritten}}},
      {0, 1, 2}},
     {arithmetic, left, "Command2", "Find Sn", "ans2", OnRefusal::EmptyFirst,
-     &arithmeticSumOfEnds, &arithmeticSumOfEndsWorking,
+     &arithmeticSumOfEnds,
      {{{"a12", "Label8", "A1", &T::a1, rewritten},
        {"an2", "Label9", "An", &T::an, rewritten},
        {"n2", "Label10", "N", &T::n, rewritten}}},
      {0, 1, 2}},
     {arithmetic, left, "Command8", "Find Sn", "ans3", OnRefusal::EmptyFirst,
-     &arithmeticSumFromLast, &arithmeticSumFromLastWorking,
+     &arithmeticSumFromLast,
      {{{"d3", "Label20", "D", &T::d, rewritten},
        {"an3", "Label19", "An", &T::an, rewritten},
        {"n3", "Label18", "N", &T::n, rewritten}}},
      {1, 0, 2}},
     {arithmetic, right, "Command3", "Find An", "ans4", OnRefusal::EmptyFirst,
-     &arithmeticLast, &arithmeticLastWorking,
+     &arithmeticLast,
      {{{"a14", "Label2", "A1", &T::a1, rewritten},
        {"d4", "Label11", "D", &T::d, rewritten},
        {"n4", "Label3", "N", &T::n, rewritten}}},
      {0, 1, 2}},
     {arithmetic, right, "Command6", "Find D", "ans5", OnRefusal::EmptyFirst,
-     &arithmeticDifference, &arithmeticDifferenceWorking,
+     &arithmeticDifference,
      {{{"a15", "Label13", "A1", &T::a1, rewritten},
        {"an5", "Label14", "An", &T::an, rewritten},
        {"n5", "Label21", "N", &T::n, rewritten}}},
      {1, 0, 2}},
     {arithmetic, right, "ans6", "Find N", "ans66", OnRefusal::EmptyFirst,
-     &arithmeticCount, &arithmeticCountWorking,
+     &arithmeticCount,
      {{{"a16", "Label16", "A1", &T::a1, rewritten},
        {"d6", "Label17", "D", &T::d, rewritten},
        {"an6", "Label12", "An", &T::an, rewritten}}},
      {0, 1, 2}},
     {geometric, left, "command20", "Find Sn", "ans7", OnRefusal::EmptyAfter,
-     &geometricSum, &geometricSumWorking,
+     &geometricSum,
      {{{"a17", "kjkl", "A1", &T::a1, rewritten},
        {"q7", "Label25", "Q", &T::q, kept},
        {"n7", "Label26", "N", &T::n, rewritten}}},
      {0, 1, 2}},
     {geometric, left, "Command21", "Find Sn", "ans8", OnRefusal::EmptyFirst,
-     &geometricSumToLast, &geometricSumToLastWorking,
+     &geometricSumToLast,
      {{{"a18", "Label27", "A1", &T::a1, rewritten},
        {"q8", "Label28", "Q", &T::q, kept},
        {"an8", "Label29", "An", &T::an, kept}}},
      {0, 1, 2}},
     {geometric, left, "command22", "Find Sn (Infinite Progression)", "ans9", OnRefusal::EmptyFirst,
-     &geometricInfiniteSum, &geometricInfiniteSumWorking,
+     &geometricInfiniteSum,
      {{{"a19", "Label31", "A1", &T::a1, rewritten},
        {"q9", "Label32", "Q", &T::q, kept}}},
      {0, 1}},
     {geometric, right, "Command10", "Find An", "ans10", OnRefusal::KeepOutput,
-     &geometricLast, &geometricLastWorking,
+     &geometricLast,
      {{{"a110", "Label35", "A1", &T::a1, rewritten},
        {"q10", "Label34", "Q", &T::q, kept},
        {"n10", "Label15", "N", &T::n, rewritten}}},
      {0, 1, 2}},
     {geometric, right, "Command4", "Find Q", "ans11", OnRefusal::EmptyFirst,
-     &geometricRatio, &geometricRatioWorking,
+     &geometricRatio,
      {{{"a111", "Label36", "A1", &T::a1, rewritten},
        {"an11", "Label39", "An", &T::an, kept},
        {"n11", "Label24", "N", &T::n, rewritten}}},
@@ -281,7 +280,7 @@ void Form6::solve(std::size_t index)
     const Panel& panel = panels[index];
     const Controls& controls = m_controls[index];
     // Every box is read, so each bad one says so; a rewritten box then shows the number it
-    // was read as, 0 when refused.
+    // was read as, 0 when refused, and counts with that number as shown.
     m_working->clearWorking();
     m_reader.begin();
     ProgressionTerms terms;
@@ -289,34 +288,33 @@ void Form6::solve(std::size_t index)
         const int at = panel.readingOrder[k];
         QLineEdit* box = controls.boxes[at];
         const double value = eval(box);
-        if (panel.boxes[at].rewritten)
+        const bool rewritten = panel.boxes[at].rewritten;
+        if (rewritten)
             box->setText(numberText(value));
-        terms.*panel.boxes[at].quantity = value;
+        terms.*panel.boxes[at].quantity = rewritten ? roundToShown(value) : value;
     }
     if (!m_reader.isValid()) {
         controls.output->clear();
         return;
     }
-    // A rewritten box counts with the number it shows, 15 digits at most.
-    for (int k = 0; k < panel.boxCount(); ++k)
-        if (panel.boxes[k].rewritten)
-            terms.*panel.boxes[k].quantity = readNumber(controls.boxes[k]->text()).value_or(0);
-
     std::visit(overloaded{
-                   [&](double value) {
-                       controls.output->setText(numberText(value));
-                       m_working->setWorking(panel.working(terms), panel.title());
+                   [&](const Solved<double>& solved) {
+                       controls.output->setText(numberText(solved.values));
+                       m_working->setWorking(solved.working, panel.title());
                    },
-                   [&](Message message) {
-                       const bool ownCheck =
-                           message != Message::TooBig && message != Message::Unreasonable;
-                       const OnRefusal order = ownCheck ? panel.onRefusal : OnRefusal::EmptyFirst;
-                       if (order == OnRefusal::EmptyFirst)
-                           controls.output->clear();
-                       m_sink.show(message);
-                       if (order == OnRefusal::EmptyAfter)
-                           controls.output->clear();
-                   },
+                   [&](Message message) { refuse(index, message); },
                },
-               panel.formula(terms));
+               panel.task(terms));
+}
+
+void Form6::refuse(std::size_t index, Message message)
+{
+    QLabel* output = m_controls[index].output;
+    const bool ownCheck = message != Message::TooBig && message != Message::Unreasonable;
+    const OnRefusal order = ownCheck ? panels[index].onRefusal : OnRefusal::EmptyFirst;
+    if (order == OnRefusal::EmptyFirst)
+        output->clear();
+    m_sink.show(message);
+    if (order == OnRefusal::EmptyAfter)
+        output->clear();
 }

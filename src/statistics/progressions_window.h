@@ -34,6 +34,7 @@ private:
     void buildPanel(std::size_t index, QGridLayout* grid, int row);
     QWidget* buildLegend();
     void solve(std::size_t index); // the one click path of every panel
+    void refuse(std::size_t index, Message message);
     double eval(QLineEdit* box);
 
     FieldReader m_reader;

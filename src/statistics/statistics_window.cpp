@@ -44,12 +44,42 @@ Form5::Form5(MessageSink& sink, QWidget* parent)
     setWindowTitle(QStringLiteral("Statistics"));
     setAttribute(Qt::WA_DeleteOnClose);
 
+    // Controls are made in the order Tab visits them; the rule above the formulas comes last.
+    auto* window = new QVBoxLayout(this);
+    window->addWidget(buildHeading());
+    buildLists(window);
+    auto* lower = new QHBoxLayout;
+    lower->addLayout(buildFormulas(), 3);
+    QLayout* answer = buildAnswer();
+    lower->addWidget(makeUpright(this));
+    lower->addLayout(answer, 1);
+    window->addWidget(makeRule("Line1", this));
+    window->addLayout(lower);
+    m_working = new WorkingPanel(this);
+    window->addWidget(m_working);
+    window->addStretch();
+
+    m_lastUsed = Command1;
+    connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form5::Command3_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
+    for (QLineEdit* field : {n, w})
+        connect(field, &QLineEdit::returnPressed, this, [this] { m_lastUsed->click(); });
+}
+
+QLabel* Form5::buildHeading()
+{
     QLabel* Label2 = makeLabel("Label2", QStringLiteral("Statistics"), this);
     QFont headingFont = Label2->font();
     headingFont.setBold(true);
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
     Label2->setFont(headingFont);
+    return Label2;
+}
 
+// The numbers and the weights, each under the words that say how to type them.
+void Form5::buildLists(QVBoxLayout* window)
+{
     // A long list must never be cut short without a word, so the fields take any length.
     n = makeField("n", QStringLiteral("Numbers"), this);
     w = makeField("w", QStringLiteral("Weights"), this);
@@ -69,8 +99,16 @@ Form5::Form5(MessageSink& sink, QWidget* parent)
                                 this);
     Label3->setBuddy(n);
     Label9->setBuddy(w);
+    window->addWidget(Label3);
+    window->addWidget(n);
+    window->addWidget(Label9);
+    window->addWidget(Label10);
+    window->addWidget(w);
+}
 
-    // Each button beside the formula it computes.
+// Each button beside the formula it computes.
+QGridLayout* Form5::buildFormulas()
+{
     Command1 = makeButton("Command1", QStringLiteral("Calculate Mean"), this);
     Command3 = makeButton("Command3", QStringLiteral("Calculate Variance"), this);
     Command2 = makeButton("Command2", QStringLiteral("Calculate Standard-Deviation"), this);
@@ -94,8 +132,12 @@ Form5::Form5(MessageSink& sink, QWidget* parent)
     rows->addWidget(Command2, 4, 0);
     rows->addWidget(makeLabel("Label8", QStringLiteral("Root(Different)"), this), 4, 1,
                     Qt::AlignLeft);
+    return rows;
+}
 
-    // The answer column at the right.
+// The answer column at the right.
+QVBoxLayout* Form5::buildAnswer()
+{
     sol = makeResultLabel("sol", QStringLiteral("Answer"), this);
     QLabel* Label1 = makeLabel("Label1", QStringLiteral("Answer"), this);
     Label1->setAlignment(Qt::AlignHCenter);
@@ -105,46 +147,22 @@ Form5::Form5(MessageSink& sink, QWidget* parent)
     answer->addWidget(sol);
     answer->addWidget(makeRule("Line9", this));
     answer->addStretch();
-
-    auto* lower = new QHBoxLayout;
-    lower->addLayout(rows, 3);
-    lower->addWidget(makeUpright(this));
-    lower->addLayout(answer, 1);
-
-    auto* window = new QVBoxLayout(this);
-    window->addWidget(Label2);
-    window->addWidget(Label3);
-    window->addWidget(n);
-    window->addWidget(Label9);
-    window->addWidget(Label10);
-    window->addWidget(w);
-    window->addWidget(makeRule("Line1", this));
-    window->addLayout(lower);
-    m_working = new WorkingPanel(this);
-    window->addWidget(m_working);
-    window->addStretch();
-
-    m_lastUsed = Command1;
-    connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form5::Command3_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
-    for (QLineEdit* field : {n, w})
-        connect(field, &QLineEdit::returnPressed, this, [this] { m_lastUsed->click(); });
+    return answer;
 }
 
 void Form5::Command1_Click()
 {
-    calculate(Command1, &mean, &meanWorking);
+    calculate(Command1, &mean);
 }
 
 void Form5::Command3_Click()
 {
-    calculate(Command3, &variance, &varianceWorking);
+    calculate(Command3, &variance);
 }
 
 void Form5::Command2_Click()
 {
-    calculate(Command2, &deviation, &deviationWorking);
+    calculate(Command2, &deviation);
 }
 
 double Form5::eval(QStringView item)
@@ -152,7 +170,7 @@ double Form5::eval(QStringView item)
     return m_reader.eval(item);
 }
 
-void Form5::calculate(QPushButton* button, Statistic statistic, StatisticWorking working)
+void Form5::calculate(QPushButton* button, Statistic statistic)
 {
     m_lastUsed = button;
     const QString numbersText = n->text();
@@ -164,9 +182,9 @@ void Form5::calculate(QPushButton* button, Statistic statistic, StatisticWorking
     if (!checkLists(numbersText, weightsText, numbers, weights))
         return;
     std::visit(overloaded{
-                   [&](double value) {
-                       sol->setText(numberText(value));
-                       m_working->setWorking(working(numbers, weights));
+                   [&](const Solved<double>& solved) {
+                       sol->setText(numberText(solved.values));
+                       m_working->setWorking(solved.working);
                    },
                    [this](Message message) { m_sink.show(message); },
                },

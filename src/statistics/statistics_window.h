@@ -10,9 +10,11 @@
 
 #include <vector>
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 class WorkingPanel;
 
 // The weighted mean, variance and standard deviation of a list typed on one line.
@@ -23,13 +25,17 @@ public:
     explicit Form5(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
 
 private:
-    using Statistic = StatisticOutcome (*)(std::span<const double>, std::span<const double>);
-    using StatisticWorking = Working (*)(std::span<const double>, std::span<const double>);
+    using Statistic = Outcome<double> (*)(std::span<const double>, std::span<const double>);
+
+    QLabel* buildHeading();
+    void buildLists(QVBoxLayout* window);
+    QGridLayout* buildFormulas();
+    QVBoxLayout* buildAnswer();
 
     void Command1_Click();
     void Command3_Click();
     void Command2_Click();
-    void calculate(QPushButton* button, Statistic statistic, StatisticWorking working);
+    void calculate(QPushButton* button, Statistic statistic);
     bool checkLists(QStringView numbersText, QStringView weightsText, std::vector<double>& numbers,
                     std::vector<double>& weights);
     double eval(QStringView item);

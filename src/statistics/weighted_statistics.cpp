@@ -3,6 +3,7 @@
 #include "input/number_text.h"
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -53,6 +54,46 @@ QString quotient(double numerator, double denominator)
     return term(numerator) + QStringLiteral(" / ") + term(denominator);
 }
 
+// A list added up on the board.
+QString listText(std::span<const double> list)
+{
+    return sumText(list.size(), [&](std::size_t i) { return term(list[i]); });
+}
+
+// The two sums the mean divides, as written on the board.
+Working sumsWorking(std::span<const double> numbers, std::span<const double> weights,
+                    double products, double weightSum)
+{
+    if (weights.empty())
+        return {step(QStringLiteral("Sum of a"), listText(numbers), numberText(products)),
+                step(QStringLiteral("Count of a"), {}, numberText(weightSum))};
+    return {step(QStringLiteral("Sum of a*w"),
+                 sumText(numbers.size(),
+                         [&](std::size_t i) { return term(numbers[i]) + u'*' + term(weights[i]); }),
+                 numberText(products)),
+            step(QStringLiteral("Sum of w"), listText(weights), numberText(weightSum))};
+}
+
+// The sum of squares the variance divides, as written on the board.
+QString squaresText(std::span<const double> numbers, std::span<const double> weights, double m)
+{
+    return sumText(numbers.size(), [&](std::size_t i) {
+        const QString square =
+            u'(' + term(numbers[i]) + QStringLiteral(" - ") + term(m) + QStringLiteral(")^2");
+        return weights.empty() ? square : term(weights[i]) + u'*' + square;
+    });
+}
+
+// Goes on from the statistic before: the next one computed from its value, its steps written
+// under the earlier ones, so every shown value is the one that gave the answer.
+template <class Next> Outcome<double> goOn(Outcome<double> earlier, Next next)
+{
+    auto* solved = std::get_if<Solved<double>>(&earlier);
+    if (!solved)
+        return earlier;
+    return next(solved->values, std::move(solved->working));
+}
+
 } // namespace
 
 QList<QStringView> splitItems(QStringView text)
@@ -84,7 +125,7 @@ double total(std::span<const double> list)
     return s;
 }
 
-StatisticOutcome mean(std::span<const double> numbers, std::span<const double> weights)
+Outcome<double> mean(std::span<const double> numbers, std::span<const double> weights)
 {
     const double products = productTotal(numbers, weights);
     const double weightSum = weightTotal(numbers, weights);
@@ -95,104 +136,37 @@ StatisticOutcome mean(std::span<const double> numbers, std::span<const double> w
     const double result = products / weightSum;
     if (!std::isfinite(result))
         return Message::TooBig;
-    return result;
+    Working working = sumsWorking(numbers, weights, products, weightSum);
+    working << step(QStringLiteral("Mean"), quotient(products, weightSum), numberText(result));
+    return Solved<double>{result, working};
 }
 
-StatisticOutcome variance(std::span<const double> numbers, std::span<const double> weights)
+Outcome<double> variance(std::span<const double> numbers, std::span<const double> weights)
 {
-    const StatisticOutcome average = mean(numbers, weights);
-    if (std::holds_alternative<Message>(average))
-        return average;
-    // Once beyond the Real range a sum stays beyond it, so the last value tells.
-    const double result =
-        squareTotal(numbers, weights, std::get<double>(average)) / weightTotal(numbers, weights);
-    if (!std::isfinite(result))
-        return Message::TooBig;
-    return result;
+    return goOn(mean(numbers, weights), [&](double m, Working working) -> Outcome<double> {
+        const double weightSum = weightTotal(numbers, weights);
+        // Once beyond the Real range a sum stays beyond it, so the last value tells.
+        const double squares = squareTotal(numbers, weights, m);
+        const double result = squares / weightSum;
+        if (!std::isfinite(result))
+            return Message::TooBig;
+        working << step(weights.empty() ? QStringLiteral("Sum of (a - Mean)^2")
+                                        : QStringLiteral("Sum of w*(a - Mean)^2"),
+                        squaresText(numbers, weights, m), numberText(squares))
+                << step(QStringLiteral("Variance"), quotient(squares, weightSum),
+                        numberText(result));
+        return Solved<double>{result, working};
+    });
 }
 
-StatisticOutcome deviation(std::span<const double> numbers, std::span<const double> weights)
+Outcome<double> deviation(std::span<const double> numbers, std::span<const double> weights)
 {
-    const StatisticOutcome spread = variance(numbers, weights);
-    if (std::holds_alternative<Message>(spread))
-        return spread;
-    const double v = std::get<double>(spread);
-    if (v < 0)
-        return Message::Unreasonable;
-    return std::sqrt(v);
-}
-
-namespace {
-
-enum class Statistic { Mean, Variance, Deviation };
-
-// The steps up to the statistic asked for, each sum taken once in the same order as the
-// answer's own, so every shown value is the one that gave the answer.
-Working statisticWorking(std::span<const double> numbers, std::span<const double> weights,
-                         Statistic statistic, const StatisticOutcome& answer)
-{
-    if (std::holds_alternative<Message>(answer))
-        return {};
-    const bool weighted = !weights.empty();
-    const double products = productTotal(numbers, weights);
-    const double weightSum = weightTotal(numbers, weights);
-    const double m = products / weightSum;
-    Working working;
-    if (weighted) {
-        working << step(QStringLiteral("Sum of a*w"),
-                        sumText(numbers.size(),
-                                [&](std::size_t i) {
-                                    return term(numbers[i]) + u'*' + term(weights[i]);
-                                }),
-                        numberText(products))
-                << step(QStringLiteral("Sum of w"),
-                        sumText(weights.size(), [&](std::size_t i) { return term(weights[i]); }),
-                        numberText(weightSum));
-    } else {
-        working << step(QStringLiteral("Sum of a"),
-                        sumText(numbers.size(), [&](std::size_t i) { return term(numbers[i]); }),
-                        numberText(products))
-                << step(QStringLiteral("Count of a"), {}, numberText(weightSum));
-    }
-    working << step(QStringLiteral("Mean"), quotient(products, weightSum), numberText(m));
-    if (statistic == Statistic::Mean)
-        return working;
-
-    const double squares = squareTotal(numbers, weights, m);
-    const double v = squares / weightSum;
-    working << step(weighted ? QStringLiteral("Sum of w*(a - Mean)^2")
-                             : QStringLiteral("Sum of (a - Mean)^2"),
-                    sumText(numbers.size(),
-                            [&](std::size_t i) {
-                                const QString square = u'(' + term(numbers[i]) +
-                                                       QStringLiteral(" - ") + term(m) +
-                                                       QStringLiteral(")^2");
-                                return weighted ? term(weights[i]) + u'*' + square : square;
-                            }),
-                    numberText(squares))
-            << step(QStringLiteral("Variance"), quotient(squares, weightSum), numberText(v));
-    if (statistic == Statistic::Variance)
-        return working;
-
-    working << step(QStringLiteral("Deviation = Root(Variance)"),
-                    QStringLiteral("Root(") + numberText(v) + u')',
-                    numberText(std::get<double>(answer)));
-    return working;
-}
-
-} // namespace
-
-Working meanWorking(std::span<const double> numbers, std::span<const double> weights)
-{
-    return statisticWorking(numbers, weights, Statistic::Mean, mean(numbers, weights));
-}
-
-Working varianceWorking(std::span<const double> numbers, std::span<const double> weights)
-{
-    return statisticWorking(numbers, weights, Statistic::Variance, variance(numbers, weights));
-}
-
-Working deviationWorking(std::span<const double> numbers, std::span<const double> weights)
-{
-    return statisticWorking(numbers, weights, Statistic::Deviation, deviation(numbers, weights));
+    return goOn(variance(numbers, weights), [](double v, Working working) -> Outcome<double> {
+        if (v < 0)
+            return Message::Unreasonable;
+        const double result = std::sqrt(v);
+        working << step(QStringLiteral("Deviation = Root(Variance)"),
+                        QStringLiteral("Root(") + numberText(v) + u')', numberText(result));
+        return Solved<double>{result, working};
+    });
 }

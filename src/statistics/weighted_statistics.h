@@ -1,14 +1,13 @@
 #pragma once
 
 #include "input/messages.h"
-#include "input/working.h"
+#include "input/outcome.h"
 
 #include <QList>
 #include <QStringView>
 
 #include <optional>
 #include <span>
-#include <variant>
 
 // The items of a list typed on one line, cut at every single blank: a leading, trailing or
 // doubled blank leaves an empty item, and a tab stays inside its item. No text, no items.
@@ -24,17 +23,10 @@ std::optional<Message> checkCounts(qsizetype numbers, qsizetype weights);
 // The sum of a list, added from the first item to the last.
 double total(std::span<const double> list);
 
-using StatisticOutcome = std::variant<double, Message>;
-
-// The weighted mean, population variance and standard deviation. The weights list is empty
-// or as long as the numbers list. A weight sum of 0 or the root of a negative variance is
-// unreasonable; a sum or product beyond the Real range is too big.
-StatisticOutcome mean(std::span<const double> numbers, std::span<const double> weights);
-StatisticOutcome variance(std::span<const double> numbers, std::span<const double> weights);
-StatisticOutcome deviation(std::span<const double> numbers, std::span<const double> weights);
-
-// The steps behind each answer above, from the same numbers; empty where it refuses.
-// A long list is summed on the board with its first and last terms only.
-Working meanWorking(std::span<const double> numbers, std::span<const double> weights);
-Working varianceWorking(std::span<const double> numbers, std::span<const double> weights);
-Working deviationWorking(std::span<const double> numbers, std::span<const double> weights);
+// The weighted mean, population variance and standard deviation, each with the steps that
+// led to it. The weights list is empty or as long as the numbers list. A weight sum of 0 or
+// the root of a negative variance is unreasonable; a sum or product beyond the Real range is
+// too big. A long list is summed on the board with its first and last terms only.
+Outcome<double> mean(std::span<const double> numbers, std::span<const double> weights);
+Outcome<double> variance(std::span<const double> numbers, std::span<const double> weights);
+Outcome<double> deviation(std::span<const double> numbers, std::span<const double> weights);

@@ -56,11 +56,18 @@ template <auto task, auto work> Answer area(const Inputs& in)
     return single(withInputs<task>(in.numbers), withInputs<work>(in.numbers));
 }
 
-template <auto task, auto work> Answer progression(const Inputs& in)
+// A task that answers one number with its working, from the same outcome.
+Answer solvedNumber(const Outcome<double>& outcome)
+{
+    if (const auto* solved = std::get_if<Solved<double>>(&outcome))
+        return answered({numberText(solved->values)}, solved->working);
+    return {true, {}, {}};
+}
+
+template <auto task> Answer progression(const Inputs& in)
 {
     const auto& v = in.numbers;
-    const ProgressionTerms terms{v[0], v[1], v[2], v[3], v[4]};
-    return single(task(terms), work(terms));
+    return solvedNumber(task(ProgressionTerms{v[0], v[1], v[2], v[3], v[4]}));
 }
 
 template <WordTask task> Answer word(const Inputs& in)
@@ -68,11 +75,11 @@ template <WordTask task> Answer word(const Inputs& in)
     return single(solveWordProblem(task, in.numbers), wordProblemWorking(task, in.numbers));
 }
 
-template <auto statistic, auto work> Answer statistics(const Inputs& in)
+template <auto statistic> Answer statistics(const Inputs& in)
 {
     if (checkCounts(qsizetype(in.numbers.size()), qsizetype(in.weights.size())))
         return {true, {}, {}};
-    return single(statistic(in.numbers, in.weights), work(in.numbers, in.weights));
+    return solvedNumber(statistic(in.numbers, in.weights));
 }
 
 // A solved triangle shows all six values; the working ends on the one its panel writes last,
@@ -167,9 +174,9 @@ template <auto task, auto work> constexpr Task areaTask(const char* name)
     return {name, positive, int(detail::inputCount(task)), area<task, work>};
 }
 
-template <auto task, auto work> constexpr Task progressionTask(const char* name)
+template <auto task> constexpr Task progressionTask(const char* name)
 {
-    return {name, plain, 5, progression<task, work>};
+    return {name, plain, 5, progression<task>};
 }
 
 template <WordTask task> constexpr Task wordTask(const char* name, int count)
@@ -177,14 +184,14 @@ template <WordTask task> constexpr Task wordTask(const char* name, int count)
     return {name, echoing, count, word<task>};
 }
 
-template <auto statistic, auto work> constexpr Task statisticsTask(const char* name)
+template <auto statistic> constexpr Task statisticsTask(const char* name)
 {
-    return {name, lists, 0, statistics<statistic, work>};
+    return {name, lists, 0, statistics<statistic>};
 }
 
 #define AREA(f) areaTask<f, f##Working>(#f)
-#define PROGRESSION(f) progressionTask<f, f##Working>(#f)
-#define STATISTIC(f) statisticsTask<f, f##Working>(#f)
+#define PROGRESSION(f) progressionTask<f>(#f)
+#define STATISTIC(f) statisticsTask<f>(#f)
 
 const Task tasks[] = {
     {"quadratic", guarded, 3, quadratic},

@@ -159,6 +159,7 @@ void NumberTextTest::everyShownTextReadsBack()
         const std::optional<double> read = readNumber(text);
         QVERIFY2(read.has_value(), qPrintable(text));
         QCOMPARE(numberText(*read), text);
+        QCOMPARE(roundToShown(value), *read);
     }
     QLocale::setDefault(QLocale::c());
 }

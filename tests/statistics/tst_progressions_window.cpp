@@ -99,6 +99,8 @@ void ProgressionsWindowTest::solves_data()
     row("GP3 Q = 1", "command22 ans9 a19 q9", {"1", "1"}, {"1", "1"}, "", {infiniteQ}, {""});
     row("AP4 15 digits", "Command3 ans4 a14 d4 n4", {"1/3", "0", "1"},
         {"0.333333333333333", "0", "1"}, "0.333333333333333");
+    row("AP1 counts with the number shown", ap1, {"1/3", "0", "3"}, {"0.333333333333333", "0", "3"},
+        "0.999999999999999");
     row("AP5 reads An first", "Command6 ans5 a15 an5 n5", {"a", "b", "5"}, {"0", "0", "5"}, "",
         {notNumeric("b"), notNumeric("a")}, {"old", "old"});
     row("AP6 by Return", "ans6 ans66 a16 d6 an6", {"1", "2", "4"}, {"1", "2", "4"}, "2.5", {}, {},
