@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-Measure measured(double value)
+Outcome<double> measured(double value, Working working)
 {
     if (!std::isnormal(value))
         return Message::TooBig;
-    return value;
+    return Solved<double>{value, std::move(working)};
 }

@@ -1,23 +1,19 @@
 #pragma once
 
-#include "input/messages.h"
+#include "input/outcome.h"
 
 #include <QtGlobal>
 
 #include <cstddef>
 #include <span>
 #include <utility>
-#include <variant>
 
-// A length, an area or a perimeter, or the message shown instead of it.
-using Measure = std::variant<double, Message>;
-
-// A finished result greater than 0, or "The Number Is Too Big!!!" where it left the Real range
-// at either end: too large to hold, or so small that it underflowed to 0 or lost digits. No
-// formula here divides by a step's own result, so an overflow on the way stays inf or nan to
-// the end, and an underflow on the way leaves the result below the range too or costs it at
-// most its last digit: testing the result is enough.
-Measure measured(double value);
+// A finished result greater than 0 with its working, or "The Number Is Too Big!!!" where it
+// left the Real range at either end: too large to hold, or so small that it underflowed to 0
+// or lost digits. No formula here divides by a step's own result, so an overflow on the way
+// stays inf or nan to the end, and an underflow on the way leaves the result below the range
+// too or costs it at most its last digit: testing the result is enough.
+Outcome<double> measured(double value, Working working);
 
 namespace detail {
 template <class Result, class... Inputs> constexpr std::size_t inputCount(Result (*)(Inputs...))
@@ -42,4 +38,4 @@ template <auto task> auto withInputs(std::span<const double> inputs)
 }
 
 // A task as a table holds it: withInputs<circleAreaFromRadius>, say.
-using TaskFunction = Measure (*)(std::span<const double>);
+using TaskFunction = Outcome<double> (*)(std::span<const double>);

@@ -21,97 +21,127 @@ std::optional<double> halfRest(double a, double perimeter)
 
 } // namespace
 
-Measure squareArea(double s)
+Outcome<double> squareArea(double s)
 {
-    return measured(s * s);
+    const double area = s * s;
+    return measured(area, {workedStep(u"Area = s^2", {{u"s", s}}, area)});
 }
 
-Measure squarePerimeter(double s)
+Outcome<double> squarePerimeter(double s)
 {
-    return measured(s * 4);
+    const double perimeter = s * 4;
+    return measured(perimeter, {workedStep(u"Perimeter = 4*s", {{u"s", s}}, perimeter)});
 }
 
-Measure squareSideFromArea(double area)
+Outcome<double> squareSideFromArea(double area)
 {
-    return measured(std::sqrt(area));
+    const double s = std::sqrt(area);
+    return measured(s, {workedStep(u"s = Root(A)", {{u"A", area}}, s)});
 }
 
-Measure squarePerimeterFromArea(double area)
+Outcome<double> squarePerimeterFromArea(double area)
 {
-    return measured(std::sqrt(area) * 4);
+    const double s = std::sqrt(area);
+    const double perimeter = s * 4;
+    return measured(perimeter, {workedStep(u"s = Root(A)", {{u"A", area}}, s),
+                                workedStep(u"Perimeter = 4*s", {{u"s", s}}, perimeter)});
 }
 
-Measure squareSideFromPerimeter(double perimeter)
+Outcome<double> squareSideFromPerimeter(double perimeter)
 {
-    return measured(perimeter / 4);
+    const double s = perimeter / 4;
+    return measured(s, {workedStep(u"s = P / 4", {{u"P", perimeter}}, s)});
 }
 
-Measure squareAreaFromPerimeter(double perimeter)
+Outcome<double> squareAreaFromPerimeter(double perimeter)
 {
-    const double side = perimeter / 4;
-    return measured(side * side);
+    const double s = perimeter / 4;
+    const double area = s * s;
+    return measured(area, {workedStep(u"s = P / 4", {{u"P", perimeter}}, s),
+                           workedStep(u"Area = s^2", {{u"s", s}}, area)});
 }
 
-Measure trapeziumArea(double a, double b, double h)
+Outcome<double> trapeziumArea(double a, double b, double h)
 {
-    return measured((b + a) * h / 2);
+    const double area = (b + a) * h / 2;
+    return measured(area,
+                    {workedStep(u"Area = (a + b)*h / 2", {{u"a", a}, {u"b", b}, {u"h", h}}, area)});
 }
 
-Measure perpendicularDiagonalsArea(double e, double f)
+Outcome<double> perpendicularDiagonalsArea(double e, double f)
 {
-    return measured(f * e / 2);
+    const double area = f * e / 2;
+    return measured(area, {workedStep(u"Area = e*f / 2", {{u"e", e}, {u"f", f}}, area)});
 }
 
-Measure rectangleArea(double a, double b)
+Outcome<double> rectangleArea(double a, double b)
 {
-    return measured(b * a);
+    const double area = b * a;
+    return measured(area, {workedStep(u"Area = a*b", {{u"a", a}, {u"b", b}}, area)});
 }
 
-Measure rectanglePerimeter(double a, double b)
+Outcome<double> rectanglePerimeter(double a, double b)
 {
-    return measured((b + a) * 2);
+    const double perimeter = (b + a) * 2;
+    return measured(perimeter,
+                    {workedStep(u"Perimeter = 2*(a + b)", {{u"a", a}, {u"b", b}}, perimeter)});
 }
 
-Measure rectangleSideFromArea(double a, double area)
+Outcome<double> rectangleSideFromArea(double a, double area)
 {
-    return measured(area / a);
+    const double b = area / a;
+    return measured(b, {workedStep(u"B = A / a", {{u"A", area}, {u"a", a}}, b)});
 }
 
-Measure rectanglePerimeterFromArea(double a, double area)
+Outcome<double> rectanglePerimeterFromArea(double a, double area)
 {
-    return measured((area / a + a) * 2);
+    const double b = area / a;
+    const double perimeter = (b + a) * 2;
+    return measured(perimeter,
+                    {workedStep(u"B = A / a", {{u"A", area}, {u"a", a}}, b),
+                     workedStep(u"Perimeter = 2*(a + B)", {{u"a", a}, {u"B", b}}, perimeter)});
 }
 
-Measure rectangleSideFromPerimeter(double a, double perimeter)
+Outcome<double> rectangleSideFromPerimeter(double a, double perimeter)
 {
-    const auto half = halfRest(a, perimeter);
-    if (!half)
+    const auto b = halfRest(a, perimeter);
+    if (!b)
         return Message::ImplausibleData;
     // Half of a finite rest is finite, and rounds to 0 when below 0.00005.
-    return roundToFourDecimals(*half);
+    const double rounded = roundToFourDecimals(*b);
+    return Solved<double>{rounded,
+                          {workedStep(u"B = (P - 2*a) / 2", {{u"P", perimeter}, {u"a", a}}, *b),
+                           workedStep(u"Round(B, 4)", {{u"B", *b}}, rounded)}};
 }
 
-Measure rectangleAreaFromPerimeter(double a, double perimeter)
+Outcome<double> rectangleAreaFromPerimeter(double a, double perimeter)
 {
-    const auto half = halfRest(a, perimeter);
-    if (!half)
+    const auto b = halfRest(a, perimeter);
+    if (!b)
         return Message::ImplausibleData;
-    return measured(a * *half);
+    const double area = a * *b;
+    return measured(area, {workedStep(u"B = (P - 2*a) / 2", {{u"P", perimeter}, {u"a", a}}, *b),
+                           workedStep(u"Area = a*B", {{u"a", a}, {u"B", *b}}, area)});
 }
 
-Measure parallelogramArea(double base, double height)
+Outcome<double> parallelogramArea(double base, double height)
 {
-    return measured(height * base);
+    const double area = height * base;
+    return measured(area, {workedStep(u"Area = b*h", {{u"b", base}, {u"h", height}}, area)});
 }
 
-Measure parallelogramOtherFromArea(double baseOrHeight, double area)
+Outcome<double> parallelogramOtherFromArea(double baseOrHeight, double area)
 {
-    return measured(area / baseOrHeight);
+    const double other = area / baseOrHeight;
+    return measured(other,
+                    {step(QStringLiteral("Height/Base = Area / (Base/Height)"),
+                          numberText(area) + QStringLiteral(" / ") + numberText(baseOrHeight),
+                          numberText(other))});
 }
 
-Measure parallelogramPerimeter(double a, double b)
+Outcome<double> parallelogramPerimeter(double a, double b)
 {
-    return measured((b + a) * 2);
+    return rectanglePerimeter(a, b);
 }
 
 double roundToFourDecimals(double x)
@@ -147,136 +177,4 @@ double roundToFourDecimals(double x)
     if (tenThousandths == 0)
         return 0;
     return std::copysign(static_cast<double>(tenThousandths) / 10000, x);
-}
-
-Working squareAreaWorking(double s)
-{
-    return ifAnswered(squareArea(s), [&](double area) {
-        return Working{workedStep(u"Area = s^2", {{u"s", s}}, area)};
-    });
-}
-
-Working squarePerimeterWorking(double s)
-{
-    return ifAnswered(squarePerimeter(s), [&](double perimeter) {
-        return Working{workedStep(u"Perimeter = 4*s", {{u"s", s}}, perimeter)};
-    });
-}
-
-Working squareSideFromAreaWorking(double area)
-{
-    return ifAnswered(squareSideFromArea(area), [&](double s) {
-        return Working{workedStep(u"s = Root(A)", {{u"A", area}}, s)};
-    });
-}
-
-Working squarePerimeterFromAreaWorking(double area)
-{
-    return ifAnswered(squarePerimeterFromArea(area), [&](double perimeter) {
-        const double s = std::sqrt(area);
-        return Working{workedStep(u"s = Root(A)", {{u"A", area}}, s),
-                       workedStep(u"Perimeter = 4*s", {{u"s", s}}, perimeter)};
-    });
-}
-
-Working squareSideFromPerimeterWorking(double perimeter)
-{
-    return ifAnswered(squareSideFromPerimeter(perimeter), [&](double s) {
-        return Working{workedStep(u"s = P / 4", {{u"P", perimeter}}, s)};
-    });
-}
-
-Working squareAreaFromPerimeterWorking(double perimeter)
-{
-    return ifAnswered(squareAreaFromPerimeter(perimeter), [&](double area) {
-        const double s = perimeter / 4;
-        return Working{workedStep(u"s = P / 4", {{u"P", perimeter}}, s),
-                       workedStep(u"Area = s^2", {{u"s", s}}, area)};
-    });
-}
-
-Working trapeziumAreaWorking(double a, double b, double h)
-{
-    return ifAnswered(trapeziumArea(a, b, h), [&](double area) {
-        return Working{
-            workedStep(u"Area = (a + b)*h / 2", {{u"a", a}, {u"b", b}, {u"h", h}}, area)};
-    });
-}
-
-Working perpendicularDiagonalsAreaWorking(double e, double f)
-{
-    return ifAnswered(perpendicularDiagonalsArea(e, f), [&](double area) {
-        return Working{workedStep(u"Area = e*f / 2", {{u"e", e}, {u"f", f}}, area)};
-    });
-}
-
-Working rectangleAreaWorking(double a, double b)
-{
-    return ifAnswered(rectangleArea(a, b), [&](double area) {
-        return Working{workedStep(u"Area = a*b", {{u"a", a}, {u"b", b}}, area)};
-    });
-}
-
-Working rectanglePerimeterWorking(double a, double b)
-{
-    return ifAnswered(rectanglePerimeter(a, b), [&](double perimeter) {
-        return Working{workedStep(u"Perimeter = 2*(a + b)", {{u"a", a}, {u"b", b}}, perimeter)};
-    });
-}
-
-Working rectangleSideFromAreaWorking(double a, double area)
-{
-    return ifAnswered(rectangleSideFromArea(a, area), [&](double b) {
-        return Working{workedStep(u"B = A / a", {{u"A", area}, {u"a", a}}, b)};
-    });
-}
-
-Working rectanglePerimeterFromAreaWorking(double a, double area)
-{
-    return ifAnswered(rectanglePerimeterFromArea(a, area), [&](double perimeter) {
-        const double b = area / a;
-        return Working{workedStep(u"B = A / a", {{u"A", area}, {u"a", a}}, b),
-                       workedStep(u"Perimeter = 2*(a + B)", {{u"a", a}, {u"B", b}}, perimeter)};
-    });
-}
-
-Working rectangleSideFromPerimeterWorking(double a, double perimeter)
-{
-    return ifAnswered(rectangleSideFromPerimeter(a, perimeter), [&](double rounded) {
-        const double b = *halfRest(a, perimeter);
-        return Working{workedStep(u"B = (P - 2*a) / 2", {{u"P", perimeter}, {u"a", a}}, b),
-                       workedStep(u"Round(B, 4)", {{u"B", b}}, rounded)};
-    });
-}
-
-Working rectangleAreaFromPerimeterWorking(double a, double perimeter)
-{
-    return ifAnswered(rectangleAreaFromPerimeter(a, perimeter), [&](double area) {
-        const double b = *halfRest(a, perimeter);
-        return Working{workedStep(u"B = (P - 2*a) / 2", {{u"P", perimeter}, {u"a", a}}, b),
-                       workedStep(u"Area = a*B", {{u"a", a}, {u"B", b}}, area)};
-    });
-}
-
-Working parallelogramAreaWorking(double base, double height)
-{
-    return ifAnswered(parallelogramArea(base, height), [&](double area) {
-        return Working{workedStep(u"Area = b*h", {{u"b", base}, {u"h", height}}, area)};
-    });
-}
-
-Working parallelogramOtherFromAreaWorking(double baseOrHeight, double area)
-{
-    return ifAnswered(parallelogramOtherFromArea(baseOrHeight, area), [&](double other) {
-        return Working{step(QStringLiteral("Height/Base = Area / (Base/Height)"),
-                            numberText(area) + QStringLiteral(" / ") + numberText(baseOrHeight),
-                            numberText(other))};
-    });
-}
-
-Working parallelogramPerimeterWorking(double a, double b)
-{
-    return ifAnswered(parallelogramPerimeter(a, b), [&](double perimeter) {
-        return Working{workedStep(u"Perimeter = 2*(a + b)", {{u"a", a}, {u"b", b}}, perimeter)};
-    });
 }

@@ -31,6 +31,16 @@ QStringList boxTabOrder(std::span<const TaskBox> boxes)
     return names;
 }
 
+QLabel* makeOutputLabel(const char* name, const QString& accessibleName, QWidget* parent)
+{
+    QLabel* output = makeResultLabel(name, accessibleName, parent);
+    // Room for a full 15-digit answer (none is negative); a longer one widens the window.
+    output->setMinimumWidth(
+        output->fontMetrics().horizontalAdvance(QStringLiteral("0.000000000000000")) +
+        2 * output->frameWidth() + 4);
+    return output;
+}
+
 } // namespace
 
 TaskWindow::TaskWindow(const char* name, const QString& title, MessageSink& sink, QWidget* parent)
@@ -56,24 +66,8 @@ QWidget* TaskWindow::buildBox(const TaskBox& box)
     // Captions over their fields, the buttons one above the other to the right, the output
     // beside them; a single button stands level with the fields.
     Controls controls{};
-    int columns = 0;
-    for (int i = 0; i < 3 && box.fields[i].name; ++i) {
-        const TaskField& field = box.fields[i];
-        QLineEdit* edit = makeField(field.name, QLatin1String(field.caption), frame);
-        edit->setFixedWidth(QFontMetrics(edit->font()).averageCharWidth() * 12);
-        QLabel* caption = makeLabel(field.captionName, QLatin1String(field.caption), frame);
-        caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        caption->setBuddy(edit);
-        grid->addWidget(caption, 0, field.column);
-        grid->addWidget(edit, 1, field.column);
-        controls.fields[i] = edit;
-        columns = std::max(columns, field.column + 1);
-    }
-    controls.output = makeResultLabel(box.output, title + QStringLiteral(", result"), frame);
-    // Room for a full 15-digit answer (none is negative); a longer one widens the window.
-    controls.output->setMinimumWidth(
-        controls.output->fontMetrics().horizontalAdvance(QStringLiteral("0.000000000000000")) +
-        2 * controls.output->frameWidth() + 4);
+    const int columns = addFields(box, grid, controls);
+    controls.output = makeOutputLabel(box.output, title + QStringLiteral(", result"), frame);
     const bool twoButtons = box.buttons[1].name != nullptr;
     QPushButton* first = nullptr;
     for (int i = 0; i < (twoButtons ? 2 : 1); ++i) {
@@ -96,6 +90,25 @@ QWidget* TaskWindow::buildBox(const TaskBox& box)
         if (edit)
             pressOnReturn({edit}, first);
     return frame;
+}
+
+int TaskWindow::addFields(const TaskBox& box, QGridLayout* grid, Controls& controls)
+{
+    QWidget* frame = grid->parentWidget();
+    int columns = 0;
+    for (int i = 0; i < 3 && box.fields[i].name; ++i) {
+        const TaskField& field = box.fields[i];
+        QLineEdit* edit = makeField(field.name, QLatin1String(field.caption), frame);
+        edit->setFixedWidth(QFontMetrics(edit->font()).averageCharWidth() * 12);
+        QLabel* caption = makeLabel(field.captionName, QLatin1String(field.caption), frame);
+        caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        caption->setBuddy(edit);
+        grid->addWidget(caption, 0, field.column);
+        grid->addWidget(edit, 1, field.column);
+        controls.fields[i] = edit;
+        columns = std::max(columns, field.column + 1);
+    }
+    return columns;
 }
 
 void TaskWindow::chainBoxes(std::span<const TaskBox> boxes)
@@ -145,15 +158,14 @@ void TaskWindow::run(const TaskBox& box, const TaskButton& button, const Control
             inputs[count++] = eval(field);
     if (!m_reader.isValid())
         return;
-    const std::span<const double> read(inputs, count);
     std::visit(overloaded{
-                   [&](double value) {
-                       controls.output->setText(numberText(value));
-                       m_working->setWorking(button.working(read),
-                                             QLatin1String(box.title) + QStringLiteral(", ") +
-                                                 QLatin1String(button.caption));
+                   [&](const Solved<double>& solved) {
+                       controls.output->setText(numberText(solved.values));
+                       m_working->setWorking(solved.working, QLatin1String(box.title) +
+                                                                 QStringLiteral(", ") +
+                                                                 QLatin1String(button.caption));
                    },
                    [this](Message message) { m_sink.show(message); },
                },
-               button.task(read));
+               button.task(std::span<const double>(inputs, count)));
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "geometry/measure.h"
-#include "geometry/worked_step.h"
 #include "input/field_reader.h"
 #include "input/message_box_sink.h"
 
@@ -11,6 +10,7 @@
 
 #include <span>
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -27,7 +27,6 @@ struct TaskButton {
     const char* name;
     const char* caption;
     TaskFunction task;
-    WorkingFunction working;
 };
 
 // One box of a window: one to three inputs, one or two buttons, and the output label that its
@@ -65,6 +64,8 @@ private:
         QLabel* output;
     };
 
+    // Puts the box's captions over their fields; returns how many columns they take.
+    static int addFields(const TaskBox& box, QGridLayout* grid, Controls& controls);
     void run(const TaskBox& box, const TaskButton& button, const Controls& controls);
     double eval(QLineEdit* field);
 

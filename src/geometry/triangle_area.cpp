@@ -31,27 +31,32 @@ Heron heron(double a, double b, double c)
 
 } // namespace
 
-Measure triangleArea(double base, double height)
+Outcome<double> triangleArea(double base, double height)
 {
-    return measured(height * base / 2);
+    const double area = height * base / 2;
+    return measured(area, {workedStep(u"Area = b*h / 2", {{u"b", base}, {u"h", height}}, area)});
 }
 
-Measure triangleHeight(double base, double area)
+Outcome<double> triangleHeight(double base, double area)
 {
-    return measured(area * 2 / base);
+    const double height = area * 2 / base;
+    return measured(height, {workedStep(u"h = 2*A / b", {{u"A", area}, {u"b", base}}, height)});
 }
 
-Measure triangleBase(double height, double area)
+Outcome<double> triangleBase(double height, double area)
 {
-    return measured(area * 2 / height);
+    const double base = area * 2 / height;
+    return measured(base, {workedStep(u"b = 2*A / h", {{u"A", area}, {u"h", height}}, base)});
 }
 
-Measure trianglePerimeter(double a, double b, double c)
+Outcome<double> trianglePerimeter(double a, double b, double c)
 {
-    return measured(a + b + c);
+    const double perimeter = a + b + c;
+    return measured(perimeter, {workedStep(u"Perimeter = a + b + c",
+                                           {{u"a", a}, {u"b", b}, {u"c", c}}, perimeter)});
 }
 
-Measure heronArea(double a, double b, double c)
+Outcome<double> heronArea(double a, double b, double c)
 {
     const Heron h = heron(a, b, c);
     if (!std::isfinite(h.s))
@@ -60,49 +65,13 @@ Measure heronArea(double a, double b, double c)
     // whatever its size, so it is said before any overflow.
     if (h.sa < 0 || h.sb < 0 || h.sc < 0)
         return Message::Unreasonable;
+    const double p = h.product();
+    const double area = std::sqrt(p);
+    Working working{workedStep(u"s = (a + b + c) / 2", {{u"a", a}, {u"b", b}, {u"c", c}}, h.s),
+                    workedStep(u"p = (s - a)*s*(s - b)*(s - c)",
+                               {{u"s", h.s}, {u"a", a}, {u"b", b}, {u"c", c}}, p),
+                    workedStep(u"Area = Root(p)", {{u"p", p}}, area)};
     if (h.flat())
-        return 0.0;
-    return measured(std::sqrt(h.product()));
-}
-
-Working triangleAreaWorking(double base, double height)
-{
-    return ifAnswered(triangleArea(base, height), [&](double area) {
-        return Working{workedStep(u"Area = b*h / 2", {{u"b", base}, {u"h", height}}, area)};
-    });
-}
-
-Working triangleHeightWorking(double base, double area)
-{
-    return ifAnswered(triangleHeight(base, area), [&](double height) {
-        return Working{workedStep(u"h = 2*A / b", {{u"A", area}, {u"b", base}}, height)};
-    });
-}
-
-Working triangleBaseWorking(double height, double area)
-{
-    return ifAnswered(triangleBase(height, area), [&](double base) {
-        return Working{workedStep(u"b = 2*A / h", {{u"A", area}, {u"h", height}}, base)};
-    });
-}
-
-Working trianglePerimeterWorking(double a, double b, double c)
-{
-    return ifAnswered(trianglePerimeter(a, b, c), [&](double perimeter) {
-        return Working{
-            workedStep(u"Perimeter = a + b + c", {{u"a", a}, {u"b", b}, {u"c", c}}, perimeter)};
-    });
-}
-
-Working heronAreaWorking(double a, double b, double c)
-{
-    return ifAnswered(heronArea(a, b, c), [&](double area) {
-        const Heron h = heron(a, b, c);
-        const double s = h.s;
-        const double p = h.product();
-        return Working{workedStep(u"s = (a + b + c) / 2", {{u"a", a}, {u"b", b}, {u"c", c}}, s),
-                       workedStep(u"p = (s - a)*s*(s - b)*(s - c)",
-                                  {{u"s", s}, {u"a", a}, {u"b", b}, {u"c", c}}, p),
-                       workedStep(u"Area = Root(p)", {{u"p", p}}, area)};
-    });
+        return Solved<double>{area, std::move(working)}; // the 0 that measured would refuse
+    return measured(area, std::move(working));
 }

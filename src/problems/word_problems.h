@@ -1,10 +1,8 @@
 #pragma once
 
-#include "input/messages.h"
-#include "input/working.h"
+#include "input/outcome.h"
 
 #include <span>
-#include <variant>
 
 // The tasks of the motion and percentage window, one per button, with the values each one
 // reads in the order its panel reads them.
@@ -22,12 +20,7 @@ enum class WordTask {
     FindOldLowered, // new price, percent
 };
 
-using WordOutcome = std::variant<double, Message>;
-
-// One task's answer. A result beyond the Real range, or a step on the way to it, is refused
-// rather than shown, so an overflow never turns into a wrong but finite answer.
-WordOutcome solveWordProblem(WordTask task, std::span<const double> values);
-
-// The steps behind solveWordProblem's answer, a sum or difference first where the formula
-// has one; empty where it refuses.
-Working wordProblemWorking(WordTask task, std::span<const double> values);
+// One task's answer with its steps, a sum or difference first where the formula has one. A
+// result beyond the Real range, or a step on the way to it, is refused rather than shown, so
+// an overflow never turns into a wrong but finite answer.
+Outcome<double> solveWordProblem(WordTask task, std::span<const double> values);

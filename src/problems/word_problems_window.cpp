@@ -165,22 +165,7 @@ QFrame* Form12::buildPanel(int index)
         controls.fields[columns++] = edit;
     }
 
-    // One button a row beside captions, fields and answer, so every panel lines up alike.
-    QPushButton* firstButton = nullptr;
-    int row = 1;
-    for (const Task& task : panel.tasks) {
-        if (!task.name)
-            break;
-        QPushButton* button = makeButton(task.name, QString::fromLatin1(task.caption), frame);
-        connect(button, &QPushButton::clicked, this,
-                [this, index, &task] { Task_Click(index, task); });
-        grid->addWidget(button, row++, columns);
-        if (!firstButton)
-            firstButton = button;
-    }
-    for (QLineEdit* edit : controls.fields)
-        if (edit)
-            pressOnReturn({edit}, firstButton);
+    addButtons(index, grid, columns);
 
     controls.output = makeResultLabel(
         panel.output, QStringLiteral("Answer: ") + QString::fromLatin1(panel.title), frame);
@@ -192,6 +177,28 @@ QFrame* Form12::buildPanel(int index)
     grid->addWidget(makeTextLabel(stem + "Example", panel.example, frame), 5, 0, 1, columns + 1);
     grid->setRowStretch(6, 1);
     return frame;
+}
+
+// One button a row beside captions, fields and answer, so every panel lines up alike; Return in
+// any field presses the first.
+void Form12::addButtons(int index, QGridLayout* grid, int column)
+{
+    QWidget* frame = grid->parentWidget();
+    QPushButton* firstButton = nullptr;
+    int row = 1;
+    for (const Task& task : panels[index].tasks) {
+        if (!task.name)
+            break;
+        QPushButton* button = makeButton(task.name, QString::fromLatin1(task.caption), frame);
+        connect(button, &QPushButton::clicked, this,
+                [this, index, &task] { Task_Click(index, task); });
+        grid->addWidget(button, row++, column);
+        if (!firstButton)
+            firstButton = button;
+    }
+    for (QLineEdit* edit : m_controls[index].fields)
+        if (edit)
+            pressOnReturn({edit}, firstButton);
 }
 
 void Form12::Task_Click(int index, const Task& task)
@@ -208,16 +215,14 @@ void Form12::Task_Click(int index, const Task& task)
             values[count++] = m_reader.eval(panel.fields[column]->text());
     if (!m_reader.isValid())
         return;
-    const std::span<const double> read(values, count);
     std::visit(overloaded{
-                   [&](double answer) {
-                       panel.output->setText(numberText(answer));
-                       m_working->setWorking(wordProblemWorking(task.task, read),
-                                             QLatin1String(panels[index].title) +
-                                                 QStringLiteral(", ") +
-                                                 QLatin1String(task.caption));
+                   [&](const Solved<double>& solved) {
+                       panel.output->setText(numberText(solved.values));
+                       m_working->setWorking(solved.working, QLatin1String(panels[index].title) +
+                                                                 QStringLiteral(", ") +
+                                                                 QLatin1String(task.caption));
                    },
                    [this](Message message) { m_sink.show(message); },
                },
-               solveWordProblem(task.task, read));
+               solveWordProblem(task.task, std::span<const double>(values, count)));
 }

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QFrame;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class WorkingPanel;
@@ -33,6 +34,7 @@ private:
     };
 
     QFrame* buildPanel(int index);
+    void addButtons(int index, QGridLayout* grid, int column);
     void Task_Click(int panel, const Task& task);
 
     FieldReader m_reader;

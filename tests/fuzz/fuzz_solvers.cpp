@@ -51,17 +51,17 @@ template <class Outcome> Answer single(const Outcome& outcome, const Working& wo
     return {true, {}, working};
 }
 
-template <auto task, auto work> Answer area(const Inputs& in)
-{
-    return single(withInputs<task>(in.numbers), withInputs<work>(in.numbers));
-}
-
-// A task that answers one number with its working, from the same outcome.
+// A number with its working from the one call, or the refusal instead.
 Answer solvedNumber(const Outcome<double>& outcome)
 {
     if (const auto* solved = std::get_if<Solved<double>>(&outcome))
         return answered({numberText(solved->values)}, solved->working);
     return {true, {}, {}};
+}
+
+template <auto task> Answer area(const Inputs& in)
+{
+    return solvedNumber(withInputs<task>(in.numbers));
 }
 
 template <auto task> Answer progression(const Inputs& in)
@@ -72,7 +72,7 @@ template <auto task> Answer progression(const Inputs& in)
 
 template <WordTask task> Answer word(const Inputs& in)
 {
-    return single(solveWordProblem(task, in.numbers), wordProblemWorking(task, in.numbers));
+    return solvedNumber(solveWordProblem(task, in.numbers));
 }
 
 template <auto statistic> Answer statistics(const Inputs& in)
@@ -169,9 +169,9 @@ struct Task {
     Answer (*run)(const Inputs&);
 };
 
-template <auto task, auto work> constexpr Task areaTask(const char* name)
+template <auto task> constexpr Task areaTask(const char* name)
 {
-    return {name, positive, int(detail::inputCount(task)), area<task, work>};
+    return {name, positive, int(detail::inputCount(task)), area<task>};
 }
 
 template <auto task> constexpr Task progressionTask(const char* name)
@@ -189,7 +189,7 @@ template <auto statistic> constexpr Task statisticsTask(const char* name)
     return {name, lists, 0, statistics<statistic>};
 }
 
-#define AREA(f) areaTask<f, f##Working>(#f)
+#define AREA(f) areaTask<f>(#f)
 #define PROGRESSION(f) progressionTask<f>(#f)
 #define STATISTIC(f) statisticsTask<f>(#f)
 

@@ -53,14 +53,14 @@ void WordProblemsTest::solves()
     QFETCH(WordTask, task);
     QFETCH(Values, values);
     QFETCH(QString, shown);
-    const WordOutcome outcome = solveWordProblem(task, values);
-    const Working working = wordProblemWorking(task, values);
-    if (const double* answer = std::get_if<double>(&outcome)) {
-        QVERIFY(working.last().endsWith(QStringLiteral(" = ") + numberText(*answer)));
+    const Outcome<double> outcome = solveWordProblem(task, values);
+    const auto* solved = std::get_if<Solved<double>>(&outcome);
+    const Working working = solved ? solved->working : Working{};
+    if (solved) {
+        QVERIFY(working.last().endsWith(QStringLiteral(" = ") + numberText(solved->values)));
         QVERIFY2(working.last().endsWith(shown), qPrintable(working.last()));
     } else {
         QCOMPARE(messageText(std::get<Message>(outcome)), shown);
-        QVERIFY(working.isEmpty());
     }
     const QRegularExpression unshowable(QStringLiteral("inf|nan|-0(?![.\\d])"));
     for (const QString& line : working)
