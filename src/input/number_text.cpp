@@ -153,6 +153,11 @@ std::optional<double> readNumber(QStringView text)
     return value;
 }
 
+double roundToShown(double value)
+{
+    return readNumber(numberText(value)).value_or(0);
+}
+
 double roundHalfEven(double value)
 {
     if (!std::isfinite(value))

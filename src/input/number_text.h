@@ -21,6 +21,10 @@ inline bool isNumber(QStringView text)
     return readNumber(text).has_value();
 }
 
+// The value a number shown in a field is taken as when read back: its number text read
+// again, so at most 15 significant digits and never a negative zero; 0 where there is no text.
+double roundToShown(double value);
+
 // Rounds to the nearest whole number, a tie going to the even neighbour.
 double roundHalfEven(double value);
 
