@@ -16,23 +16,53 @@ bool allFinite(std::initializer_list<double> values)
     return true;
 }
 
-ComplexOutcome checked(double re, double im)
+// How one part of the answer is worked out: its formula and the numbers put into it.
+struct PartStep {
+    QString formula;
+    QString values;
+};
+
+// The answer <re, im> after the steps before it and one step for each part.
+Outcome<Complex> solved(double re, double im, Working before, const PartStep& reStep,
+                        const PartStep& imStep)
 {
     if (!allFinite({re, im}))
         return Message::TooBig;
-    return Complex{re, im};
+    before << step(reStep.formula, reStep.values, numberText(re))
+           << step(imStep.formula, imStep.values, numberText(im));
+    return Solved<Complex>{{re, im}, before};
 }
 
-ComplexOutcome multiply(const Complex& a, const Complex& b)
+QString product(double a, double b)
+{
+    return term(a) + u'*' + term(b);
+}
+
+Outcome<Complex> addOrSubtract(const Complex& a, QStringView operation, const Complex& b)
+{
+    const bool add = operation == u"+";
+    const QString sign = u' ' + operation.toString() + u' ';
+    return solved(
+        add ? a.re + b.re : a.re - b.re, add ? a.im + b.im : a.im - b.im, {},
+        {QStringLiteral("R = R1") + sign + QStringLiteral("R2"), term(a.re) + sign + term(b.re)},
+        {QStringLiteral("Im = Im1") + sign + QStringLiteral("Im2"),
+         term(a.im) + sign + term(b.im)});
+}
+
+Outcome<Complex> multiply(const Complex& a, const Complex& b)
 {
     // A product that overflows can vanish in the difference (inf - inf); test each one.
     const double products[] = {a.re * b.re, a.im * b.im, a.re * b.im, a.im * b.re};
     if (!allFinite({products[0], products[1], products[2], products[3]}))
         return Message::TooBig;
-    return checked(products[0] - products[1], products[2] + products[3]);
+    return solved(products[0] - products[1], products[2] + products[3], {},
+                  {QStringLiteral("R = R1*R2 - Im1*Im2"),
+                   product(a.re, b.re) + QStringLiteral(" - ") + product(a.im, b.im)},
+                  {QStringLiteral("Im = R1*Im2 + Im1*R2"),
+                   product(a.re, b.im) + QStringLiteral(" + ") + product(a.im, b.re)});
 }
 
-ComplexOutcome divide(const Complex& a, const Complex& b)
+Outcome<Complex> divide(const Complex& a, const Complex& b)
 {
     if (b.re == 0 && b.im == 0)
         return Message::ComplexDivisorZero;
@@ -43,7 +73,16 @@ ComplexOutcome divide(const Complex& a, const Complex& b)
     const double products[] = {a.re * b.re, a.im * b.im, a.im * b.re, a.re * b.im};
     if (!allFinite({products[0], products[1], products[2], products[3]}))
         return Message::TooBig;
-    return checked((products[0] + products[1]) / d, (products[2] - products[3]) / d);
+    const QString over = QStringLiteral(") / ") + numberText(d);
+    return solved(
+        (products[0] + products[1]) / d, (products[2] - products[3]) / d,
+        {step(QStringLiteral("D = R2^2 + Im2^2"),
+              term(b.re) + QStringLiteral("^2 + ") + term(b.im) + QStringLiteral("^2"),
+              numberText(d))},
+        {QStringLiteral("R = (R1*R2 + Im1*Im2) / D"),
+         u'(' + product(a.re, b.re) + QStringLiteral(" + ") + product(a.im, b.im) + over},
+        {QStringLiteral("Im = (Im1*R2 - R1*Im2) / D"),
+         u'(' + product(a.im, b.re) + QStringLiteral(" - ") + product(a.re, b.im) + over});
 }
 
 struct Polar {
@@ -73,19 +112,13 @@ QString polarText(const Polar& form)
            QStringLiteral("*i*Sin(") + a + QStringLiteral(")");
 }
 
-QString product(double a, double b)
-{
-    return term(a) + u'*' + term(b);
-}
-
 } // namespace
 
-ComplexOutcome complexOperation(const Complex& first, QStringView operation, const Complex& second)
+Outcome<Complex> complexOperation(const Complex& first, QStringView operation,
+                                  const Complex& second)
 {
-    if (operation == u"+")
-        return checked(first.re + second.re, first.im + second.im);
-    if (operation == u"-")
-        return checked(first.re - second.re, first.im - second.im);
+    if (operation == u"+" || operation == u"-")
+        return addOrSubtract(first, operation, second);
     if (operation == u"*")
         return multiply(first, second);
     if (operation == u"/")
@@ -93,7 +126,7 @@ ComplexOutcome complexOperation(const Complex& first, QStringView operation, con
     return Message::SetOperation;
 }
 
-ComplexTextOutcome powerOfI(double n)
+Outcome<QString> powerOfI(double n)
 {
     const auto whole = wholeNumber(n);
     if (!whole)
@@ -101,80 +134,29 @@ ComplexTextOutcome powerOfI(double n)
     // % keeps the sign of N; shift into 0..3. Neither step can overflow.
     const int r = (*whole % 4 + 4) % 4;
     static const char* const powers[] = {"1", "i", "-1", "-i"};
-    return QString::fromLatin1(powers[r]);
+    const QString power = QString::fromLatin1(powers[r]);
+    Working steps;
+    if (*whole != n)
+        steps << step(QStringLiteral("N = Round(") + numberText(n) + u')', {}, numberText(*whole));
+    steps << step(QStringLiteral("r = N mod 4"), numberText(*whole) + QStringLiteral(" mod 4"),
+                  numberText(r))
+          << step(QStringLiteral("i^N = i^r"), QStringLiteral("i^") + numberText(r), power);
+    return Solved<QString>{power, steps};
 }
 
-ComplexTextOutcome polarForm(double x, double y)
+Outcome<QString> polarForm(double x, double y)
 {
     const auto form = polar(x, y);
     if (!form)
         return Message::TooBig;
-    return polarText(*form);
-}
-
-Working complexOperationWorking(const Complex& first, QStringView operation, const Complex& second)
-{
-    const ComplexOutcome outcome = complexOperation(first, operation, second);
-    const auto* result = std::get_if<Complex>(&outcome);
-    if (!result)
-        return {};
-    const QString re = numberText(result->re);
-    const QString im = numberText(result->im);
-    const Complex& a = first;
-    const Complex& b = second;
-    if (operation == u"+" || operation == u"-") {
-        const QString sign = u' ' + operation.toString() + u' ';
-        return {step(QStringLiteral("R = R1") + sign + QStringLiteral("R2"),
-                     term(a.re) + sign + term(b.re), re),
-                step(QStringLiteral("Im = Im1") + sign + QStringLiteral("Im2"),
-                     term(a.im) + sign + term(b.im), im)};
-    }
-    if (operation == u"*")
-        return {step(QStringLiteral("R = R1*R2 - Im1*Im2"),
-                     product(a.re, b.re) + QStringLiteral(" - ") + product(a.im, b.im), re),
-                step(QStringLiteral("Im = R1*Im2 + Im1*R2"),
-                     product(a.re, b.im) + QStringLiteral(" + ") + product(a.im, b.re), im)};
-    const QString d = numberText(b.re * b.re + b.im * b.im);
-    return {step(QStringLiteral("D = R2^2 + Im2^2"),
-                 term(b.re) + QStringLiteral("^2 + ") + term(b.im) + QStringLiteral("^2"), d),
-            step(QStringLiteral("R = (R1*R2 + Im1*Im2) / D"),
-                 u'(' + product(a.re, b.re) + QStringLiteral(" + ") + product(a.im, b.im) +
-                     QStringLiteral(") / ") + d,
-                 re),
-            step(QStringLiteral("Im = (Im1*R2 - R1*Im2) / D"),
-                 u'(' + product(a.im, b.re) + QStringLiteral(" - ") + product(a.re, b.im) +
-                     QStringLiteral(") / ") + d,
-                 im)};
-}
-
-Working powerOfIWorking(double n)
-{
-    const ComplexTextOutcome outcome = powerOfI(n);
-    const auto* power = std::get_if<QString>(&outcome);
-    if (!power)
-        return {};
-    const std::int32_t whole = *wholeNumber(n);
-    const int r = (whole % 4 + 4) % 4;
-    Working steps;
-    if (whole != n)
-        steps << step(QStringLiteral("N = Round(") + numberText(n) + u')', {}, numberText(whole));
-    steps << step(QStringLiteral("r = N mod 4"), numberText(whole) + QStringLiteral(" mod 4"),
-                  numberText(r))
-          << step(QStringLiteral("i^N = i^r"), QStringLiteral("i^") + numberText(r), *power);
-    return steps;
-}
-
-Working polarFormWorking(double x, double y)
-{
-    const auto form = polar(x, y);
-    if (!form)
-        return {};
-    return {
-        step(QStringLiteral("Q = R^2 + Im^2"),
-             term(x) + QStringLiteral("^2 + ") + term(y) + QStringLiteral("^2"),
-             numberText(form->q)),
-        step(QStringLiteral("A = Angle(R, Im) in degrees"),
-             QStringLiteral("Angle(") + numberText(x) + QStringLiteral(", ") + numberText(y) + u')',
-             numberText(form->degrees)),
-        step(QStringLiteral("Root(Q)*Cos(A) + Root(Q)*i*Sin(A)"), {}, polarText(*form))};
+    const QString text = polarText(*form);
+    return Solved<QString>{text,
+                           {step(QStringLiteral("Q = R^2 + Im^2"),
+                                 term(x) + QStringLiteral("^2 + ") + term(y) + QStringLiteral("^2"),
+                                 numberText(form->q)),
+                            step(QStringLiteral("A = Angle(R, Im) in degrees"),
+                                 QStringLiteral("Angle(") + numberText(x) + QStringLiteral(", ") +
+                                     numberText(y) + u')',
+                                 numberText(form->degrees)),
+                            step(QStringLiteral("Root(Q)*Cos(A) + Root(Q)*i*Sin(A)"), {}, text)}};
 }

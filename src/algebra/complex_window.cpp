@@ -44,6 +44,17 @@ void addPair(QGridLayout* grid, int row, int column, QWidget* first, QLabel* com
     grid->addWidget(new AngleBracket(AngleBracket::Closing, parent), row, column + 4);
 }
 
+// A section of the window: its title, its row, and the example beneath where there is one.
+QLayout* makeSection(QLabel* title, QLayout* row, QLabel* example = nullptr)
+{
+    auto* section = new QVBoxLayout;
+    section->addWidget(title);
+    section->addLayout(row);
+    if (example)
+        section->addWidget(example);
+    return section;
+}
+
 } // namespace
 
 Form13::Form13(MessageSink& sink, QWidget* parent)
@@ -86,8 +97,17 @@ QLayout* Form13::buildOperations()
     Label5 = makeLabel("Label5", QStringLiteral(","), this);
     Label6 = makeLabel("Label6", QStringLiteral(","), this);
     Label7 = makeLabel("Label7", QStringLiteral(","), this);
+    QLayout* row = buildOperationsRow();
 
-    // <r1, i1>  op  <r2, i2>  Solve  <o1, o2>, captions above, the choices beneath op.
+    Label8 = makeLabel("Label8",
+                       QStringLiteral("Example:  3-2*i  +  6+4*i  => <3,-2>+<6,4> = <9,2> = 9+2*i"),
+                       this);
+    return makeSection(Label17, row, Label8);
+}
+
+// <r1, i1>  op  <r2, i2>  Solve  <o1, o2>, captions above, the choices beneath op.
+QLayout* Form13::buildOperationsRow()
+{
     auto* row = new QGridLayout;
     row->addWidget(Label9 = makeCaption("Label9", QStringLiteral("R"), this), 0, 1);
     row->addWidget(Label10 = makeCaption("Label10", QStringLiteral("Im"), this), 0, 3);
@@ -105,16 +125,7 @@ QLayout* Form13::buildOperations()
     Label16->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     row->addWidget(Label16, 2, 5);
     pressOnReturn({r1, i1, op, r2, i2}, Command1);
-
-    Label8 = makeLabel("Label8",
-                       QStringLiteral("Example:  3-2*i  +  6+4*i  => <3,-2>+<6,4> = <9,2> = 9+2*i"),
-                       this);
-
-    auto* section = new QVBoxLayout;
-    section->addWidget(Label17);
-    section->addLayout(row);
-    section->addWidget(Label8);
-    return section;
+    return row;
 }
 
 QLayout* Form13::buildPower()
@@ -144,11 +155,7 @@ QLayout* Form13::buildPower()
     row->addLayout(power);
     row->addWidget(Command2, 0, Qt::AlignBottom);
     row->addWidget(o3, 1, Qt::AlignBottom);
-
-    auto* section = new QVBoxLayout;
-    section->addWidget(Label18);
-    section->addLayout(row);
-    return section;
+    return makeSection(Label18, row);
 }
 
 QLayout* Form13::buildPolar()
@@ -173,12 +180,7 @@ QLayout* Form13::buildPolar()
         "Label21",
         QStringLiteral("Example: 1+i => <1,1>   Is :   Root(2)*cos(45) + Root(2)*i*sin (45)"),
         this);
-
-    auto* section = new QVBoxLayout;
-    section->addWidget(Label19);
-    section->addLayout(row);
-    section->addWidget(Label21);
-    return section;
+    return makeSection(Label19, row, Label21);
 }
 
 double Form13::eval(QLineEdit* field)
@@ -201,16 +203,14 @@ void Form13::Command1_Click()
             return;
     }
     std::visit(overloaded{
-                   [this](const Complex& result) {
-                       o1->setText(numberText(result.re));
-                       o2->setText(numberText(result.im));
+                   [this](const Solved<Complex>& solved) {
+                       o1->setText(numberText(solved.values.re));
+                       o2->setText(numberText(solved.values.im));
+                       m_working->setWorking(solved.working, QStringLiteral("Operations, Solve"));
                    },
                    [this](Message message) { m_sink.show(message); },
                },
                complexOperation({parts[0], parts[2]}, op->text(), {parts[1], parts[3]}));
-    m_working->setWorking(
-        complexOperationWorking({parts[0], parts[2]}, op->text(), {parts[1], parts[3]}),
-        QStringLiteral("Operations, Solve"));
 }
 
 void Form13::Command2_Click()
@@ -221,8 +221,7 @@ void Form13::Command2_Click()
     const double n = eval(p);
     if (!m_reader.isValid())
         return;
-    showText(o3, powerOfI(n));
-    m_working->setWorking(powerOfIWorking(n), QStringLiteral("Power Of i, Solve"));
+    showText(o3, powerOfI(n), QStringLiteral("Power Of i, Solve"));
 }
 
 void Form13::Command3_Click()
@@ -236,14 +235,16 @@ void Form13::Command3_Click()
     const double y = eval(im3);
     if (!m_reader.isValid())
         return;
-    showText(o4, polarForm(x, y));
-    m_working->setWorking(polarFormWorking(x, y), QStringLiteral("Polar Form, To Polar"));
+    showText(o4, polarForm(x, y), QStringLiteral("Polar Form, To Polar"));
 }
 
-void Form13::showText(QLabel* output, const ComplexTextOutcome& outcome)
+void Form13::showText(QLabel* output, const Outcome<QString>& outcome, const QString& heading)
 {
     std::visit(overloaded{
-                   [output](const QString& text) { output->setText(text); },
+                   [this, output, &heading](const Solved<QString>& solved) {
+                       output->setText(solved.values);
+                       m_working->setWorking(solved.working, heading);
+                   },
                    [this](Message message) { m_sink.show(message); },
                },
                outcome);

@@ -22,6 +22,7 @@ public:
 
 private:
     QLayout* buildOperations();
+    QLayout* buildOperationsRow();
     QLayout* buildPower();
     QLayout* buildPolar();
 
@@ -29,7 +30,7 @@ private:
     void Command2_Click();
     void Command3_Click();
     double eval(QLineEdit* field);
-    void showText(QLabel* output, const ComplexTextOutcome& outcome);
+    void showText(QLabel* output, const Outcome<QString>& outcome, const QString& heading);
 
     FieldReader m_reader;
     MessageSink& m_sink;

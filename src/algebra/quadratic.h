@@ -1,7 +1,6 @@
 #pragma once
 
-#include "input/messages.h"
-#include "input/working.h"
+#include "input/outcome.h"
 
 #include <variant>
 
@@ -15,9 +14,7 @@ struct QuadraticRoots {
 // The discriminant is negative: no real root.
 struct NoRealRoots {};
 
-using QuadraticOutcome = std::variant<QuadraticRoots, NoRealRoots, Message>;
+using QuadraticAnswer = std::variant<QuadraticRoots, NoRealRoots>;
 
-QuadraticOutcome solveQuadratic(double a, double b, double c);
-
-// The steps behind solveQuadratic's answer; empty where it refuses.
-Working quadraticWorking(double a, double b, double c);
+// The roots, or that there is none, with the steps that found them.
+Outcome<QuadraticAnswer> solveQuadratic(double a, double b, double c);

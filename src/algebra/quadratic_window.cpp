@@ -24,7 +24,24 @@ Form2::Form2(MessageSink& sink, QWidget* parent)
     setWindowTitle(QStringLiteral("Solving Quadratic Equation"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    // The formula, with its fraction drawn as pupils write it.
+    auto* window = new QVBoxLayout(this);
+    window->addWidget(buildFormula());
+    window->addLayout(buildInputs());
+    QLayout* results = buildResults();
+    window->addWidget(
+        makeLabel("Label2", QStringLiteral("Example :  -3*X^2   +   6*X   -   2 = 0"), this));
+    window->addWidget(
+        makeLabel("Label3", QStringLiteral("           A = -3          B = 6      C = -2"), this));
+    window->addLayout(results);
+    m_working = new WorkingPanel(this);
+    window->addWidget(m_working);
+
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+}
+
+// The formula, with its fraction drawn as pupils write it.
+QFrame* Form2::buildFormula()
+{
     QFrame* Shape1 = makePanel("Shape1", this);
     auto* formula = new QVBoxLayout(Shape1);
     QLabel* Label5 = makeLabel("Label5", QStringLiteral("The Quadratix Equation Formula :"), this);
@@ -42,8 +59,12 @@ Form2::Form2(MessageSink& sink, QWidget* parent)
                         Label7, makeLabel("Label8", QStringLiteral("2*A"), this), nullptr, this));
     fractionRow->addStretch();
     formula->addLayout(fractionRow);
+    return Shape1;
+}
 
-    // A, B and C, each with its caption beneath, and the button at the end of the row.
+// A, B and C, each with its caption beneath, and the button at the end of the row.
+QLayout* Form2::buildInputs()
+{
     a = makeField("a", QStringLiteral("A"), this);
     b = makeField("b", QStringLiteral("B"), this);
     c = makeField("c", QStringLiteral("C"), this);
@@ -67,8 +88,12 @@ Form2::Form2(MessageSink& sink, QWidget* parent)
     }
     inputs->addWidget(Command1, 1, 3);
     pressOnReturn({a, b, c}, Command1);
+    return inputs;
+}
 
-    // The worked example and the results.
+// The results, beneath the worked example.
+QLayout* Form2::buildResults()
+{
     x1 = makeResultLabel("x1", QStringLiteral("X1"), this);
     x2 = makeResultLabel("x2", QStringLiteral("X2"), this);
     auto* results = new QHBoxLayout;
@@ -77,19 +102,7 @@ Form2::Form2(MessageSink& sink, QWidget* parent)
     results->addWidget(x1, 1);
     results->addWidget(makeLabel("Label13", QStringLiteral("X2="), this));
     results->addWidget(x2, 1);
-
-    auto* window = new QVBoxLayout(this);
-    window->addWidget(Shape1);
-    window->addLayout(inputs);
-    window->addWidget(
-        makeLabel("Label2", QStringLiteral("Example :  -3*X^2   +   6*X   -   2 = 0"), this));
-    window->addWidget(
-        makeLabel("Label3", QStringLiteral("           A = -3          B = 6      C = -2"), this));
-    window->addLayout(results);
-    m_working = new WorkingPanel(this);
-    window->addWidget(m_working);
-
-    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    return results;
 }
 
 double Form2::eval(QLineEdit* field)
@@ -99,30 +112,27 @@ double Form2::eval(QLineEdit* field)
 
 void Form2::Command1_Click()
 {
-    // Each field is shown back as the number it was read as; a refused field, and the ones
-    // after it, keep what the pupil typed so a typo costs nothing else.
+    // Each field is shown back as the number it was read as, and the roots are computed from
+    // the numbers as shown, 15 digits at most; a refused field, and the ones after it, keep
+    // what the pupil typed so a typo costs nothing else.
     m_working->clearWorking();
     m_reader.begin();
-    for (QLineEdit* field : {a, b, c}) {
-        const double value = eval(field);
+    double shown[3] = {};
+    QLineEdit* const fields[] = {a, b, c};
+    for (int k = 0; k < 3; ++k) {
+        const double value = eval(fields[k]);
         if (!m_reader.isValid())
             return;
-        field->setText(numberText(value));
+        fields[k]->setText(numberText(value));
+        shown[k] = roundToShown(value);
     }
-
-    // The roots are computed from the numbers as shown, 15 digits at most.
-    const auto shown = [](const QLineEdit* field) {
-        return readNumber(field->text()).value_or(0);
-    };
-    m_working->setWorking(quadraticWorking(shown(a), shown(b), shown(c)));
     std::visit(overloaded{
-                   [this](const QuadraticRoots& roots) {
-                       x1->setText(numberText(roots.x1));
-                       x2->setText(numberText(roots.x2));
-                   },
-                   [this](NoRealRoots) {
-                       x1->setText(captionText(Caption::NoSolution));
-                       x2->setText(captionText(Caption::NoSolution));
+                   [this](const Solved<QuadraticAnswer>& solved) {
+                       const auto* roots = std::get_if<QuadraticRoots>(&solved.values);
+                       const QString none = captionText(Caption::NoSolution);
+                       x1->setText(roots ? numberText(roots->x1) : none);
+                       x2->setText(roots ? numberText(roots->x2) : none);
+                       m_working->setWorking(solved.working);
                    },
                    [this](Message message) {
                        m_sink.show(message);
@@ -132,5 +142,5 @@ void Form2::Command1_Click()
                        }
                    },
                },
-               solveQuadratic(shown(a), shown(b), shown(c)));
+               solveQuadratic(shown[0], shown[1], shown[2]));
 }

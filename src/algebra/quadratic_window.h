@@ -5,7 +5,9 @@
 
 #include <QWidget>
 
+class QFrame;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class WorkingPanel;
@@ -18,6 +20,10 @@ public:
     explicit Form2(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
 
 private:
+    QFrame* buildFormula();
+    QLayout* buildInputs();
+    QLayout* buildResults();
+
     void Command1_Click();
     double eval(QLineEdit* field);
 

@@ -106,43 +106,37 @@ template <auto solve, char last> Answer triangle(const Inputs& in)
 Answer quadratic(const Inputs& in)
 {
     const auto& v = in.numbers;
-    const QuadraticOutcome outcome = solveQuadratic(v[0], v[1], v[2]);
-    const Working working = quadraticWorking(v[0], v[1], v[2]);
-    if (const auto* roots = std::get_if<QuadraticRoots>(&outcome))
-        return answered({numberText(roots->x1), numberText(roots->x2)}, working);
-    if (std::holds_alternative<NoRealRoots>(outcome))
-        return answered({captionText(Caption::NoSolution)}, working);
-    return {true, {}, working};
+    const Outcome<QuadraticAnswer> outcome = solveQuadratic(v[0], v[1], v[2]);
+    const auto* solved = std::get_if<Solved<QuadraticAnswer>>(&outcome);
+    if (!solved)
+        return {true, {}, {}};
+    if (const auto* roots = std::get_if<QuadraticRoots>(&solved->values))
+        return answered({numberText(roots->x1), numberText(roots->x2)}, solved->working);
+    return answered({captionText(Caption::NoSolution)}, solved->working);
 }
 
 Answer complexOperation(const Inputs& in)
 {
     const auto& v = in.numbers;
-    const ComplexOutcome outcome = complexOperation({v[0], v[1]}, in.operation, {v[2], v[3]});
-    const Working working = complexOperationWorking({v[0], v[1]}, in.operation, {v[2], v[3]});
-    if (const auto* result = std::get_if<Complex>(&outcome))
-        return answered({numberText(result->re), numberText(result->im)}, working);
-    return {true, {}, working};
+    const Outcome<Complex> outcome = complexOperation({v[0], v[1]}, in.operation, {v[2], v[3]});
+    if (const auto* solved = std::get_if<Solved<Complex>>(&outcome))
+        return answered({numberText(solved->values.re), numberText(solved->values.im)},
+                        solved->working);
+    return {true, {}, {}};
 }
 
-template <ComplexTextOutcome (*task)(double, double), Working (*work)(double, double)>
-Answer complexText(const Inputs& in)
+template <Outcome<QString> (*task)(double, double)> Answer complexText(const Inputs& in)
 {
     const auto& v = in.numbers;
-    const ComplexTextOutcome outcome = task(v[0], v[1]);
-    if (const auto* text = std::get_if<QString>(&outcome))
-        return answered({*text}, work(v[0], v[1]));
-    return {true, {}, work(v[0], v[1])};
+    const Outcome<QString> outcome = task(v[0], v[1]);
+    if (const auto* solved = std::get_if<Solved<QString>>(&outcome))
+        return answered({solved->values}, solved->working);
+    return {true, {}, {}};
 }
 
-ComplexTextOutcome power(double n, double)
+Outcome<QString> power(double n, double)
 {
     return powerOfI(n);
-}
-
-Working powerWorking(double n, double)
-{
-    return powerOfIWorking(n);
 }
 
 // How a window reads its numbers before a task sees them.
@@ -196,8 +190,8 @@ template <auto statistic> constexpr Task statisticsTask(const char* name)
 const Task tasks[] = {
     {"quadratic", guarded, 3, quadratic},
     {"complex operation", complexReading, 4, complexOperation},
-    {"power of i", complexReading, 1, complexText<power, powerWorking>},
-    {"polar form", complexReading, 2, complexText<polarForm, polarFormWorking>},
+    {"power of i", complexReading, 1, complexText<power>},
+    {"polar form", complexReading, 2, complexText<polarForm>},
     STATISTIC(mean),
     STATISTIC(variance),
     STATISTIC(deviation),
