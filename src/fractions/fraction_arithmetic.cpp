@@ -26,7 +26,7 @@ std::int32_t gcd(std::int32_t a, std::int32_t b)
     return a;
 }
 
-WholeOutcome common(std::int32_t a, std::int32_t b)
+Checked<std::int32_t> common(std::int32_t a, std::int32_t b)
 {
     std::int32_t product = 0;
     if (__builtin_mul_overflow(a, b, &product))
@@ -40,7 +40,7 @@ WholeOutcome common(std::int32_t a, std::int32_t b)
     return *quotient;
 }
 
-FractionOutcome mixed(std::int32_t n, std::int32_t d)
+Checked<Fraction> mixed(std::int32_t n, std::int32_t d)
 {
     if (d == 0)
         return Message::Unreasonable;
@@ -49,7 +49,7 @@ FractionOutcome mixed(std::int32_t n, std::int32_t d)
     return Fraction{n / d, n % d, d};
 }
 
-FractionOutcome improper(std::int32_t s, std::int32_t m, std::int32_t d)
+Checked<Fraction> improper(std::int32_t s, std::int32_t m, std::int32_t d)
 {
     std::int32_t product = 0;
     std::int32_t numerator = 0;

@@ -16,8 +16,16 @@ struct Fraction {
     friend bool operator==(const Fraction&, const Fraction&) = default;
 };
 
-using WholeOutcome = std::variant<std::int32_t, Message>;
-using FractionOutcome = std::variant<Fraction, Message>;
+// One step of a task: its value, or the refusal that stands instead of it. A task tests each
+// step before the next one uses it and returns the refusal at once: `if (!n) return n.refusal();`.
+template <class T> struct Checked : std::variant<T, Message> {
+    using std::variant<T, Message>::variant;
+
+    explicit operator bool() const { return this->index() == 0; }
+    const T& operator*() const { return std::get<0>(*this); }
+    const T* operator->() const { return &std::get<0>(*this); }
+    Message refusal() const { return std::get<1>(*this); }
+};
 
 // Euclid on truncating remainders, so the sign follows the remainders: gcd(4, -6) = -2,
 // gcd(-4, 6) = 2, gcd(0, 0) = 0. Never fails.
@@ -25,14 +33,14 @@ std::int32_t gcd(std::int32_t a, std::int32_t b);
 
 // a * b / gcd(b, a), rounded half to even: the least common multiple for positive a and b.
 // Too Big when a 32-bit step overflows; Unreasonable when both are 0 (0 / 0).
-WholeOutcome common(std::int32_t a, std::int32_t b);
+Checked<std::int32_t> common(std::int32_t a, std::int32_t b);
 
 // n / d as whole part and remainder, both truncated toward zero, the remainder taking the
 // sign of n: mixed(-7, 2) = {-3, -1, 2}. Unreasonable for d = 0, Too Big for INT_MIN / -1.
-FractionOutcome mixed(std::int32_t n, std::int32_t d);
+Checked<Fraction> mixed(std::int32_t n, std::int32_t d);
 
 // s * d + m over d, with s = 0: improper(-1, 1, 2) = {0, -1, 2}. Too Big on overflow.
-FractionOutcome improper(std::int32_t s, std::int32_t m, std::int32_t d);
+Checked<Fraction> improper(std::int32_t s, std::int32_t m, std::int32_t d);
 
 // A mixed number as a window shows it: the texts of its whole part, numerator and denominator.
 // An empty text is a part not on show.
@@ -43,8 +51,6 @@ struct FractionText {
 
     friend bool operator==(const FractionText&, const FractionText&) = default;
 };
-
-using FractionTextOutcome = std::variant<FractionText, Message>;
 
 // A fraction result as the window shows it, on one line: "3 1/2", "7/3", or "4" alone.
 QString shownFraction(const FractionText& fraction);

@@ -18,72 +18,71 @@ bool allDigits(QStringView text)
 
 // The digits after the point as a whole number. Too many digits for 32 bits are still the
 // right numerator, so they are shown as they stand, only the leading zeros dropped.
-QString decimalDigits(QStringView piece)
+Checked<QString> decimalDigits(QStringView piece)
 {
     if (const auto digits = wholeNumber(real(piece)))
         return integerText(*digits);
     if (!allDigits(piece))
-        throw Refused{Message::TooBig};
+        return Message::TooBig;
     const auto first = std::find_if(piece.begin(), piece.end(), [](QChar c) { return c != u'0'; });
     return piece.sliced(first - piece.begin()).toString();
 }
 
 } // namespace
 
-FractionTextOutcome fractionToImproper(QStringView whole, QStringView numerator,
-                                       QStringView denominator, Working* working)
+Outcome<FractionText> fractionToImproper(QStringView whole, QStringView numerator,
+                                         QStringView denominator)
 {
-    Steps steps(working);
     if (!isNumber(denominator) || !isNumber(numerator) || !isNumber(whole))
         return Message::NotNumeric;
     const double d = real(denominator);
     if (d == 0)
         return Message::DenominatorZero;
-    try {
-        // The whole part is rounded, the numerator is not, and the sign of the whole part
-        // stays with the whole part: -1 and 2/3 give -1/3.
-        const std::int32_t s = steps.whole(whole);
-        const FractionText improper{{}, shown(s * d + real(numerator)), denominator.toString()};
-        steps << step(QStringLiteral("Whole * Denominator + Numerator"),
-                      term(s) + QStringLiteral(" * ") + term(d) + QStringLiteral(" + ") +
-                          term(real(numerator)),
-                      improper.numerator);
-        steps << QStringLiteral("Result: ") + shownFraction(improper);
-        return improper;
-    } catch (const Refused& refused) {
-        return steps.refused(refused);
-    }
+    // The whole part is rounded, the numerator is not, and the sign of the whole part stays
+    // with the whole part: -1 and 2/3 give -1/3.
+    Working lines;
+    const auto s = wholeNoted(real(whole), lines);
+    if (!s)
+        return s.refusal();
+    const auto n = shown(*s * d + real(numerator));
+    if (!n)
+        return n.refusal();
+    const FractionText improper{{}, *n, denominator.toString()};
+    lines << step(QStringLiteral("Whole * Denominator + Numerator"),
+                  term(*s) + QStringLiteral(" * ") + term(d) + QStringLiteral(" + ") +
+                      term(real(numerator)),
+                  *n);
+    lines << QStringLiteral("Result: ") + shownFraction(improper);
+    return Solved<FractionText>{improper, lines};
 }
 
-FractionTextOutcome improperToFraction(QStringView numerator, QStringView denominator,
-                                       Working* working)
+Outcome<FractionText> improperToFraction(QStringView numerator, QStringView denominator)
 {
-    Steps steps(working);
     if (!isNumber(denominator) || !isNumber(numerator))
         return Message::NotNumeric;
     if (real(denominator) == 0)
         return Message::DenominatorZero;
-    try {
-        const std::int32_t n = steps.whole(numerator);
-        const std::int32_t d = steps.whole(denominator);
-        const Fraction r = need(mixed(n, d));
-        FractionText result{integerText(r.s), integerText(r.m), denominator.toString()};
-        if (r.m == 0)
-            result = {integerText(r.s), {}, {}};
-        steps << step(QStringLiteral("Numerator / Denominator"),
-                      term(n) + QStringLiteral(" / ") + term(d),
-                      integerText(r.s) + QStringLiteral(" remainder ") + integerText(r.m));
-        steps << QStringLiteral("Result: ") + shownFraction(result);
-        return result;
-    } catch (const Refused& refused) {
-        return steps.refused(refused);
-    }
+    Working lines;
+    const auto read = wholesNoted({real(numerator), real(denominator)}, lines);
+    if (!read)
+        return read.refusal();
+    const auto [n, d] = *read;
+    const auto r = mixed(n, d);
+    if (!r)
+        return r.refusal();
+    FractionText result{integerText(r->s), integerText(r->m), denominator.toString()};
+    if (r->m == 0)
+        result = {integerText(r->s), {}, {}};
+    lines << step(QStringLiteral("Numerator / Denominator"),
+                  term(n) + QStringLiteral(" / ") + term(d),
+                  integerText(r->s) + QStringLiteral(" remainder ") + integerText(r->m));
+    lines << QStringLiteral("Result: ") + shownFraction(result);
+    return Solved<FractionText>{result, lines};
 }
 
-DecimalOutcome fractionToDecimal(QStringView whole, QStringView numerator, QStringView denominator,
-                                 Working* working)
+Outcome<DecimalResult, std::variant<Message, WholeReset>>
+fractionToDecimal(QStringView whole, QStringView numerator, QStringView denominator)
 {
-    Steps steps(working);
     if (!isNumber(denominator) || !isNumber(numerator))
         return Message::NotNumeric;
     const double d = real(denominator);
@@ -92,23 +91,23 @@ DecimalOutcome fractionToDecimal(QStringView whole, QStringView numerator, QStri
     if (!whole.isEmpty() && !isNumber(whole))
         return WholeReset{};
     const QString shownWhole = whole.isEmpty() ? QStringLiteral("0") : whole.toString();
-    try {
-        // The numerator is rounded to a whole number before it is divided.
-        const std::int32_t m = steps.whole(numerator);
-        const std::int32_t s = steps.whole(shownWhole);
-        const DecimalResult result{shownWhole, shown(m / d + s)};
-        steps << step(QStringLiteral("Numerator / Denominator + Whole"),
-                      term(m) + QStringLiteral(" / ") + term(d) + QStringLiteral(" + ") + term(s),
-                      result.decimal);
-        return result;
-    } catch (const Refused& refused) {
-        return steps.refused(refused);
-    }
+    // The numerator is rounded to a whole number before it is divided.
+    Working lines;
+    const auto read = wholesNoted({real(numerator), real(shownWhole)}, lines);
+    if (!read)
+        return read.refusal();
+    const auto [m, s] = *read;
+    const auto decimal = shown(m / d + s);
+    if (!decimal)
+        return decimal.refusal();
+    lines << step(QStringLiteral("Numerator / Denominator + Whole"),
+                  term(m) + QStringLiteral(" / ") + term(d) + QStringLiteral(" + ") + term(s),
+                  *decimal);
+    return Solved<DecimalResult>{{shownWhole, *decimal}, lines};
 }
 
-FractionTextOutcome decimalToFraction(QStringView decimal, Working* working)
+Outcome<FractionText> decimalToFraction(QStringView decimal)
 {
-    Steps steps(working);
     if (!isNumber(decimal))
         return Message::NotNumeric;
     // The blanks the number test allows around a number are no digits of it; the point is
@@ -116,25 +115,25 @@ FractionTextOutcome decimalToFraction(QStringView decimal, Working* working)
     QList<QStringView> pieces = decimal.trimmed().split(QLocale().decimalPoint());
     if (pieces.size() != 2 || !isNumber(pieces[0]) || !isNumber(pieces[1]))
         return Message::DecimalForm;
-    try {
-        const QString numerator = decimalDigits(pieces[1]);
-        // The whole part is shown as typed, sign and leading zeros included: -0.5 gives -0 5/10,
-        // the minus standing where the pupil wrote it.
-        const QString denominator = shown(std::pow(10.0, pieces[1].size()));
-        FractionText result{pieces[0].toString(), numerator, denominator};
-        if (real(numerator) == 0)
-            result = {pieces[0].toString(), {}, {}};
-        const QString count = numberText(static_cast<double>(pieces[1].size()));
-        steps << QStringLiteral("Whole part = ") + pieces[0].toString() +
-                     QStringLiteral(", digits after the point = ") + pieces[1].toString();
-        // A piece such as 5e2 is read as a whole number, not digit by digit.
-        if (!allDigits(pieces[1]))
-            steps << step(QStringLiteral("Numerator"), pieces[1].toString(), numerator);
-        steps << step(QStringLiteral("Denominator = 10^(number of digits)"),
-                      QStringLiteral("10^") + count, denominator);
-        steps << QStringLiteral("Result: ") + shownFraction(result);
-        return result;
-    } catch (const Refused& refused) {
-        return steps.refused(refused);
-    }
+    const auto numerator = decimalDigits(pieces[1]);
+    if (!numerator)
+        return numerator.refusal();
+    const auto denominator = shown(std::pow(10.0, pieces[1].size()));
+    if (!denominator)
+        return denominator.refusal();
+    // The whole part is shown as typed, sign and leading zeros included: -0.5 gives -0 5/10,
+    // the minus standing where the pupil wrote it.
+    FractionText result{pieces[0].toString(), *numerator, *denominator};
+    if (real(*numerator) == 0)
+        result = {pieces[0].toString(), {}, {}};
+    Working lines{QStringLiteral("Whole part = ") + pieces[0].toString() +
+                  QStringLiteral(", digits after the point = ") + pieces[1].toString()};
+    // A piece such as 5e2 is read as a whole number, not digit by digit.
+    if (!allDigits(pieces[1]))
+        lines << step(QStringLiteral("Numerator"), pieces[1].toString(), *numerator);
+    lines << step(QStringLiteral("Denominator = 10^(number of digits)"),
+                  QStringLiteral("10^") + numberText(static_cast<double>(pieces[1].size())),
+                  *denominator);
+    lines << QStringLiteral("Result: ") + shownFraction(result);
+    return Solved<FractionText>{result, lines};
 }

@@ -139,57 +139,57 @@ QWidget* Form3::panelOf(QLabel* heading, QWidget* inputs, QPushButton* button, Q
 void Form3::Command1_Click()
 {
     m_working->clearWorking();
-    Working steps;
     std::visit(overloaded{
-                   [&](const FractionText& improper) {
-                       showFraction(improper, nullptr, sol1m, sol1d);
-                       m_working->setWorking(steps, taskHeading(Label1, Command1));
+                   [&](const Solved<FractionText>& improper) {
+                       showFraction(improper.values, nullptr, sol1m, sol1d);
+                       m_working->setWorking(improper.working, taskHeading(Label1, Command1));
                    },
                    [this](Message message) { m_sink.show(message); },
                },
-               fractionToImproper(in1s->text(), in1m->text(), in1d->text(), &steps));
+               fractionToImproper(in1s->text(), in1m->text(), in1d->text()));
 }
 
 void Form3::Command2_Click()
 {
     m_working->clearWorking();
-    Working steps;
     std::visit(overloaded{
-                   [&](const FractionText& mixed) {
-                       showFraction(mixed, sol2s, sol2m, sol2d);
-                       m_working->setWorking(steps, taskHeading(Label5, Command2));
+                   [&](const Solved<FractionText>& mixed) {
+                       showFraction(mixed.values, sol2s, sol2m, sol2d);
+                       m_working->setWorking(mixed.working, taskHeading(Label5, Command2));
                    },
                    [this](Message message) { m_sink.show(message); },
                },
-               improperToFraction(in2m->text(), in2d->text(), &steps));
+               improperToFraction(in2m->text(), in2d->text()));
 }
 
 void Form3::Command3_Click()
 {
     m_working->clearWorking();
-    Working steps;
     std::visit(overloaded{
-                   [&](const DecimalResult& result) {
-                       setFieldText(in3s, result.whole);
-                       out3->setText(result.decimal);
-                       m_working->setWorking(steps, taskHeading(Label2, Command3));
+                   [&](const Solved<DecimalResult>& result) {
+                       setFieldText(in3s, result.values.whole);
+                       out3->setText(result.values.decimal);
+                       m_working->setWorking(result.working, taskHeading(Label2, Command3));
                    },
-                   [this](WholeReset) { setFieldText(in3s, QStringLiteral("0")); },
-                   [this](Message message) { m_sink.show(message); },
+                   [this](const std::variant<Message, WholeReset>& refusal) {
+                       if (const auto* message = std::get_if<Message>(&refusal))
+                           m_sink.show(*message);
+                       else
+                           setFieldText(in3s, QStringLiteral("0"));
+                   },
                },
-               fractionToDecimal(in3s->text(), in3m->text(), in3d->text(), &steps));
+               fractionToDecimal(in3s->text(), in3m->text(), in3d->text()));
 }
 
 void Form3::Command4_Click()
 {
     m_working->clearWorking();
-    Working steps;
     std::visit(overloaded{
-                   [&](const FractionText& mixed) {
-                       showFraction(mixed, out4s, out4m, out4d);
-                       m_working->setWorking(steps, taskHeading(Label3, Command4));
+                   [&](const Solved<FractionText>& mixed) {
+                       showFraction(mixed.values, out4s, out4m, out4d);
+                       m_working->setWorking(mixed.working, taskHeading(Label3, Command4));
                    },
                    [this](Message message) { m_sink.show(message); },
                },
-               decimalToFraction(in4->text(), &steps));
+               decimalToFraction(in4->text()));
 }

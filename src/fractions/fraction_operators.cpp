@@ -6,322 +6,332 @@ using namespace fractions_reading;
 
 namespace {
 
-// Whole denominators that enter 32-bit work; 0.4 passed the zero test as a Real but reads as
-// 0 here, and no fraction has that denominator. Checked once both operands are read, so an
-// overflowing reading is still reported as such.
-void checkDenominators(std::int32_t d1, std::int32_t d2)
+using OperatorResult = decltype(OperatorAnswer::result);
+
+// A mixed number on Reals, each part as its field reads.
+struct Operand {
+    double s;
+    double m;
+    double d;
+};
+
+Operand operandOf(const FractionText& fraction, const QString& whole)
 {
-    if (d1 == 0 || d2 == 0)
-        throw Refused{Message::Unreasonable};
+    return {real(whole), real(fraction.numerator), real(fraction.denominator)};
+}
+
+// Whole denominators that enter 32-bit work; 0.4 passed the zero test as a Real but reads as
+// 0 here, and no fraction has that denominator. Tested once both operands are read, so an
+// overflowing reading is still reported as such.
+bool bothWhole(std::int32_t d1, std::int32_t d2)
+{
+    return d1 != 0 && d2 != 0;
+}
+
+QString gcdLine(std::int32_t a, std::int32_t b, std::int32_t g)
+{
+    return QStringLiteral("gcd(%1, %2) = ").arg(integerText(a), integerText(b)) + integerText(g);
 }
 
 // The operand as an improper fraction, its parts read in the order they are passed.
-Fraction improperOf(const FractionText& operand, Steps& steps)
+Checked<Fraction> improperOf(const Operand& operand, Working& lines)
 {
-    const std::int32_t s = steps.whole(operand.whole);
-    const std::int32_t m = steps.whole(operand.numerator);
-    const std::int32_t d = steps.whole(operand.denominator);
-    const Fraction f = need(improper(s, m, d));
-    if (s != 0)
-        steps << step(integerText(s) + u' ' + over(integerText(m), integerText(d)),
+    const auto read = wholesNoted({operand.s, operand.m, operand.d}, lines);
+    if (!read)
+        return read.refusal();
+    const auto [s, m, d] = *read;
+    const auto f = improper(s, m, d);
+    if (f && s != 0)
+        lines << step(integerText(s) + u' ' + over(integerText(m), integerText(d)),
                       u'(' + term(s) + u'*' + term(d) + QStringLiteral(" + ") + term(m) +
                           QStringLiteral(")/") + integerText(d),
-                      over(integerText(f.m), integerText(d)));
+                      over(integerText(f->m), integerText(d)));
     return f;
 }
 
-std::int32_t product(std::int32_t a, std::int32_t b)
+// The result carried on as the tool shows it: the numerator taken as a whole number, then
+// split into whole part and remainder over the denominator.
+Checked<Fraction> resultOf(double numerator, double denominator, Working& lines)
 {
-    std::int32_t result = 0;
-    if (__builtin_mul_overflow(a, b, &result))
-        throw Refused{Message::TooBig};
-    return result;
+    const auto n = wholeNoted(numerator, lines);
+    if (!n)
+        return n.refusal();
+    const auto d = wholeOf(denominator);
+    if (!d)
+        return d.refusal();
+    const auto r = mixed(*n, *d);
+    if (r && r->s != 0)
+        lines << over(integerText(*n), integerText(*d)) + QStringLiteral(" = ") +
+                     integerText(r->s) +
+                     (r->m == 0 ? QString() : u' ' + over(integerText(r->m), integerText(r->d)));
+    return r;
 }
 
-// The result labels are the working storage: each value is written as the label would show
-// it and read back from that text, so the results match the window digit for digit.
-FractionText resultOf(const QString& m3, const QString& d3, Steps& steps)
+Checked<std::int32_t> commonOf(std::int32_t d1, std::int32_t d2, Working& lines)
 {
-    const std::int32_t n = steps.whole(m3);
-    const Fraction r = need(mixed(n, whole(d3)));
-    if (r.s != 0)
-        steps << over(integerText(n), d3) + QStringLiteral(" = ") + integerText(r.s) +
-                     (r.m == 0 ? QString() : u' ' + over(integerText(r.m), integerText(r.d)));
-    return {integerText(r.s), integerText(r.m), integerText(r.d)};
+    const auto l = common(d1, d2);
+    if (l)
+        lines << QStringLiteral("Common denominator: common(%1, %2) = ")
+                         .arg(integerText(d1), integerText(d2)) +
+                     integerText(*l);
+    return l;
 }
 
-// "a/b = x/L, c/d = y/L": both fractions over the common denominator L, unless they are already.
-void writeOverCommon(Steps& steps, const QString& first, double x, const QString& second, double y,
-                     const QString& l)
+// "x/L op y/L = m3/L" on the common denominator L, after "a/b = x/L, c/d = y/L" unless the
+// fractions as read (first, second) stand over L already.
+Checked<Fraction> overCommon(const QString& first, double x, QChar op, const QString& second,
+                             double y, std::int32_t l, Working& lines)
 {
-    if (first == over(shown(x), l) && second == over(shown(y), l))
-        return;
-    steps << first + QStringLiteral(" = ") + over(shown(x), l) + QStringLiteral(", ") + second +
-                 QStringLiteral(" = ") + over(shown(y), l);
-}
-
-FractionText add(const FractionText& a, const FractionText& b, Steps& steps)
-{
-    const std::int32_t d1 = steps.whole(a.denominator);
-    const std::int32_t d2 = steps.whole(b.denominator);
-    checkDenominators(d1, d2);
-    const std::int32_t l = need(common(d1, d2));
+    const double sum = op == u'+' ? x + y : x - y;
+    const auto m3 = roundToShown(sum);
+    if (!m3)
+        return m3.refusal();
     const QString ls = integerText(l);
-    steps << QStringLiteral("Common denominator: common(%1, %2) = ")
-                     .arg(integerText(d1), integerText(d2)) +
-                 ls;
-    const double x = real(a.numerator) * (l / real(a.denominator));
-    const double y = real(b.numerator) * (l / real(b.denominator));
-    const QString m3 = shown(x + y);
-    writeOverCommon(steps, over(numberText(real(a.numerator)), numberText(real(a.denominator))), x,
-                    over(numberText(real(b.numerator)), numberText(real(b.denominator))), y, ls);
-    steps << over(shown(x), ls) + QStringLiteral(" + ") + over(shown(y), ls, true) +
-                 QStringLiteral(" = ") + over(m3, ls);
-    const double wholes = real(a.whole) + real(b.whole);
-    const QString s3 = integerText(wholeOf(wholes));
-    FractionText result = resultOf(m3, ls, steps);
-    const std::int32_t carried = whole(result.whole);
-    result.whole = integerText(wholeOf(real(s3) + carried));
-    QString parts = term(real(a.whole)) + QStringLiteral(" + ") + term(real(b.whole));
-    if (wholes != real(s3)) {
-        steps << parts + QStringLiteral(" = ") + numberText(wholes) +
-                     QStringLiteral(" is taken as ") + s3;
-        parts = s3;
+    const QString overX = over(numberText(x), ls);
+    const QString overY = over(numberText(y), ls);
+    if (first != overX || second != overY)
+        lines << first + QStringLiteral(" = ") + overX + QStringLiteral(", ") + second +
+                     QStringLiteral(" = ") + overY;
+    lines << overX + u' ' + op + u' ' + over(numberText(y), ls, true) + QStringLiteral(" = ") +
+                 over(numberText(sum), ls);
+    return resultOf(*m3, l, lines);
+}
+
+// The whole parts added on Reals and taken as a whole number, then what the fraction carried.
+Checked<Fraction> withWholes(double first, double second, const Fraction& sum, Working& lines)
+{
+    const double wholes = first + second;
+    const auto s3 = wholeOf(wholes);
+    if (!s3)
+        return s3.refusal();
+    const auto total = wholeOf(double(*s3) + sum.s);
+    if (!total)
+        return total.refusal();
+    QString parts = term(first) + QStringLiteral(" + ") + term(second);
+    if (wholes != *s3) {
+        lines << parts + QStringLiteral(" = ") + numberText(wholes) +
+                     QStringLiteral(" is taken as ") + integerText(*s3);
+        parts = integerText(*s3);
     }
-    if (carried != 0)
-        parts += QStringLiteral(" + ") + term(carried);
-    if (real(s3) != 0 || carried != 0)
-        steps << QStringLiteral("Whole parts: ") + parts + QStringLiteral(" = ") + result.whole;
-    return result;
+    if (sum.s != 0)
+        parts += QStringLiteral(" + ") + term(sum.s);
+    if (*s3 != 0 || sum.s != 0)
+        lines << QStringLiteral("Whole parts: ") + parts + QStringLiteral(" = ") +
+                     integerText(*total);
+    return Fraction{*total, sum.m, sum.d};
 }
 
-FractionText subtract(const FractionText& a, const FractionText& b, Steps& steps)
+Checked<Fraction> add(const Operand& a, const Operand& b, Working& lines)
 {
-    const Fraction f1 = improperOf(a, steps);
-    const Fraction f2 = improperOf(b, steps);
-    checkDenominators(f1.d, f2.d);
-    const std::int32_t l = need(common(f1.d, f2.d));
-    const QString ls = integerText(l);
-    steps << QStringLiteral("Common denominator: common(%1, %2) = ")
-                     .arg(integerText(f1.d), integerText(f2.d)) +
-                 ls;
-    const double x = l / real(a.denominator) * f1.m;
-    const double y = l / real(b.denominator) * f2.m;
-    const QString m3 = shown(x - y);
+    const auto read = wholesNoted({a.d, b.d}, lines);
+    if (!read)
+        return read.refusal();
+    const auto [d1, d2] = *read;
+    if (!bothWhole(d1, d2))
+        return Message::Unreasonable;
+    const auto l = commonOf(d1, d2, lines);
+    if (!l)
+        return l.refusal();
+    const auto sum =
+        overCommon(over(numberText(a.m), numberText(a.d)), a.m * (*l / a.d), u'+',
+                   over(numberText(b.m), numberText(b.d)), b.m * (*l / b.d), *l, lines);
+    if (!sum)
+        return sum.refusal();
+    return withWholes(a.s, b.s, *sum, lines);
+}
+
+Checked<Fraction> subtract(const Operand& a, const Fraction& f1, const Operand& b,
+                           const Fraction& f2, Working& lines)
+{
+    const auto l = commonOf(f1.d, f2.d, lines);
+    if (!l)
+        return l.refusal();
     // Each numerator is scaled by L over the denominator as typed, so that is the fraction
     // the line equates (1/2.4 = 2.5/6 where 2.4 was taken as 2 above).
-    writeOverCommon(steps, over(integerText(f1.m), numberText(real(a.denominator))), x,
-                    over(integerText(f2.m), numberText(real(b.denominator))), y, ls);
-    steps << over(shown(x), ls) + QStringLiteral(" - ") + over(shown(y), ls, true) +
-                 QStringLiteral(" = ") + over(m3, ls);
-    return resultOf(m3, ls, steps);
+    return overCommon(over(integerText(f1.m), numberText(a.d)), *l / a.d * f1.m, u'-',
+                      over(integerText(f2.m), numberText(b.d)), *l / b.d * f2.m, *l, lines);
 }
 
-// The product's numerator and denominator divided through by their gcd, as Reals.
-FractionText reduced(std::int32_t numerator, std::int32_t denominator, Steps& steps)
+// The product's numerator and denominator (never 0) divided through by their gcd, as Reals.
+Checked<Fraction> reduced(std::int32_t numerator, std::int32_t denominator, Working& lines)
 {
-    const QString m3 = integerText(numerator);
-    const QString d3 = integerText(denominator);
-    const std::int32_t g = gcd(whole(d3), whole(m3));
-    if (g == 0)
-        throw Refused{Message::Unreasonable};
-    const QString m = shown(whole(m3) / double(g));
-    const QString d = shown(whole(d3) / double(g));
-    steps << QStringLiteral("gcd(%1, %2) = ").arg(d3, m3) + integerText(g);
+    const std::int32_t g = gcd(denominator, numerator);
+    const double m = numerator / double(g);
+    const double d = denominator / double(g);
+    lines << gcdLine(denominator, numerator, g);
     if (g != 1)
-        steps << over(m3, d3) + QStringLiteral(" = ") + over(m, d);
-    return resultOf(m, d, steps);
+        lines << over(integerText(numerator), integerText(denominator)) + QStringLiteral(" = ") +
+                     over(numberText(m), numberText(d));
+    return resultOf(m, d, lines);
 }
 
-// "a/b op c/d = (p*q)/(r*s) = P/Q", the products as the tool forms them.
-void writeProduct(Steps& steps, const Fraction& f1, QChar op, const Fraction& f2,
-                  const QString& products, std::int32_t numerator, std::int32_t denominator)
+// "a/b op c/d = (p*q)/(r*s) = P/Q", reduced: f1 times by, the second fraction f2 as it is
+// multiplied (turned over to divide).
+Checked<Fraction> productOf(const Fraction& f1, QChar op, const Fraction& f2, const Fraction& by,
+                            Working& lines)
 {
-    steps << step(over(integerText(f1.m), integerText(f1.d)) + u' ' + op + u' ' +
-                      over(integerText(f2.m), integerText(f2.d), true),
-                  products, over(integerText(numerator), integerText(denominator)));
-}
-
-FractionText multiply(const FractionText& a, const FractionText& b, Steps& steps)
-{
-    const Fraction f1 = improperOf(a, steps);
-    const Fraction f2 = improperOf(b, steps);
-    checkDenominators(f1.d, f2.d);
-    const std::int32_t d = product(f2.d, f1.d);
-    const std::int32_t m = product(f2.m, f1.m);
-    writeProduct(
-        steps, f1, u'*', f2,
-        QStringLiteral("(%1*%2)/(%3*%4)").arg(term(f1.m), term(f2.m), term(f1.d), term(f2.d)), m,
-        d);
-    return reduced(m, d, steps);
-}
-
-FractionText divide(const FractionText& a, const FractionText& b, Steps& steps)
-{
-    const Fraction f1 = improperOf(a, steps);
-    const Fraction f2 = improperOf(b, steps);
-    checkDenominators(f1.d, f2.d);
-    const std::int32_t d = product(f2.m, f1.d);
-    const std::int32_t m = product(f2.d, f1.m);
+    std::int32_t d = 0;
+    std::int32_t m = 0;
+    if (__builtin_mul_overflow(by.d, f1.d, &d) || __builtin_mul_overflow(by.m, f1.m, &m))
+        return Message::TooBig;
     // A zero second operand leaves no denominator; 0/2 / 0/5 would go on to divide 0 by 0.
     if (d == 0)
-        throw Refused{Message::SecondFractionZero};
-    writeProduct(
-        steps, f1, u'/', f2,
-        QStringLiteral("(%1*%2)/(%3*%4)").arg(term(f1.m), term(f2.d), term(f1.d), term(f2.m)), m,
-        d);
-    return reduced(m, d, steps);
+        return Message::SecondFractionZero;
+    lines << step(
+        over(integerText(f1.m), integerText(f1.d)) + u' ' + op + u' ' +
+            over(integerText(f2.m), integerText(f2.d), true),
+        QStringLiteral("(%1*%2)/(%3*%4)").arg(term(f1.m), term(by.m), term(f1.d), term(by.d)),
+        over(integerText(m), integerText(d)));
+    return reduced(m, d, lines);
+}
+
+Checked<Fraction> arithmetic(const Operand& a, QChar op, const Operand& b, Working& lines)
+{
+    if (op == u'+')
+        return add(a, b, lines);
+    const auto f1 = improperOf(a, lines);
+    if (!f1)
+        return f1.refusal();
+    const auto f2 = improperOf(b, lines);
+    if (!f2)
+        return f2.refusal();
+    if (!bothWhole(f1->d, f2->d))
+        return Message::Unreasonable;
+    if (op == u'-')
+        return subtract(a, *f1, b, *f2, lines);
+    const Fraction by = op == u'*' ? *f2 : Fraction{0, f2->d, f2->m};
+    return productOf(*f1, op, *f2, by, lines);
 }
 
 // A mixed number's value on Reals: the whole parts are not rounded here.
-double valueOf(const FractionText& operand, const QString& name, Steps& steps)
+Checked<double> valueOf(const Operand& operand, const QString& name, Working& lines)
 {
-    const double value = real(operand.numerator) / real(operand.denominator) + real(operand.whole);
-    const QString shownValue = shown(value);
-    steps << step(name + QStringLiteral(" = Numerator / Denominator + Whole"),
-                  term(real(operand.numerator)) + QStringLiteral(" / ") +
-                      term(real(operand.denominator)) + QStringLiteral(" + ") +
-                      term(real(operand.whole)),
-                  shownValue);
+    const double value = operand.m / operand.d + operand.s;
+    const auto text = shown(value);
+    if (!text)
+        return text.refusal();
+    lines << step(name + QStringLiteral(" = Numerator / Denominator + Whole"),
+                  term(operand.m) + QStringLiteral(" / ") + term(operand.d) +
+                      QStringLiteral(" + ") + term(operand.s),
+                  *text);
     return value;
 }
 
-std::variant<FractionText, bool, Message> operate(const FractionText& a, QStringView operation,
-                                                  const FractionText& b, Steps& steps)
+Checked<bool> compare(const Operand& a, QChar op, const Operand& b, Working& lines)
 {
-    using Arithmetic = FractionText (*)(const FractionText&, const FractionText&, Steps&);
-    const struct {
-        const char16_t* text;
-        Arithmetic arithmetic;
-        bool (*compare)(double, double);
-    } operations[] = {
-        {u"+", add, nullptr},
-        {u"-", subtract, nullptr},
-        {u"*", multiply, nullptr},
-        {u"/", divide, nullptr},
-        {u"<", nullptr,
-         [](double v1, double v2) {
-             return v1 < v2;
-         }},
-        {u">", nullptr,
-         [](double v1, double v2) {
-             return v1 > v2;
-         }},
-        {u"=", nullptr,
-         [](double v1, double v2) {
-             return v1 == v2;
-         }},
-    };
-    for (const auto& candidate : operations) {
-        if (operation != QStringView(candidate.text))
-            continue;
-        if (candidate.compare) {
-            const double v1 = valueOf(a, QStringLiteral("Fraction 1"), steps);
-            const double v2 = valueOf(b, QStringLiteral("Fraction 2"), steps);
-            const bool holds = candidate.compare(v1, v2);
-            QString left = numberText(v1);
-            QString right = numberText(v2);
-            // Values that differ only beyond the digits shown must not read "0.3 = 0.3: False".
-            if (left == right && v1 != v2) {
-                steps << QStringLiteral("Fraction 1 and Fraction 2 both show as ") + left +
-                             QStringLiteral(" but differ beyond the 15th digit");
-                left = QStringLiteral("Fraction 1");
-                right = QStringLiteral("Fraction 2");
-            }
-            steps << left + u' ' + operation.toString() + u' ' + right + QStringLiteral(": ") +
-                         (holds ? captionText(Caption::True) : captionText(Caption::False));
-            return holds;
-        }
-        FractionText result = candidate.arithmetic(a, b, steps);
-        // A whole result shows its whole part alone; zero shows "0".
-        if (real(result.numerator) == 0) {
-            result.numerator.clear();
-            result.denominator.clear();
-        }
-        steps << QStringLiteral("Result: ") + shownFraction(result);
-        return result;
+    const auto v1 = valueOf(a, QStringLiteral("Fraction 1"), lines);
+    if (!v1)
+        return v1.refusal();
+    const auto v2 = valueOf(b, QStringLiteral("Fraction 2"), lines);
+    if (!v2)
+        return v2.refusal();
+    const bool holds = op == u'<' ? *v1 < *v2 : op == u'>' ? *v1 > *v2 : *v1 == *v2;
+    QString left = numberText(*v1);
+    QString right = numberText(*v2);
+    // Values that differ only beyond the digits shown must not read "0.3 = 0.3: False".
+    if (left == right && *v1 != *v2) {
+        lines << QStringLiteral("Fraction 1 and Fraction 2 both show as ") + left +
+                     QStringLiteral(" but differ beyond the 15th digit");
+        left = QStringLiteral("Fraction 1");
+        right = QStringLiteral("Fraction 2");
     }
-    return Message::SetOperation;
+    lines << left + u' ' + op + u' ' + right + QStringLiteral(": ") +
+                 (holds ? captionText(Caption::True) : captionText(Caption::False));
+    return holds;
+}
+
+Checked<OperatorResult> answerOf(const Operand& a, QStringView operation, const Operand& b,
+                                 Working& lines)
+{
+    if (operation.size() != 1 || !QStringView(u"+-*/<>=").contains(operation[0]))
+        return Message::SetOperation;
+    const QChar op = operation[0];
+    if (QStringView(u"<>=").contains(op)) {
+        const auto holds = compare(a, op, b, lines);
+        if (!holds)
+            return holds.refusal();
+        return OperatorResult(*holds);
+    }
+    const auto r = arithmetic(a, op, b, lines);
+    if (!r)
+        return r.refusal();
+    // A whole result shows its whole part alone; zero shows "0".
+    FractionText result{integerText(r->s), integerText(r->m), integerText(r->d)};
+    if (r->m == 0)
+        result = {result.whole, {}, {}};
+    lines << QStringLiteral("Result: ") + shownFraction(result);
+    return OperatorResult(result);
 }
 
 } // namespace
 
-OperatorClick operateOnFractions(const FractionText& first, QStringView operation,
-                                 const FractionText& second, Working* working)
+Outcome<OperatorAnswer, OperatorRefusal>
+operateOnFractions(const FractionText& first, QStringView operation, const FractionText& second)
 {
-    Steps steps(working);
-    OperatorClick click{first.whole, second.whole, Message::NotNumeric};
+    WholeFields wholes{first.whole, second.whole};
     if (!isNumber(second.numerator) || !isNumber(second.denominator) ||
         !isNumber(first.numerator) || !isNumber(first.denominator))
-        return click;
-    if (real(first.denominator) == 0 || real(second.denominator) == 0) {
-        click.outcome = Message::DenominatorZero;
-        return click;
-    }
-    FractionText a = first;
-    FractionText b = second;
-    for (FractionText* operand : {&a, &b})
-        if (!isNumber(operand->whole))
-            operand->whole = QStringLiteral("0");
-    click.firstWhole = a.whole;
-    click.secondWhole = b.whole;
-    try {
-        click.outcome = operate(a, operation, b, steps);
-    } catch (const Refused& refused) {
-        click.outcome = steps.refused(refused);
-    }
-    return click;
+        return OperatorRefusal{wholes, Message::NotNumeric};
+    if (real(first.denominator) == 0 || real(second.denominator) == 0)
+        return OperatorRefusal{wholes, Message::DenominatorZero};
+    for (QString* whole : {&wholes.first, &wholes.second})
+        if (!isNumber(*whole))
+            *whole = QStringLiteral("0");
+    Working lines;
+    const auto answer = answerOf(operandOf(first, wholes.first), operation,
+                                 operandOf(second, wholes.second), lines);
+    if (!answer)
+        return OperatorRefusal{wholes, answer.refusal()};
+    return Solved<OperatorAnswer>{{wholes, *answer}, lines};
 }
 
-CommonOutcome commonDenominator(QStringView a, QStringView b, Working* working)
+Outcome<double> commonDenominator(QStringView a, QStringView b)
 {
-    Steps steps(working);
     if (!isNumber(a) || !isNumber(b))
         return Message::NotNumeric;
     if (real(a) == 0 || real(b) == 0)
         return Message::NumberZero;
-    try {
-        // The field a is the one captioned "B", and b the one captioned "A".
-        const std::int32_t wholeA = steps.whole(a);
-        const std::int32_t g = gcd(wholeA, steps.whole(b));
-        // A field that passed the zero test may still read as 0 as a whole number (0.4):
-        // its common denominator would show as 0, or G would be 0 and leave 0 / 0.
-        if (wholeA == 0)
-            throw Refused{Message::Unreasonable};
-        const QString c = shown(real(b) * wholeA / g);
-        steps << step(QStringLiteral("gcd(B, A)"),
-                      QStringLiteral("gcd(%1, %2)").arg(integerText(wholeA), integerText(whole(b))),
-                      integerText(g));
-        steps << step(QStringLiteral("A*B / gcd(B, A)"),
-                      term(real(b)) + u'*' + term(wholeA) + QStringLiteral(" / ") + term(g), c);
-        return c;
-    } catch (const Refused& refused) {
-        return steps.refused(refused);
-    }
+    // The field a is the one captioned "B", and b the one captioned "A".
+    Working lines;
+    const auto read = wholesNoted({real(a), real(b)}, lines);
+    if (!read)
+        return read.refusal();
+    const auto [wholeA, wholeB] = *read;
+    // A field that passed the zero test may still read as 0 as a whole number (0.4): its
+    // common denominator would show as 0, or G would be 0 and leave 0 / 0.
+    if (wholeA == 0)
+        return Message::Unreasonable;
+    const std::int32_t g = gcd(wholeA, wholeB);
+    const double c = real(b) * wholeA / g;
+    const auto shownC = shown(c);
+    if (!shownC)
+        return shownC.refusal();
+    lines << step(QStringLiteral("gcd(B, A)"),
+                  QStringLiteral("gcd(%1, %2)").arg(integerText(wholeA), integerText(wholeB)),
+                  integerText(g));
+    lines << step(QStringLiteral("A*B / gcd(B, A)"),
+                  term(real(b)) + u'*' + term(wholeA) + QStringLiteral(" / ") + term(g), *shownC);
+    return Solved<double>{c, lines};
 }
 
-FractionTextOutcome reduceFraction(QStringView numerator, QStringView denominator, Working* working)
+Outcome<FractionText> reduceFraction(QStringView numerator, QStringView denominator)
 {
-    Steps steps(working);
     if (!isNumber(numerator) || !isNumber(denominator))
         return Message::NotNumeric;
     if (real(denominator) == 0)
         return Message::NumberZero;
-    try {
-        const std::int32_t d = steps.whole(denominator);
-        const std::int32_t m = steps.whole(numerator);
-        // A denominator that reads as 0 as a whole number (0.4) would leave 1 over 0, or
-        // 0 over 0 with a G of 0.
-        if (d == 0)
-            throw Refused{Message::Unreasonable};
-        const std::int32_t g = gcd(d, m);
-        const FractionText reduced{{}, shown(m / double(g)), shown(d / double(g))};
-        steps << QStringLiteral("gcd(%1, %2) = ").arg(integerText(d), integerText(m)) +
-                     integerText(g);
-        steps << over(integerText(m), integerText(d)) + QStringLiteral(" = ") +
-                     shownFraction(reduced);
-        return reduced;
-    } catch (const Refused& refused) {
-        return steps.refused(refused);
-    }
+    Working lines;
+    const auto read = wholesNoted({real(denominator), real(numerator)}, lines);
+    if (!read)
+        return read.refusal();
+    const auto [d, m] = *read;
+    // A denominator that reads as 0 as a whole number (0.4) would leave 1 over 0, or 0 over 0
+    // with a G of 0.
+    if (d == 0)
+        return Message::Unreasonable;
+    const std::int32_t g = gcd(d, m);
+    const FractionText result{{}, numberText(m / double(g)), numberText(d / double(g))};
+    lines << gcdLine(d, m, g);
+    lines << over(integerText(m), integerText(d)) + QStringLiteral(" = ") + shownFraction(result);
+    return Solved<FractionText>{result, lines};
 }

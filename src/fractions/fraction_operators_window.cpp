@@ -2,6 +2,7 @@
 
 #include "fractions/fraction_controls.h"
 #include "fractions/fraction_operators.h"
+#include "input/number_text.h"
 #include "input/overloaded.h"
 #include "widgets/controls.h"
 #include "widgets/fraction_box.h"
@@ -158,56 +159,53 @@ QWidget* Form4::buildReduction()
 void Form4::Command1_Click()
 {
     m_working->clearWorking();
-    Working steps;
-    const OperatorClick click = operateOnFractions({s1->text(), m1->text(), d1->text()}, op->text(),
-                                                   {s2->text(), m2->text(), d2->text()}, &steps);
-    setFieldText(s1, click.firstWhole);
-    setFieldText(s2, click.secondWhole);
-    const QString heading = taskHeading(Label8, Command1);
     std::visit(overloaded{
-                   [&](const FractionText& result) {
-                       showFraction(result, s3, m3, d3);
-                       m_working->setWorking(steps, heading);
+                   [&](const Solved<OperatorAnswer>& answer) {
+                       setFieldText(s1, answer.values.wholes.first);
+                       setFieldText(s2, answer.values.wholes.second);
+                       if (const auto* result = std::get_if<FractionText>(&answer.values.result))
+                           showFraction(*result, s3, m3, d3);
+                       else
+                           m_bool->setText(std::get<bool>(answer.values.result)
+                                               ? captionText(Caption::True)
+                                               : captionText(Caption::False));
+                       m_working->setWorking(answer.working, taskHeading(Label8, Command1));
                    },
-                   [&](bool holds) {
-                       m_bool->setText(holds ? captionText(Caption::True)
-                                             : captionText(Caption::False));
-                       m_working->setWorking(steps, heading);
-                   },
-                   [this](Message message) {
+                   [this](const OperatorRefusal& refusal) {
+                       setFieldText(s1, refusal.wholes.first);
+                       setFieldText(s2, refusal.wholes.second);
                        // A division by zero leaves no result on show, not a stale one.
-                       if (message == Message::SecondFractionZero)
+                       if (refusal.message == Message::SecondFractionZero)
                            showFraction({}, s3, m3, d3);
-                       m_sink.show(message);
+                       m_sink.show(refusal.message);
                    },
                },
-               click.outcome);
+               operateOnFractions({s1->text(), m1->text(), d1->text()}, op->text(),
+                                  {s2->text(), m2->text(), d2->text()}));
 }
 
 void Form4::Command2_Click()
 {
     m_working->clearWorking();
-    Working steps;
     std::visit(overloaded{
-                   [&](const QString& denominator) {
-                       c->setText(denominator);
-                       m_working->setWorking(steps, taskHeading(Label1, Command2));
+                   [&](const Solved<double>& denominator) {
+                       c->setText(numberText(denominator.values));
+                       m_working->setWorking(denominator.working, taskHeading(Label1, Command2));
                    },
                    [this](Message message) { m_sink.show(message); },
                },
-               commonDenominator(a->text(), b->text(), &steps));
+               commonDenominator(a->text(), b->text()));
 }
 
 void Form4::Command3_Click()
 {
     m_working->clearWorking();
-    Working steps;
     std::visit(overloaded{
-                   [&](const FractionText& reduced) {
-                       showFraction(reduced, nullptr, om4, od4);
-                       m_working->setWorking(steps, taskHeading(Label9, Command3));
+                   [&](const Solved<FractionText>& reduced) {
+                       showFraction(reduced.values, nullptr, om4, od4);
+                       m_working->setWorking(reduced.working, taskHeading(Label9, Command3));
                    },
                    [this](Message message) { m_sink.show(message); },
                },
-               reduceFraction(inm4->text(), ind4->text(), &steps));
+               reduceFraction(inm4->text(), ind4->text()));
 }

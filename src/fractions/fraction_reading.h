@@ -1,9 +1,9 @@
 #pragma once
 
 // The fraction tools read their fields by their own rules: each text is tested as a number
-// first, then read as a Real or as a whole number, and intermediate values pass through the
-// text the tool would show, exactly as the pupil sees them. Inside the core a refusal is
-// thrown as a Refused and caught at the edge of each tool, so the steps read as written.
+// first, then read as a Real or as a whole number, and intermediate values are rounded to the
+// digits the tool would show, exactly as the pupil sees them. Each step that can be refused
+// answers with a Checked value, and the task returns its refusal at once.
 
 #include "fractions/fraction_arithmetic.h"
 #include "input/messages.h"
@@ -13,15 +13,12 @@
 #include <QString>
 #include <QStringView>
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
-#include <variant>
 
 namespace fractions_reading {
-
-struct Refused {
-    Message message;
-};
 
 // A text that has passed the number test, as a Real.
 inline double real(QStringView text)
@@ -29,71 +26,51 @@ inline double real(QStringView text)
     return readNumber(text).value_or(0);
 }
 
-inline std::int32_t wholeOf(double value)
+inline Checked<std::int32_t> wholeOf(double value)
 {
-    const auto whole = wholeNumber(value);
-    if (!whole)
-        throw Refused{Message::TooBig};
-    return *whole;
+    if (const auto whole = wholeNumber(value))
+        return *whole;
+    return Message::TooBig;
 }
 
-// The whole reading of a text that has passed the number test.
-inline std::int32_t whole(QStringView text)
+// A typed number the tool takes as a whole number: noted where rounding changes it.
+inline Checked<std::int32_t> wholeNoted(double value, Working& lines)
 {
-    return wholeOf(real(text));
+    const auto whole = wholeOf(value);
+    if (whole && *whole != value)
+        lines << numberText(value) + QStringLiteral(" is taken as ") + integerText(*whole);
+    return whole;
+}
+
+// Typed numbers taken as whole numbers in turn, each noted; the first that does not fit refuses.
+template <std::size_t N>
+Checked<std::array<std::int32_t, N>> wholesNoted(const double (&values)[N], Working& lines)
+{
+    std::array<std::int32_t, N> wholes{};
+    for (std::size_t i = 0; i < N; ++i) {
+        const auto whole = wholeNoted(values[i], lines);
+        if (!whole)
+            return whole.refusal();
+        wholes[i] = *whole;
+    }
+    return wholes;
 }
 
 // The number text of a value that must be finite to be shown.
-inline QString shown(double value)
+inline Checked<QString> shown(double value)
 {
     if (!std::isfinite(value))
-        throw Refused{Message::TooBig};
+        return Message::TooBig;
     return numberText(value);
 }
 
-template <class T> T need(const std::variant<T, Message>& outcome)
+// The value as it reads back from its shown text: rounded to 15 significant digits, the way
+// the tool carries a result on to its next step.
+inline Checked<double> roundToShown(double value)
 {
-    if (const auto* message = std::get_if<Message>(&outcome))
-        throw Refused{*message};
-    return std::get<T>(outcome);
+    const auto text = shown(value);
+    return text ? Checked<double>(real(*text)) : text.refusal();
 }
-
-// The worked steps of the task being run, written only when the window asks for them.
-class Steps {
-public:
-    explicit Steps(Working* lines)
-        : m_lines(lines)
-    {
-        if (m_lines)
-            m_lines->clear();
-    }
-
-    void operator<<(const QString& line)
-    {
-        if (m_lines)
-            m_lines->append(line);
-    }
-
-    // A typed number the tool takes as a whole number: noted where rounding changes it.
-    std::int32_t whole(QStringView text)
-    {
-        const std::int32_t value = fractions_reading::whole(text);
-        if (real(text) != value)
-            *this << numberText(real(text)) + QStringLiteral(" is taken as ") + integerText(value);
-        return value;
-    }
-
-    // No steps stand after a refusal.
-    Message refused(const Refused& refusal)
-    {
-        if (m_lines)
-            m_lines->clear();
-        return refusal.message;
-    }
-
-private:
-    Working* m_lines;
-};
 
 // "n/d", or "(n/d)" when it starts with a minus and stands inside a sum.
 inline QString over(const QString& numerator, const QString& denominator, bool bracketed = false)

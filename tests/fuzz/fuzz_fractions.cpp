@@ -41,16 +41,25 @@ bool fits(std::int64_t value)
            value <= std::numeric_limits<std::int32_t>::max();
 }
 
-// A tool's outcome as its window shows it; the integer procedures have no working of their
-// own, so their answer stands as its one line.
-template <class T>
-Shown shownOf(const std::variant<T, Message>& outcome, const Working* working,
-              QString (*answer)(const T&), const QStringList& typed = {})
+// A procedure's outcome as its window would show it: the integer procedures have no working
+// of their own, so their answer stands as its one line.
+template <class T> Shown shownOf(const Checked<T>& outcome, QString (*answer)(const T&))
 {
-    if (std::holds_alternative<Message>(outcome))
-        return {true, {}, working ? *working : Working{}};
-    const QString text = answer(std::get<T>(outcome));
-    return {false, text, working ? *working : Working{text}, typed};
+    if (!outcome)
+        return {true, {}, {}};
+    const QString text = answer(*outcome);
+    return {false, text, Working{text}};
+}
+
+// A tool's outcome as its window shows it, with the working of the same call.
+template <class T, class Refusal>
+Shown shownOf(const Outcome<T, Refusal>& outcome, QString (*answer)(const T&),
+              const QStringList& typed = {})
+{
+    const auto* solved = std::get_if<Solved<T>>(&outcome);
+    if (!solved)
+        return {true, {}, {}};
+    return {false, answer(solved->values), solved->working, typed};
 }
 
 QString fractionLine(const FractionText& f)
@@ -68,9 +77,21 @@ QString wholeLine(const Fraction& f)
     return shownFraction({integerText(f.s), integerText(f.m), integerText(f.d)});
 }
 
-QString asIs(const QString& text)
+QString decimalLine(const double& value)
 {
-    return text;
+    return numberText(value);
+}
+
+QString decimalField(const DecimalResult& result)
+{
+    return result.decimal;
+}
+
+QString operatorLine(const OperatorAnswer& answer)
+{
+    if (const auto* result = std::get_if<FractionText>(&answer.result))
+        return shownFraction(*result);
+    return std::get<bool>(answer.result) ? captionText(Caption::True) : captionText(Caption::False);
 }
 
 // The integer procedures answer for themselves, checked on 64 bits, and show their result.
@@ -80,25 +101,25 @@ Shown runGcd(const Input& in)
     const std::int32_t g = gcd(a, b);
     require(a == 0 && b == 0 ? g == 0 : g != 0 && wide(a) % g == 0 && wide(b) % g == 0,
             "gcd divides both");
-    return shownOf<std::int32_t>(g, nullptr, integerLine);
+    return shownOf<std::int32_t>(g, integerLine);
 }
 
 Shown runCommon(const Input& in)
 {
     const std::int32_t a = in.n[0], b = in.n[1];
-    const WholeOutcome outcome = common(a, b);
+    const Checked<std::int32_t> outcome = common(a, b);
     if (a > 0 && b > 0 && fits(wide(a) * b))
-        require(outcome == WholeOutcome(
+        require(outcome == Checked<std::int32_t>(
                                static_cast<std::int32_t>(wide(a) * b / std::gcd(wide(a), wide(b)))),
                 "common of positives is their least common multiple");
-    return shownOf<std::int32_t>(outcome, nullptr, integerLine);
+    return shownOf(outcome, integerLine);
 }
 
 Shown runMixed(const Input& in)
 {
     const std::int32_t n = in.n[0], d = in.n[1];
-    const FractionOutcome outcome = mixed(n, d);
-    if (const auto* f = std::get_if<Fraction>(&outcome))
+    const Checked<Fraction> outcome = mixed(n, d);
+    if (const Fraction* f = outcome ? &*outcome : nullptr)
         require(wide(f->s) * d + f->m == n && f->d == d &&
                     std::abs(wide(f->m)) < std::abs(wide(d)) &&
                     (f->m == 0 || (f->m < 0) == (n < 0)),
@@ -106,88 +127,73 @@ Shown runMixed(const Input& in)
     else
         require(d == 0 || (n == std::numeric_limits<std::int32_t>::min() && d == -1),
                 "mixed refuses only a zero divisor or an overflow");
-    return shownOf<Fraction>(outcome, nullptr, wholeLine);
+    return shownOf(outcome, wholeLine);
 }
 
 Shown runImproper(const Input& in)
 {
     const std::int32_t s = in.n[0], m = in.n[1], d = in.n[2];
-    const FractionOutcome outcome = improper(s, m, d);
+    const Checked<Fraction> outcome = improper(s, m, d);
     // The product and the sum are each formed in 32 bits.
     const std::int64_t numerator = wide(s) * d + m;
-    const auto* f = std::get_if<Fraction>(&outcome);
+    const Fraction* f = outcome ? &*outcome : nullptr;
     require(fits(wide(s) * d) && fits(numerator)
                 ? f && *f == Fraction{0, static_cast<std::int32_t>(numerator), d}
                 : !f,
             "improper is s*d + m over d, or too big");
-    return shownOf<Fraction>(outcome, nullptr, wholeLine);
+    return shownOf(outcome, wholeLine);
 }
 
 Shown runToImproper(const Input& in)
 {
-    Working working;
     const auto& f = in.fields;
-    return shownOf<FractionText>(fractionToImproper(f[0], f[1], f[2], &working), &working,
-                                 fractionLine, {f[2]});
+    return shownOf(fractionToImproper(f[0], f[1], f[2]), fractionLine, {f[2]});
 }
 
 Shown runToFraction(const Input& in)
 {
-    Working working;
     const auto& f = in.fields;
-    return shownOf<FractionText>(improperToFraction(f[0], f[1], &working), &working, fractionLine,
-                                 {f[1]});
+    return shownOf(improperToFraction(f[0], f[1]), fractionLine, {f[1]});
 }
 
 Shown runToDecimal(const Input& in)
 {
-    Working working;
     const auto& f = in.fields;
-    const DecimalOutcome outcome = fractionToDecimal(f[0], f[1], f[2], &working);
-    if (const auto* result = std::get_if<DecimalResult>(&outcome)) {
-        require(result->whole == (f[0].isEmpty() ? QStringLiteral("0") : f[0]),
+    const auto outcome = fractionToDecimal(f[0], f[1], f[2]);
+    if (const auto* result = std::get_if<Solved<DecimalResult>>(&outcome))
+        require(result->values.whole == (f[0].isEmpty() ? QStringLiteral("0") : f[0]),
                 "the whole part stays as typed");
-        return {false, result->decimal, working};
-    }
-    return {true, {}, working};
+    return shownOf(outcome, decimalField);
 }
 
 Shown runFromDecimal(const Input& in)
 {
-    Working working;
     const QString& decimal = in.fields[0];
-    return shownOf<FractionText>(decimalToFraction(decimal, &working), &working, fractionLine,
-                                 decimal.trimmed().split(QLocale().decimalPoint()));
+    return shownOf(decimalToFraction(decimal), fractionLine,
+                   decimal.trimmed().split(QLocale().decimalPoint()));
 }
 
 Shown runOperate(const Input& in)
 {
-    Working working;
     const auto& f = in.fields;
-    const OperatorClick click =
-        operateOnFractions({f[0], f[1], f[2]}, f[3], {f[4], f[5], f[6]}, &working);
-    require((click.firstWhole == f[0] || click.firstWhole == u"0") &&
-                (click.secondWhole == f[4] || click.secondWhole == u"0"),
+    const auto outcome = operateOnFractions({f[0], f[1], f[2]}, f[3], {f[4], f[5], f[6]});
+    const auto* solved = std::get_if<Solved<OperatorAnswer>>(&outcome);
+    const WholeFields wholes =
+        solved ? solved->values.wholes : std::get<OperatorRefusal>(outcome).wholes;
+    require((wholes.first == f[0] || wholes.first == u"0") &&
+                (wholes.second == f[4] || wholes.second == u"0"),
             "a whole part stays as typed or becomes 0");
-    if (const auto* result = std::get_if<FractionText>(&click.outcome))
-        return {false, shownFraction(*result), working};
-    if (const auto* holds = std::get_if<bool>(&click.outcome))
-        return {false, *holds ? captionText(Caption::True) : captionText(Caption::False), working};
-    return {true, {}, working};
+    return shownOf(outcome, operatorLine);
 }
 
 Shown runCommonDenominator(const Input& in)
 {
-    Working working;
-    return shownOf<QString>(commonDenominator(in.fields[0], in.fields[1], &working), &working,
-                            asIs);
+    return shownOf(commonDenominator(in.fields[0], in.fields[1]), decimalLine);
 }
 
 Shown runReduce(const Input& in)
 {
-    Working working;
-    return shownOf<FractionText>(reduceFraction(in.fields[0], in.fields[1], &working), &working,
-                                 fractionLine);
+    return shownOf(reduceFraction(in.fields[0], in.fields[1]), fractionLine);
 }
 
 const struct {
