@@ -83,7 +83,7 @@ Checked<Fraction> overCommon(const QString& first, double x, QChar op, const QSt
                              double y, std::int32_t l, Working& lines)
 {
     const double sum = op == u'+' ? x + y : x - y;
-    const auto m3 = roundToShown(sum);
+    const auto m3 = shownValue(sum);
     if (!m3)
         return m3.refusal();
     const QString ls = integerText(l);

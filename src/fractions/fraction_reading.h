@@ -66,7 +66,7 @@ inline Checked<QString> shown(double value)
 
 // The value as it reads back from its shown text: rounded to 15 significant digits, the way
 // the tool carries a result on to its next step.
-inline Checked<double> roundToShown(double value)
+inline Checked<double> shownValue(double value)
 {
     const auto text = shown(value);
     return text ? Checked<double>(real(*text)) : text.refusal();
