@@ -61,7 +61,7 @@ int main(int argc, char* argv[])
     setUpProgramIdentity();
     QuietLauncher launcher;
     QuietSink sink;
-    Form1 menu(sink, launcher);
+    MenuWindow menu(sink, launcher);
     menu.show();
     if (!QTest::qWaitForWindowExposed(&menu))
         return 1;

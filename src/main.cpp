@@ -7,7 +7,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     setUpProgramIdentity();
-    Form1 menu;
+    MenuWindow menu;
     menu.show();
     return QApplication::exec();
 }

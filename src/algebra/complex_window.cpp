@@ -57,7 +57,7 @@ QLayout* makeSection(QLabel* title, QLayout* row, QLabel* example = nullptr)
 
 } // namespace
 
-Form13::Form13(MessageSink& sink, QWidget* parent)
+ComplexWindow::ComplexWindow(MessageSink& sink, QWidget* parent)
     : QWidget(parent)
     , m_reader(behaviours::guarded, sink)
     , m_sink(sink)
@@ -76,12 +76,12 @@ Form13::Form13(MessageSink& sink, QWidget* parent)
     window->addWidget(m_working);
     window->addStretch();
 
-    connect(Command1, &QPushButton::clicked, this, &Form13::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form13::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form13::Command3_Click);
+    connect(Command1, &QPushButton::clicked, this, &ComplexWindow::operate);
+    connect(Command2, &QPushButton::clicked, this, &ComplexWindow::raiseI);
+    connect(Command3, &QPushButton::clicked, this, &ComplexWindow::toPolar);
 }
 
-QLayout* Form13::buildOperations()
+QLayout* ComplexWindow::buildOperations()
 {
     Label17 =
         makeLabel("Label17", QStringLiteral("Operations [ + - * / ] On Complex Numbers"), this);
@@ -106,7 +106,7 @@ QLayout* Form13::buildOperations()
 }
 
 // <r1, i1>  op  <r2, i2>  Solve  <o1, o2>, captions above, the choices beneath op.
-QLayout* Form13::buildOperationsRow()
+QLayout* ComplexWindow::buildOperationsRow()
 {
     auto* row = new QGridLayout;
     row->addWidget(Label9 = makeCaption("Label9", QStringLiteral("R"), this), 0, 1);
@@ -128,7 +128,7 @@ QLayout* Form13::buildOperationsRow()
     return row;
 }
 
-QLayout* Form13::buildPower()
+QLayout* ComplexWindow::buildPower()
 {
     Label18 = makeLabel("Label18", QStringLiteral("Solving I power N"), this);
     Label2 = makeLabel("Label2", QStringLiteral("i"), this);
@@ -158,7 +158,7 @@ QLayout* Form13::buildPower()
     return makeSection(Label18, row);
 }
 
-QLayout* Form13::buildPolar()
+QLayout* ComplexWindow::buildPolar()
 {
     Label19 = makeLabel("Label19", QStringLiteral("Polar Representation"), this);
     re3 = makeField("re3", QStringLiteral("Complex number, real part"), this);
@@ -183,12 +183,12 @@ QLayout* Form13::buildPolar()
     return makeSection(Label19, row, Label21);
 }
 
-double Form13::eval(QLineEdit* field)
+double ComplexWindow::eval(QLineEdit* field)
 {
     return m_reader.eval(field->text());
 }
 
-void Form13::Command1_Click()
+void ComplexWindow::operate()
 {
     o1->clear();
     o2->clear();
@@ -213,7 +213,7 @@ void Form13::Command1_Click()
                complexOperation({parts[0], parts[2]}, op->text(), {parts[1], parts[3]}));
 }
 
-void Form13::Command2_Click()
+void ComplexWindow::raiseI()
 {
     o3->clear();
     m_working->clearWorking();
@@ -224,7 +224,7 @@ void Form13::Command2_Click()
     showText(o3, powerOfI(n), QStringLiteral("Power Of i, Solve"));
 }
 
-void Form13::Command3_Click()
+void ComplexWindow::toPolar()
 {
     o4->clear();
     m_working->clearWorking();
@@ -238,7 +238,8 @@ void Form13::Command3_Click()
     showText(o4, polarForm(x, y), QStringLiteral("Polar Form, To Polar"));
 }
 
-void Form13::showText(QLabel* output, const Outcome<QString>& outcome, const QString& heading)
+void ComplexWindow::showText(QLabel* output, const Outcome<QString>& outcome,
+                             const QString& heading)
 {
     std::visit(overloaded{
                    [this, output, &heading](const Solved<QString>& solved) {

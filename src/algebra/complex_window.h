@@ -14,11 +14,11 @@ class QPushButton;
 class WorkingPanel;
 
 // Complex numbers: the four operations, powers of i, and the polar form.
-class Form13 : public QWidget {
+class ComplexWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form13(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
+    explicit ComplexWindow(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
 
 private:
     QLayout* buildOperations();
@@ -26,9 +26,9 @@ private:
     QLayout* buildPower();
     QLayout* buildPolar();
 
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
+    void operate();
+    void raiseI();
+    void toPolar();
     double eval(QLineEdit* field);
     void showText(QLabel* output, const Outcome<QString>& outcome, const QString& heading);
 

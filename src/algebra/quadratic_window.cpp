@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Form2::Form2(MessageSink& sink, QWidget* parent)
+QuadraticWindow::QuadraticWindow(MessageSink& sink, QWidget* parent)
     : QWidget(parent)
     , m_reader(behaviours::guarded, sink)
     , m_sink(sink)
@@ -36,11 +36,11 @@ Form2::Form2(MessageSink& sink, QWidget* parent)
     m_working = new WorkingPanel(this);
     window->addWidget(m_working);
 
-    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &QuadraticWindow::solve);
 }
 
 // The formula, with its fraction drawn as pupils write it.
-QFrame* Form2::buildFormula()
+QFrame* QuadraticWindow::buildFormula()
 {
     QFrame* Shape1 = makePanel("Shape1", this);
     auto* formula = new QVBoxLayout(Shape1);
@@ -63,7 +63,7 @@ QFrame* Form2::buildFormula()
 }
 
 // A, B and C, each with its caption beneath, and the button at the end of the row.
-QLayout* Form2::buildInputs()
+QLayout* QuadraticWindow::buildInputs()
 {
     a = makeField("a", QStringLiteral("A"), this);
     b = makeField("b", QStringLiteral("B"), this);
@@ -92,7 +92,7 @@ QLayout* Form2::buildInputs()
 }
 
 // The results, beneath the worked example.
-QLayout* Form2::buildResults()
+QLayout* QuadraticWindow::buildResults()
 {
     x1 = makeResultLabel("x1", QStringLiteral("X1"), this);
     x2 = makeResultLabel("x2", QStringLiteral("X2"), this);
@@ -105,12 +105,12 @@ QLayout* Form2::buildResults()
     return results;
 }
 
-double Form2::eval(QLineEdit* field)
+double QuadraticWindow::eval(QLineEdit* field)
 {
     return m_reader.eval(field->text());
 }
 
-void Form2::Command1_Click()
+void QuadraticWindow::solve()
 {
     // Each field is shown back as the number it was read as, and the roots are computed from
     // the numbers as shown, 15 digits at most; a refused field, and the ones after it, keep

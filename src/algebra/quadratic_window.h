@@ -13,18 +13,18 @@ class QPushButton;
 class WorkingPanel;
 
 // Solves A*X^2 + B*X + C = 0 for its real roots.
-class Form2 : public QWidget {
+class QuadraticWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form2(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
+    explicit QuadraticWindow(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
 
 private:
     QFrame* buildFormula();
     QLayout* buildInputs();
     QLayout* buildResults();
 
-    void Command1_Click();
+    void solve();
     double eval(QLineEdit* field);
 
     FieldReader m_reader;

@@ -38,7 +38,7 @@ QHBoxLayout* buildPressRow(QPushButton* button, QWidget* parent)
 
 } // namespace
 
-Form14::Form14(Launcher& launcher, QWidget* parent)
+DonationWindow::DonationWindow(Launcher& launcher, QWidget* parent)
     : QWidget(parent)
     , m_launcher(launcher)
 {
@@ -52,7 +52,7 @@ Form14::Form14(Launcher& launcher, QWidget* parent)
     auto* picOptions = new QFrame(this);
     picOptions->setObjectName(QStringLiteral("picOptions"));
     QPushButton* button = makeButton("Command", QString(), picOptions);
-    connect(button, &QPushButton::clicked, this, &Form14::donate);
+    connect(button, &QPushButton::clicked, this, &DonationWindow::donate);
 
     auto* content = new QVBoxLayout(picOptions);
     for (const auto& [name, text] :
@@ -71,7 +71,7 @@ Form14::Form14(Launcher& launcher, QWidget* parent)
     window->addWidget(picOptions);
 }
 
-void Form14::donate()
+void DonationWindow::donate()
 {
     // Whether a browser came up is the desktop's business; the window has nothing to add.
     m_launcher.openUrl(QUrl(donationUrl()));

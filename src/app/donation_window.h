@@ -5,11 +5,11 @@
 #include <QWidget>
 
 // Asks for a voluntary donation; its picture button opens the donation page.
-class Form14 : public QWidget {
+class DonationWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form14(Launcher& launcher = defaultLauncher(), QWidget* parent = nullptr);
+    explicit DonationWindow(Launcher& launcher = defaultLauncher(), QWidget* parent = nullptr);
 
 private:
     void donate();

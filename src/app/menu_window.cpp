@@ -32,12 +32,12 @@ template <class Window> QWidget* opens(MessageSink& sink, Launcher&)
 
 QWidget* opensDonation(MessageSink&, Launcher& launcher)
 {
-    return new Form14(launcher);
+    return new DonationWindow(launcher);
 }
 
 } // namespace
 
-struct Form1::Tile {
+struct MenuWindow::Tile {
     // Where a tile stands: a cell of the 3 x 4 grid, or a place inside a split cell.
     struct Place {
         int row;
@@ -59,23 +59,23 @@ struct Form1::Tile {
 
 namespace {
 
-using Action = Form1::Tile::Action;
+using Action = MenuWindow::Tile::Action;
 
 // The whole menu in one table: caption, colour, place and what every tile does.
 // Captions are the ones pupils know, odd blanks included; the tiles wrap them.
-const Form1::Tile tiles[] = {
+const MenuWindow::Tile tiles[] = {
     {.name = "Command2",
      .caption = "Conversion : Fraction, Improper  Fractions, Decimal fractions ",
      .toolTip = "25/4 is 6 1/4 , 1/4 is 0.25",
      .colour = 0x1565C0,
      .place = {0, 0},
-     .window = opens<Form3>},
+     .window = opens<FractionConversionWindow>},
     {.name = "Command3",
      .caption = "Operators On           Fractions :                [ +, - , * , / ,<  , = ,> ]  "
                 "Common -               Denominator   ,     Reduction              ",
      .colour = 0x6A1B9A,
      .place = {0, 1},
-     .window = opens<Form4>},
+     .window = opens<FractionOperatorsWindow>},
     {.name = "Command14",
      .caption = "Areas And Perimeters",
      .colour = 0x37474F,
@@ -85,33 +85,33 @@ const Form1::Tile tiles[] = {
      .caption = "Quadrilateral",
      .colour = 0x2E7D32,
      .place = {0, 2, 1, 0, 2},
-     .window = opens<Form8>},
+     .window = opens<QuadrilateralWindow>},
     {.name = "Command6",
      .caption = "Triangle",
      .colour = 0x00695C,
      .place = {0, 2, 2, 0, 1},
-     .window = opens<Form9>},
+     .window = opens<TriangleAreaWindow>},
     {.name = "Command13",
      .caption = "Circle",
      .colour = 0xAD1457,
      .place = {0, 2, 2, 1, 1},
-     .window = opens<Form7>},
+     .window = opens<CircleWindow>},
     {.name = "Command12",
      .caption = "Traffic And Percentage Problems",
      .colour = 0xEF6C00,
      .place = {0, 3},
-     .window = opens<Form12>},
+     .window = opens<WordProblemsWindow>},
     {.name = "Command1",
      .caption = "Solving Quadratic Equation",
      .toolTip = "A*X ^ 2 + B*X + C = 0",
      .colour = 0xC62828,
      .place = {1, 0},
-     .window = opens<Form2>},
+     .window = opens<QuadraticWindow>},
     {.name = "Command5",
      .caption = "Progression: Geometric Progression , Arithmetic Progression",
      .colour = 0x283593,
      .place = {1, 1},
-     .window = opens<Form6>},
+     .window = opens<ProgressionsWindow>},
     {.name = "Command17",
      .caption = "Triangles",
      .colour = 0x4E342E,
@@ -121,22 +121,22 @@ const Form1::Tile tiles[] = {
      .caption = "The Law Of Sines",
      .colour = 0x00838F,
      .place = {1, 2, 1, 0, 2},
-     .window = opens<Form11>},
+     .window = opens<SinesWindow>},
     {.name = "Command7",
      .caption = "The Law Of Cosines",
      .colour = 0x689F38,
      .place = {1, 2, 2, 0, 2},
-     .window = opens<Form10>},
+     .window = opens<CosinesWindow>},
     {.name = "Command4",
      .caption = "Statistics  Mean, Standard-Deviation ,Variance",
      .colour = 0x4527A0,
      .place = {1, 3},
-     .window = opens<Form5>},
+     .window = opens<StatisticsWindow>},
     {.name = "Command8",
      .caption = "Complex Numbers",
      .colour = 0x0277BD,
      .place = {2, 0},
-     .window = opens<Form13>},
+     .window = opens<ComplexWindow>},
     {.name = "Command11",
      .caption = "Calculator",
      .colour = 0x455A64,
@@ -156,7 +156,7 @@ const Form1::Tile tiles[] = {
 
 } // namespace
 
-Form1::Form1(MessageSink& sink, Launcher& launcher, QWidget* parent)
+MenuWindow::MenuWindow(MessageSink& sink, Launcher& launcher, QWidget* parent)
     : QWidget(parent)
     , m_sink(sink)
     , m_launcher(launcher)
@@ -197,7 +197,7 @@ Form1::Form1(MessageSink& sink, Launcher& launcher, QWidget* parent)
         this));
 }
 
-QWidget* Form1::buildTile(const Tile& tile, int index)
+QWidget* MenuWindow::buildTile(const Tile& tile, int index)
 {
     const bool heading = tile.action == Action::Heading;
     auto* button =
@@ -218,28 +218,28 @@ QWidget* Form1::buildTile(const Tile& tile, int index)
         connect(button, &QPushButton::clicked, this, [this, index] { openWindow(index); });
         break;
     case Action::Contact:
-        connect(button, &QPushButton::clicked, this, &Form1::contact);
+        connect(button, &QPushButton::clicked, this, &MenuWindow::contact);
         break;
     case Action::Calculator:
-        connect(button, &QPushButton::clicked, this, &Form1::startCalculator);
+        connect(button, &QPushButton::clicked, this, &MenuWindow::startCalculator);
         break;
     }
     return button;
 }
 
-void Form1::openWindow(int index)
+void MenuWindow::openWindow(int index)
 {
     m_windows[std::size_t(index)].open(
         [this, index] { return tiles[index].window(m_sink, m_launcher); });
 }
 
-void Form1::contact()
+void MenuWindow::contact()
 {
     if (!m_launcher.openUrl(QUrl(contactUrl(), QUrl::TolerantMode)))
         m_sink.show(messageText(Message::CantOpenEmail, contactAddress));
 }
 
-void Form1::startCalculator()
+void MenuWindow::startCalculator()
 {
     const QString calculator = findCalculator();
     if (calculator.isEmpty() || !m_launcher.startProgram(calculator))

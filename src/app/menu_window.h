@@ -10,12 +10,12 @@
 
 // The start-up menu: a grid of coloured tiles, one per tool, plus contact, calculator
 // and donation. Each tool window exists at most once; a tile press builds or raises it.
-class Form1 : public QWidget {
+class MenuWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form1(MessageSink& sink = defaultMessageSink(), Launcher& launcher = defaultLauncher(),
-                   QWidget* parent = nullptr);
+    explicit MenuWindow(MessageSink& sink = defaultMessageSink(),
+                        Launcher& launcher = defaultLauncher(), QWidget* parent = nullptr);
 
     struct Tile;
 

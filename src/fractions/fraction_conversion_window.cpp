@@ -26,7 +26,7 @@ QFrame* makeVerticalRule(const char* name, QWidget* parent)
 
 } // namespace
 
-Form3::Form3(MessageSink& sink, QWidget* parent)
+FractionConversionWindow::FractionConversionWindow(MessageSink& sink, QWidget* parent)
     : QWidget(parent)
     , m_sink(sink)
 {
@@ -56,13 +56,13 @@ Form3::Form3(MessageSink& sink, QWidget* parent)
     window->addWidget(m_working);
     window->addStretch();
 
-    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
+    connect(Command1, &QPushButton::clicked, this, &FractionConversionWindow::toImproper);
+    connect(Command2, &QPushButton::clicked, this, &FractionConversionWindow::toMixed);
+    connect(Command3, &QPushButton::clicked, this, &FractionConversionWindow::toDecimal);
+    connect(Command4, &QPushButton::clicked, this, &FractionConversionWindow::fromDecimal);
 }
 
-QWidget* Form3::buildToImproper()
+QWidget* FractionConversionWindow::buildToImproper()
 {
     Label1 = makeHeading("Label1", QStringLiteral("Converts Simple Fraction To Improper Fraction"),
                          this);
@@ -77,7 +77,7 @@ QWidget* Form3::buildToImproper()
                    makeFraction(nullptr, sol1m, "Line5", sol1d, this));
 }
 
-QWidget* Form3::buildToFraction()
+QWidget* FractionConversionWindow::buildToFraction()
 {
     Label5 = makeHeading("Label5", QStringLiteral("Converts Improper Fraction To Simple  Fraction"),
                          this);
@@ -92,7 +92,7 @@ QWidget* Form3::buildToFraction()
                    makeFraction(sol2s, sol2m, "Line6", sol2d, this));
 }
 
-QWidget* Form3::buildToDecimal()
+QWidget* FractionConversionWindow::buildToDecimal()
 {
     Label2 =
         makeHeading("Label2", QStringLiteral("Converts Simple Fraction To Decimal Fruction"), this);
@@ -105,7 +105,7 @@ QWidget* Form3::buildToDecimal()
     return panelOf(Label2, makeFraction(in3s, in3m, "Line8", in3d, this), Command3, out3);
 }
 
-QWidget* Form3::buildDecimalToFraction()
+QWidget* FractionConversionWindow::buildDecimalToFraction()
 {
     Label3 = makeHeading("Label3", QStringLiteral("Converts Decimal Fruction To  Simple Fraction "),
                          this);
@@ -119,7 +119,8 @@ QWidget* Form3::buildDecimalToFraction()
 }
 
 // A panel: its heading on top, then inputs, button and outputs from left to right.
-QWidget* Form3::panelOf(QLabel* heading, QWidget* inputs, QPushButton* button, QWidget* outputs)
+QWidget* FractionConversionWindow::panelOf(QLabel* heading, QWidget* inputs, QPushButton* button,
+                                           QWidget* outputs)
 {
     auto* panel = new QWidget(this);
     auto* row = new QHBoxLayout;
@@ -136,7 +137,7 @@ QWidget* Form3::panelOf(QLabel* heading, QWidget* inputs, QPushButton* button, Q
     return panel;
 }
 
-void Form3::Command1_Click()
+void FractionConversionWindow::toImproper()
 {
     m_working->clearWorking();
     std::visit(overloaded{
@@ -149,7 +150,7 @@ void Form3::Command1_Click()
                fractionToImproper(in1s->text(), in1m->text(), in1d->text()));
 }
 
-void Form3::Command2_Click()
+void FractionConversionWindow::toMixed()
 {
     m_working->clearWorking();
     std::visit(overloaded{
@@ -162,7 +163,7 @@ void Form3::Command2_Click()
                improperToFraction(in2m->text(), in2d->text()));
 }
 
-void Form3::Command3_Click()
+void FractionConversionWindow::toDecimal()
 {
     m_working->clearWorking();
     std::visit(overloaded{
@@ -181,7 +182,7 @@ void Form3::Command3_Click()
                fractionToDecimal(in3s->text(), in3m->text(), in3d->text()));
 }
 
-void Form3::Command4_Click()
+void FractionConversionWindow::fromDecimal()
 {
     m_working->clearWorking();
     std::visit(overloaded{

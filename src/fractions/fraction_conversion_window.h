@@ -12,11 +12,12 @@ class WorkingPanel;
 
 // Fraction conversion: mixed number to improper fraction and back, to a decimal, and a
 // decimal to a mixed number. Four panels, each working alone on its own fields.
-class Form3 : public QWidget {
+class FractionConversionWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form3(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
+    explicit FractionConversionWindow(MessageSink& sink = defaultMessageSink(),
+                                      QWidget* parent = nullptr);
 
 private:
     QWidget* buildToImproper();
@@ -25,10 +26,10 @@ private:
     QWidget* buildDecimalToFraction();
     QWidget* panelOf(QLabel* heading, QWidget* inputs, QPushButton* button, QWidget* outputs);
 
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
+    void toImproper();
+    void toMixed();
+    void toDecimal();
+    void fromDecimal();
 
     MessageSink& m_sink;
     WorkingPanel* m_working;

@@ -27,7 +27,7 @@ QLabel* makeCaption(const char* name, const QString& text, QWidget* parent)
 
 } // namespace
 
-Form4::Form4(MessageSink& sink, QWidget* parent)
+FractionOperatorsWindow::FractionOperatorsWindow(MessageSink& sink, QWidget* parent)
     : QWidget(parent)
     , m_sink(sink)
 {
@@ -52,12 +52,12 @@ Form4::Form4(MessageSink& sink, QWidget* parent)
     window->addWidget(m_working);
     window->addStretch();
 
-    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form4::Command3_Click);
+    connect(Command1, &QPushButton::clicked, this, &FractionOperatorsWindow::operate);
+    connect(Command2, &QPushButton::clicked, this, &FractionOperatorsWindow::findCommonDenominator);
+    connect(Command3, &QPushButton::clicked, this, &FractionOperatorsWindow::reduce);
 }
 
-QLayout* Form4::buildOperator()
+QLayout* FractionOperatorsWindow::buildOperator()
 {
     Label8 = makeHeading("Label8", QStringLiteral("Operators On Fractions"), this);
     s1 = makeFractionField("s1", QStringLiteral("Fraction 1, whole part"), this);
@@ -99,7 +99,7 @@ QLayout* Form4::buildOperator()
     return section;
 }
 
-QWidget* Form4::buildCommonDenominator()
+QWidget* FractionOperatorsWindow::buildCommonDenominator()
 {
     auto* panel = new QWidget(this);
     Label1 = makeHeading("Label1", QStringLiteral("Common Denominator"), panel);
@@ -128,7 +128,7 @@ QWidget* Form4::buildCommonDenominator()
     return panel;
 }
 
-QWidget* Form4::buildReduction()
+QWidget* FractionOperatorsWindow::buildReduction()
 {
     auto* panel = new QWidget(this);
     Label9 = makeHeading("Label9", QStringLiteral("Reduction"), panel);
@@ -156,7 +156,7 @@ QWidget* Form4::buildReduction()
     return panel;
 }
 
-void Form4::Command1_Click()
+void FractionOperatorsWindow::operate()
 {
     m_working->clearWorking();
     std::visit(overloaded{
@@ -184,7 +184,7 @@ void Form4::Command1_Click()
                                   {s2->text(), m2->text(), d2->text()}));
 }
 
-void Form4::Command2_Click()
+void FractionOperatorsWindow::findCommonDenominator()
 {
     m_working->clearWorking();
     std::visit(overloaded{
@@ -197,7 +197,7 @@ void Form4::Command2_Click()
                commonDenominator(a->text(), b->text()));
 }
 
-void Form4::Command3_Click()
+void FractionOperatorsWindow::reduce()
 {
     m_working->clearWorking();
     std::visit(overloaded{

@@ -12,20 +12,21 @@ class WorkingPanel;
 
 // Operators on fractions: + - * / and < > = on two mixed numbers in the upper half; the
 // common denominator and the reduction of a fraction in the lower half.
-class Form4 : public QWidget {
+class FractionOperatorsWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form4(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
+    explicit FractionOperatorsWindow(MessageSink& sink = defaultMessageSink(),
+                                     QWidget* parent = nullptr);
 
 private:
     QLayout* buildOperator();
     QWidget* buildCommonDenominator();
     QWidget* buildReduction();
 
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
+    void operate();
+    void findCommonDenominator();
+    void reduce();
 
     MessageSink& m_sink;
     WorkingPanel* m_working;

@@ -50,7 +50,7 @@ const TaskBox boxes[] = {
 
 } // namespace
 
-Form7::Form7(MessageSink& sink, QWidget* parent)
+CircleWindow::CircleWindow(MessageSink& sink, QWidget* parent)
     : TaskWindow("Form7", QStringLiteral("Circle - Areas And Perimeters"), sink, parent)
 {
     auto* grid = new QGridLayout;

@@ -28,7 +28,7 @@ const TrianglePanelRow rows[] = {
 
 } // namespace
 
-Form10::Form10(MessageSink& sink, QWidget* parent)
+CosinesWindow::CosinesWindow(MessageSink& sink, QWidget* parent)
     : TriangleSolverWindow("Form10", QStringLiteral("Triangles - The Law Of Cosines"), rows, sink,
                            parent)
 {

@@ -5,9 +5,9 @@
 
 // Solves a triangle by the law of cosines: from two sides and the angle between them, drawn
 // three ways, or from three sides.
-class Form10 : public TriangleSolverWindow {
+class CosinesWindow : public TriangleSolverWindow {
     Q_OBJECT
 
 public:
-    explicit Form10(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
+    explicit CosinesWindow(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
 };

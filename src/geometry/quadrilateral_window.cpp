@@ -81,7 +81,7 @@ const TaskBox boxes[] = {
 
 } // namespace
 
-Form8::Form8(MessageSink& sink, QWidget* parent)
+QuadrilateralWindow::QuadrilateralWindow(MessageSink& sink, QWidget* parent)
     : TaskWindow("Form8", QStringLiteral("Quadrilateral - Areas And Perimeters"), sink, parent)
 {
     // The trapezium and the perpendicular diagonals share the second section, each under its
@@ -117,7 +117,7 @@ Form8::Form8(MessageSink& sink, QWidget* parent)
     chainBoxes(boxes);
 }
 
-QLayout* Form8::buildRow(int first, int count)
+QLayout* QuadrilateralWindow::buildRow(int first, int count)
 {
     // The three-box sections stand in three equal columns, frame under frame.
     auto* row = new QHBoxLayout;

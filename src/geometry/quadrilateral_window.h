@@ -6,11 +6,12 @@ class QLayout;
 
 // Areas, perimeters and missing sides of squares, rectangles, trapeziums, parallelograms and
 // rhombuses: seventeen tasks in eleven framed boxes, four sections.
-class Form8 : public TaskWindow {
+class QuadrilateralWindow : public TaskWindow {
     Q_OBJECT
 
 public:
-    explicit Form8(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
+    explicit QuadrilateralWindow(MessageSink& sink = defaultMessageSink(),
+                                 QWidget* parent = nullptr);
 
 private:
     QLayout* buildRow(int first, int count);

@@ -28,7 +28,7 @@ const TrianglePanelRow rows[] = {
 
 } // namespace
 
-Form11::Form11(MessageSink& sink, QWidget* parent)
+SinesWindow::SinesWindow(MessageSink& sink, QWidget* parent)
     : TriangleSolverWindow("Form11", QStringLiteral("Triangles - The Law Of Sines"), rows, sink,
                            parent)
 {

@@ -5,9 +5,9 @@
 
 // Solves a triangle by the law of sines: from two angles and a side, or from two sides and
 // the angle opposite one of them, naming the second triangle where two fit.
-class Form11 : public TriangleSolverWindow {
+class SinesWindow : public TriangleSolverWindow {
     Q_OBJECT
 
 public:
-    explicit Form11(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
+    explicit SinesWindow(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
 };

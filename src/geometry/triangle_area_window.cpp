@@ -44,7 +44,7 @@ const TaskBox boxes[] = {
 
 } // namespace
 
-Form9::Form9(MessageSink& sink, QWidget* parent)
+TriangleAreaWindow::TriangleAreaWindow(MessageSink& sink, QWidget* parent)
     : TaskWindow("Form9", QStringLiteral("Triangle - Areas And Perimeters"), sink, parent)
 {
     auto* grid = new QGridLayout;

@@ -3,9 +3,10 @@
 #include "geometry/task_window.h"
 
 // A triangle's area, height, base and perimeter, and its area by Heron's formula.
-class Form9 : public TaskWindow {
+class TriangleAreaWindow : public TaskWindow {
     Q_OBJECT
 
 public:
-    explicit Form9(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
+    explicit TriangleAreaWindow(MessageSink& sink = defaultMessageSink(),
+                                QWidget* parent = nullptr);
 };

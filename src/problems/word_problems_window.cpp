@@ -50,14 +50,14 @@ QLabel* makeTextLabel(const QByteArray& name, const char* text, QWidget* parent)
 
 } // namespace
 
-struct Form12::Task {
+struct WordProblemsWindow::Task {
     const char* name; // null: the panel has no further button
     const char* caption;
     WordTask task;
     unsigned reads;
 };
 
-struct Form12::Panel {
+struct WordProblemsWindow::Panel {
     struct Field {
         const char* name; // null: the panel has no further field
         const char* caption;
@@ -74,7 +74,7 @@ struct Form12::Panel {
 
 // The whole window in one table: what each panel asks, which fields each button reads, and
 // the core task that answers it.
-const Form12::Panel Form12::panels[] = {
+const WordProblemsWindow::Panel WordProblemsWindow::panels[] = {
     // clang-format off
     {"motion", "Distance, Speed And Time",
      {{"distance", "Distance"}, {"speed", "Speed"}, {"time", "Time"}},
@@ -109,7 +109,7 @@ const Form12::Panel Form12::panels[] = {
     // clang-format on
 };
 
-Form12::Form12(MessageSink& sink, QWidget* parent)
+WordProblemsWindow::WordProblemsWindow(MessageSink& sink, QWidget* parent)
     : QWidget(parent)
     , m_reader(behaviours::positiveEchoing, sink)
     , m_sink(sink)
@@ -141,7 +141,7 @@ Form12::Form12(MessageSink& sink, QWidget* parent)
     window->addStretch();
 }
 
-QFrame* Form12::buildPanel(int index)
+QFrame* WordProblemsWindow::buildPanel(int index)
 {
     const Panel& panel = panels[index];
     Controls& controls = m_controls[index];
@@ -181,7 +181,7 @@ QFrame* Form12::buildPanel(int index)
 
 // One button a row beside captions, fields and answer, so every panel lines up alike; Return in
 // any field presses the first.
-void Form12::addButtons(int index, QGridLayout* grid, int column)
+void WordProblemsWindow::addButtons(int index, QGridLayout* grid, int column)
 {
     QWidget* frame = grid->parentWidget();
     QPushButton* firstButton = nullptr;
@@ -191,7 +191,7 @@ void Form12::addButtons(int index, QGridLayout* grid, int column)
             break;
         QPushButton* button = makeButton(task.name, QString::fromLatin1(task.caption), frame);
         connect(button, &QPushButton::clicked, this,
-                [this, index, &task] { Task_Click(index, task); });
+                [this, index, &task] { runTask(index, task); });
         grid->addWidget(button, row++, column);
         if (!firstButton)
             firstButton = button;
@@ -201,7 +201,7 @@ void Form12::addButtons(int index, QGridLayout* grid, int column)
             pressOnReturn({edit}, firstButton);
 }
 
-void Form12::Task_Click(int index, const Task& task)
+void WordProblemsWindow::runTask(int index, const Task& task)
 {
     const Controls& panel = m_controls[index];
     panel.output->clear();

@@ -14,11 +14,12 @@ class WorkingPanel;
 
 // Word problems: distance, speed and time, two travellers, prices and percents. Four panels
 // built from one table, every button taking the same click path.
-class Form12 : public QWidget {
+class WordProblemsWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form12(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
+    explicit WordProblemsWindow(MessageSink& sink = defaultMessageSink(),
+                                QWidget* parent = nullptr);
 
 private:
     struct Task;
@@ -35,7 +36,7 @@ private:
 
     QFrame* buildPanel(int index);
     void addButtons(int index, QGridLayout* grid, int column);
-    void Task_Click(int panel, const Task& task);
+    void runTask(int panel, const Task& task);
 
     FieldReader m_reader;
     MessageSink& m_sink;

@@ -163,7 +163,7 @@ const Panel panels[] = {
 
 } // namespace
 
-Form6::Form6(MessageSink& sink, QWidget* parent)
+ProgressionsWindow::ProgressionsWindow(MessageSink& sink, QWidget* parent)
     : QWidget(parent)
     , m_reader(behaviours::plain, sink)
     , m_sink(sink)
@@ -185,7 +185,7 @@ Form6::Form6(MessageSink& sink, QWidget* parent)
     window->addStretch();
 }
 
-QWidget* Form6::buildGroup(bool isGeometric)
+QWidget* ProgressionsWindow::buildGroup(bool isGeometric)
 {
     QFrame* frame = makePanel(groups[isGeometric].frameName, this);
     auto* columns = new QHBoxLayout(frame);
@@ -212,7 +212,7 @@ QWidget* Form6::buildGroup(bool isGeometric)
     return frame;
 }
 
-void Form6::buildPanel(std::size_t index, QGridLayout* grid, int row)
+void ProgressionsWindow::buildPanel(std::size_t index, QGridLayout* grid, int row)
 {
     const Panel& panel = panels[index];
     Controls& controls = m_controls[index];
@@ -248,7 +248,7 @@ void Form6::buildPanel(std::size_t index, QGridLayout* grid, int row)
     connect(controls.button, &QPushButton::clicked, this, [this, index] { solve(index); });
 }
 
-QWidget* Form6::buildLegend()
+QWidget* ProgressionsWindow::buildLegend()
 {
     const struct {
         const char* name;
@@ -270,12 +270,12 @@ QWidget* Form6::buildLegend()
     return frame;
 }
 
-double Form6::eval(QLineEdit* box)
+double ProgressionsWindow::eval(QLineEdit* box)
 {
     return m_reader.eval(box->text());
 }
 
-void Form6::solve(std::size_t index)
+void ProgressionsWindow::solve(std::size_t index)
 {
     const Panel& panel = panels[index];
     const Controls& controls = m_controls[index];
@@ -307,7 +307,7 @@ void Form6::solve(std::size_t index)
                panel.task(terms));
 }
 
-void Form6::refuse(std::size_t index, Message message)
+void ProgressionsWindow::refuse(std::size_t index, Message message)
 {
     QLabel* output = m_controls[index].output;
     const bool ownCheck = message != Message::TooBig && message != Message::Unreasonable;

@@ -17,11 +17,12 @@ class WorkingPanel;
 
 // Arithmetic and geometric progressions: eleven small panels, each finding one quantity
 // from the others. Every panel is one row of a table; one builder and one click path serve all.
-class Form6 : public QWidget {
+class ProgressionsWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form6(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
+    explicit ProgressionsWindow(MessageSink& sink = defaultMessageSink(),
+                                QWidget* parent = nullptr);
 
 private:
     struct Controls {

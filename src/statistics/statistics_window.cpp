@@ -35,7 +35,7 @@ FractionBox* makeFormula(QLabel* numerator, QLabel* denominator, QWidget* parent
 
 } // namespace
 
-Form5::Form5(MessageSink& sink, QWidget* parent)
+StatisticsWindow::StatisticsWindow(MessageSink& sink, QWidget* parent)
     : QWidget(parent)
     , m_reader(behaviours::selfResetting, sink)
     , m_sink(sink)
@@ -60,14 +60,14 @@ Form5::Form5(MessageSink& sink, QWidget* parent)
     window->addStretch();
 
     m_lastUsed = Command1;
-    connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form5::Command3_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &StatisticsWindow::findMean);
+    connect(Command3, &QPushButton::clicked, this, &StatisticsWindow::findVariance);
+    connect(Command2, &QPushButton::clicked, this, &StatisticsWindow::findDeviation);
     for (QLineEdit* field : {n, w})
         connect(field, &QLineEdit::returnPressed, this, [this] { m_lastUsed->click(); });
 }
 
-QLabel* Form5::buildHeading()
+QLabel* StatisticsWindow::buildHeading()
 {
     QLabel* Label2 = makeLabel("Label2", QStringLiteral("Statistics"), this);
     QFont headingFont = Label2->font();
@@ -78,7 +78,7 @@ QLabel* Form5::buildHeading()
 }
 
 // The numbers and the weights, each under the words that say how to type them.
-void Form5::buildLists(QVBoxLayout* window)
+void StatisticsWindow::buildLists(QVBoxLayout* window)
 {
     // A long list must never be cut short without a word, so the fields take any length.
     n = makeField("n", QStringLiteral("Numbers"), this);
@@ -107,7 +107,7 @@ void Form5::buildLists(QVBoxLayout* window)
 }
 
 // Each button beside the formula it computes.
-QGridLayout* Form5::buildFormulas()
+QGridLayout* StatisticsWindow::buildFormulas()
 {
     Command1 = makeButton("Command1", QStringLiteral("Calculate Mean"), this);
     Command3 = makeButton("Command3", QStringLiteral("Calculate Variance"), this);
@@ -136,7 +136,7 @@ QGridLayout* Form5::buildFormulas()
 }
 
 // The answer column at the right.
-QVBoxLayout* Form5::buildAnswer()
+QVBoxLayout* StatisticsWindow::buildAnswer()
 {
     sol = makeResultLabel("sol", QStringLiteral("Answer"), this);
     QLabel* Label1 = makeLabel("Label1", QStringLiteral("Answer"), this);
@@ -150,27 +150,27 @@ QVBoxLayout* Form5::buildAnswer()
     return answer;
 }
 
-void Form5::Command1_Click()
+void StatisticsWindow::findMean()
 {
     calculate(Command1, &mean);
 }
 
-void Form5::Command3_Click()
+void StatisticsWindow::findVariance()
 {
     calculate(Command3, &variance);
 }
 
-void Form5::Command2_Click()
+void StatisticsWindow::findDeviation()
 {
     calculate(Command2, &deviation);
 }
 
-double Form5::eval(QStringView item)
+double StatisticsWindow::eval(QStringView item)
 {
     return m_reader.eval(item);
 }
 
-void Form5::calculate(QPushButton* button, Statistic statistic)
+void StatisticsWindow::calculate(QPushButton* button, Statistic statistic)
 {
     m_lastUsed = button;
     const QString numbersText = n->text();
@@ -191,8 +191,8 @@ void Form5::calculate(QPushButton* button, Statistic statistic)
                statistic(numbers, weights));
 }
 
-bool Form5::checkLists(QStringView numbersText, QStringView weightsText,
-                       std::vector<double>& numbers, std::vector<double>& weights)
+bool StatisticsWindow::checkLists(QStringView numbersText, QStringView weightsText,
+                                  std::vector<double>& numbers, std::vector<double>& weights)
 {
     const qsizetype weightCount = itemCount(weightsText);
     if (const auto problem = checkCounts(itemCount(numbersText), weightCount)) {

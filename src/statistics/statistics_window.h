@@ -18,11 +18,11 @@ class QVBoxLayout;
 class WorkingPanel;
 
 // The weighted mean, variance and standard deviation of a list typed on one line.
-class Form5 : public QWidget {
+class StatisticsWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form5(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
+    explicit StatisticsWindow(MessageSink& sink = defaultMessageSink(), QWidget* parent = nullptr);
 
 private:
     using Statistic = Outcome<double> (*)(std::span<const double>, std::span<const double>);
@@ -32,9 +32,9 @@ private:
     QGridLayout* buildFormulas();
     QVBoxLayout* buildAnswer();
 
-    void Command1_Click();
-    void Command3_Click();
-    void Command2_Click();
+    void findMean();
+    void findVariance();
+    void findDeviation();
     void calculate(QPushButton* button, Statistic statistic);
     bool checkLists(QStringView numbersText, QStringView weightsText, std::vector<double>& numbers,
                     std::vector<double>& weights);

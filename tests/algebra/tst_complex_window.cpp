@@ -28,7 +28,7 @@ private slots:
     void init()
     {
         sink.shown.clear();
-        window = new Form13(sink);
+        window = new ComplexWindow(sink);
         window->show();
     }
     void cleanup() { delete window; }
@@ -63,7 +63,7 @@ private:
     }
 
     RecordingSink sink;
-    Form13* window = nullptr;
+    ComplexWindow* window = nullptr;
 };
 
 void ComplexWindowTest::showsItsTexts()

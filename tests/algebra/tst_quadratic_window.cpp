@@ -19,7 +19,7 @@ private slots:
     void init()
     {
         sink.shown.clear();
-        window = new Form2(sink);
+        window = new QuadraticWindow(sink);
         window->show();
     }
     void cleanup() { delete window; }
@@ -46,7 +46,7 @@ private:
     }
 
     RecordingSink sink;
-    Form2* window = nullptr;
+    QuadraticWindow* window = nullptr;
 };
 
 void QuadraticWindowTest::showsItsTexts()

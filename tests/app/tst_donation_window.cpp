@@ -64,7 +64,7 @@ private slots:
     {
         browser = new Browser;
         QDesktopServices::setUrlHandler(QStringLiteral("https"), browser, "open");
-        window = new Form14;
+        window = new DonationWindow;
         window->show();
     }
     void cleanup()
@@ -87,7 +87,7 @@ private slots:
 
 private:
     Browser* browser = nullptr;
-    Form14* window = nullptr;
+    DonationWindow* window = nullptr;
 };
 
 void DonationWindowTest::labelsReadAsWritten_data()
@@ -200,7 +200,7 @@ void DonationWindowTest::keyboardPressesTheButton()
 void DonationWindowTest::failedOpenShowsNothing()
 {
     FailingLauncher launcher;
-    Form14 failing(launcher);
+    DonationWindow failing(launcher);
     failing.show();
     const QStringList before = looks(&failing);
     click(&failing, "Command");

@@ -80,7 +80,7 @@ private slots:
     {
         sink.shown.clear();
         launcher = FakeLauncher{};
-        menu = new Form1(sink, launcher);
+        menu = new MenuWindow(sink, launcher);
         menu->show();
     }
     void cleanup()
@@ -113,7 +113,7 @@ private slots:
 private:
     RecordingSink sink;
     FakeLauncher launcher;
-    Form1* menu = nullptr;
+    MenuWindow* menu = nullptr;
 };
 
 void MenuWindowTest::tilesHaveTheirCaptions_data()
@@ -279,7 +279,7 @@ void MenuWindowTest::keyboardPressesTiles()
 {
     QFETCH(int, key);
     QTest::keyClick(control<QPushButton>(menu, "Command1"), Qt::Key(key));
-    QCOMPARE(openWindows<Form2>().size(), 1);
+    QCOMPARE(openWindows<QuadraticWindow>().size(), 1);
     // A heading ignores the key.
     QTest::keyClick(control<QPushButton>(menu, "Command14"), Qt::Key(key));
     QCOMPARE(QApplication::topLevelWidgets().size(), 2);
@@ -288,18 +288,18 @@ void MenuWindowTest::keyboardPressesTiles()
 void MenuWindowTest::secondPressKeepsWhatWasTyped()
 {
     click(menu, "Command1");
-    Form2* first = openWindows<Form2>().value(0);
+    QuadraticWindow* first = openWindows<QuadraticWindow>().value(0);
     QVERIFY(first);
     typeInto(first, "a", "7/4");
     click(menu, "Command1");
-    QCOMPARE(openWindows<Form2>(), QList<Form2*>{first});
+    QCOMPARE(openWindows<QuadraticWindow>(), QList<QuadraticWindow*>{first});
     QCOMPARE(textOf(first, "a"), "7/4");
 }
 
 void MenuWindowTest::closingDiscardsTheWindow()
 {
     click(menu, "Command1");
-    Form2* first = openWindows<Form2>().value(0);
+    QuadraticWindow* first = openWindows<QuadraticWindow>().value(0);
     typeInto(first, "a", "1");
     typeInto(first, "b", "-3");
     typeInto(first, "c", "2");
@@ -309,22 +309,22 @@ void MenuWindowTest::closingDiscardsTheWindow()
 
     // Pressed again before the old window is gone, and after: a fresh window each time.
     click(menu, "Command1");
-    Form2* second = openWindows<Form2>().value(0);
+    QuadraticWindow* second = openWindows<QuadraticWindow>().value(0);
     QVERIFY(second && second != first);
     QCOMPARE(textOf(second, "a"), "");
     QCOMPARE(textOf(second, "x1"), "");
     second->close();
     settle();
     click(menu, "Command1");
-    QCOMPARE(openWindows<Form2>().size(), 1);
-    QCOMPARE(textOf(openWindows<Form2>().first(), "x2"), "");
+    QCOMPARE(openWindows<QuadraticWindow>().size(), 1);
+    QCOMPARE(textOf(openWindows<QuadraticWindow>().first(), "x2"), "");
 }
 
 void MenuWindowTest::closingTheMenuLeavesToolsWorking()
 {
     click(menu, "Command1");
     menu->close();
-    Form2* window = openWindows<Form2>().value(0);
+    QuadraticWindow* window = openWindows<QuadraticWindow>().value(0);
     QVERIFY(window);
     typeInto(window, "a", "1");
     typeInto(window, "b", "2");

@@ -15,7 +15,7 @@ void ProgramIdentityTest::everyWindowCarriesTheIcon()
 {
     setUpProgramIdentity();
     QCOMPARE(QGuiApplication::desktopFileName(), "app.corvale.Corvale");
-    Form2 window;
+    QuadraticWindow window;
     const QList<QSize> sizes = window.windowIcon().availableSizes();
     QCOMPARE(sizes.size(), 2);
     QVERIFY(!window.windowIcon().pixmap(64).isNull());

@@ -53,51 +53,53 @@ void TabOrderTest::tabWalksInReadingOrder_data()
     const auto walk = [](const char* names) {
         return QString::fromLatin1(names).split(u' ') << QStringLiteral("showWorking");
     };
-    QTest::newRow("quadratic") << maker<Form2>() << walk("a b c Command1");
-    QTest::newRow("complex") << maker<Form13>()
+    QTest::newRow("quadratic") << maker<QuadraticWindow>() << walk("a b c Command1");
+    QTest::newRow("complex") << maker<ComplexWindow>()
                              << walk("r1 i1 op r2 i2 Command1 p Command2 re3 im3 Command3");
     QTest::newRow("fraction conversion")
-        << maker<Form3>()
+        << maker<FractionConversionWindow>()
         << walk("in1s in1m in1d Command1 in2m in2d Command2 in3s in3m in3d Command3 in4 "
                 "Command4");
     QTest::newRow("operators on fractions")
-        << maker<Form4>() << walk("s1 m1 d1 op s2 m2 d2 Command1 b a Command2 inm4 ind4 Command3");
-    QTest::newRow("statistics") << maker<Form5>() << walk("n w Command1 Command3 Command2");
+        << maker<FractionOperatorsWindow>()
+        << walk("s1 m1 d1 op s2 m2 d2 Command1 b a Command2 inm4 ind4 Command3");
+    QTest::newRow("statistics") << maker<StatisticsWindow>()
+                                << walk("n w Command1 Command3 Command2");
     QTest::newRow("progressions")
-        << maker<Form6>()
+        << maker<ProgressionsWindow>()
         << walk("a1 d n Command1 a12 an2 n2 Command2 d3 an3 n3 Command8 a14 d4 n4 Command3 a15 "
                 "an5 n5 Command6 a16 d6 an6 ans6 a17 q7 n7 command20 a18 q8 an8 Command21 a19 "
                 "q9 command22 a110 q10 n10 Command10 a111 an11 n11 Command4");
     QTest::newRow("circle")
-        << maker<Form7>()
+        << maker<CircleWindow>()
         << walk("r1 Command1 Command3 d1 Command2 Command4 a1 Command23 Command21 p1 Command10 "
                 "Command8 a2 Command5 p2 Command6");
     QTest::newRow("quadrilateral")
-        << maker<Form8>()
+        << maker<QuadrilateralWindow>()
         << walk("s1 Command1 Command3 a1 Command2 Command4 p1 Command7 Command9 a2 b2 h2 "
                 "Command13 hh1 hh2 Command11 a3 b3 Command5 Command8 a6 ar6 Command15 "
                 "Command14 a7 p7 Command10 Command6 b6 h6 Command19 b7 ar7 Command16 a8 b8 "
                 "Command17");
     QTest::newRow("triangle area")
-        << maker<Form9>()
+        << maker<TriangleAreaWindow>()
         << walk("b1 h1 Command1 s2 b2 Command2 s3 h3 Command7 a4 b4 c4 Command9 a5 b5 c5 "
                 "Command11");
     QTest::newRow("law of cosines")
-        << maker<Form10>()
+        << maker<CosinesWindow>()
         << walk("a1 z1 b1 Command1 Command3 a2 z2 b2 Command2 Command4 a3 z3 b3 Command8 "
                 "Command6 a4 b4 c4 Command7 Command5");
     QTest::newRow("law of sines")
-        << maker<Form11>()
+        << maker<SinesWindow>()
         << walk("x1 z1 b1 Command1 Command3 y2 a2 c2 Command2 Command4 y3 a3 c3 Command6 "
                 "Command8 y4 z4 c4 Command7 Command5");
     QTest::newRow("word problems")
-        << maker<Form12>()
+        << maker<WordProblemsWindow>()
         << walk("distance speed time findDistance findSpeed findTime gap speed1 speed2 "
                 "meetTime catchUpTime price percent raisePrice lowerPrice percentOf oldPrice "
                 "newPrice changePercent findChange findOldRaised findOldLowered");
     QTest::newRow("donation") << WindowMaker([](MessageSink&) -> QWidget* {
         static QuietLauncher launcher;
-        return new Form14(launcher);
+        return new DonationWindow(launcher);
     }) << QStringList{"Command"};
 }
 

@@ -13,7 +13,7 @@ private slots:
     void init()
     {
         sink.shown.clear();
-        window = new Form3(sink);
+        window = new FractionConversionWindow(sink);
         window->show();
     }
     void cleanup() { delete window; }
@@ -27,7 +27,7 @@ private:
     void run(const QStringList& typed, const QString& press) { typeAndPress(window, typed, press); }
 
     RecordingSink sink;
-    Form3* window = nullptr;
+    FractionConversionWindow* window = nullptr;
 };
 
 void FractionConversionWindowTest::converts_data()

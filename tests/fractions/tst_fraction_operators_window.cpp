@@ -13,7 +13,7 @@ private slots:
     void init()
     {
         sink.shown.clear();
-        window = new Form4(sink);
+        window = new FractionOperatorsWindow(sink);
         window->show();
     }
     void cleanup() { delete window; }
@@ -36,7 +36,7 @@ private:
     }
 
     RecordingSink sink;
-    Form4* window = nullptr;
+    FractionOperatorsWindow* window = nullptr;
 };
 
 void FractionOperatorsWindowTest::comparisonOnAFreshWindowWritesOnlyBool()

@@ -19,11 +19,11 @@ std::unique_ptr<QWidget> makeWindow(int form, MessageSink& sink)
 {
     switch (form) {
     case 7:
-        return std::make_unique<Form7>(sink);
+        return std::make_unique<CircleWindow>(sink);
     case 8:
-        return std::make_unique<Form8>(sink);
+        return std::make_unique<QuadrilateralWindow>(sink);
     default:
-        return std::make_unique<Form9>(sink);
+        return std::make_unique<TriangleAreaWindow>(sink);
     }
 }
 

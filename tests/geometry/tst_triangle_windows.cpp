@@ -89,8 +89,8 @@ private:
     {
         delete window;
         sink = {};
-        window = kind == "cosines" ? static_cast<QWidget*>(new Form10(sink))
-                                   : static_cast<QWidget*>(new Form11(sink));
+        window = kind == "cosines" ? static_cast<QWidget*>(new CosinesWindow(sink))
+                                   : static_cast<QWidget*>(new SinesWindow(sink));
         window->show();
         sink.window = window;
         this->kind = kind;

@@ -12,7 +12,7 @@ private slots:
     void init()
     {
         sink.shown.clear();
-        window = new Form12(sink);
+        window = new WordProblemsWindow(sink);
         window->show();
         fillWithJunk(window); // a button that reads a field it must not gets a message
     }
@@ -23,7 +23,7 @@ private slots:
 
 private:
     RecordingSink sink;
-    Form12* window = nullptr;
+    WordProblemsWindow* window = nullptr;
 };
 
 void WordProblemsWindowTest::answers_data()

@@ -188,7 +188,7 @@ int main(int argc, char* argv[])
 
     QuietLauncher launcher;
     QuietSink sink;
-    Form1 menu(sink, launcher);
+    MenuWindow menu(sink, launcher);
     menu.show();
     QStringList problems = shoot(&menu, out, QStringLiteral("menu.png"));
     int windows = 1;

@@ -40,7 +40,7 @@ private slots:
         sink.shown.clear();
         sink.seen.clear();
         sink.watched = nullptr;
-        window = new Form6(sink);
+        window = new ProgressionsWindow(sink);
         window->show();
     }
     void cleanup()
@@ -55,7 +55,7 @@ private slots:
 
 private:
     WatchingSink sink;
-    Form6* window = nullptr;
+    ProgressionsWindow* window = nullptr;
 };
 
 void ProgressionsWindowTest::solves_data()

@@ -19,7 +19,7 @@ private slots:
     void init()
     {
         sink.shown.clear();
-        window = new Form5(sink);
+        window = new StatisticsWindow(sink);
         window->show();
     }
     void cleanup()
@@ -42,7 +42,7 @@ private:
     }
 
     RecordingSink sink;
-    Form5* window = nullptr;
+    StatisticsWindow* window = nullptr;
 };
 
 void StatisticsWindowTest::calculates_data()

@@ -23,7 +23,7 @@ public:
 };
 
 // The tiles a pupil can press, in the menu's order; headings and tools to come left out.
-inline QList<TileButton*> pressableTiles(const Form1& menu)
+inline QList<TileButton*> pressableTiles(const MenuWindow& menu)
 {
     QList<TileButton*> tiles = menu.findChildren<TileButton*>();
     tiles.removeIf([](const TileButton* tile) {

@@ -34,7 +34,7 @@ void TileButtonTest::screenReadersHearHeadingsAsHeadings()
 
 void TileButtonTest::everyMenuTileReadsAtTheAccessibleContrast()
 {
-    Form1 menu;
+    MenuWindow menu;
     const QList<TileButton*> tiles = menu.findChildren<TileButton*>();
     QCOMPARE(tiles.size(), 17);
     for (const TileButton* tile : tiles)

@@ -46,24 +46,44 @@ template <class Window> QWidget* make(MessageSink& sink)
 }
 
 const QList<WindowCase> windowCases = {
-    {"Form2", make<Form2>, {"a=-3", "b=6", "c=-2"}, "Command1", {"a=x"}, "Command1"},
-    {"Form3", make<Form3>, {"in2m=7", "in2d=2"}, "Command2", {"in2d=0.4"}, "Command2"},
+    {"Form2", make<QuadraticWindow>, {"a=-3", "b=6", "c=-2"}, "Command1", {"a=x"}, "Command1"},
+    {"Form3",
+     make<FractionConversionWindow>,
+     {"in2m=7", "in2d=2"},
+     "Command2",
+     {"in2d=0.4"},
+     "Command2"},
     {"Form4",
-     make<Form4>,
+     make<FractionOperatorsWindow>,
      {"m1=1", "d1=4", "op=+", "m2=1", "d2=6"},
      "Command1",
      {"op=/", "m2=0"},
      "Command1"},
-    {"Form5", make<Form5>, {"n=1 2 3", "w=1 2 1"}, "Command3", {"w=1 -1 0"}, "Command3"},
-    {"Form6", make<Form6>, {"a19=1", "q9=1/2"}, "command22", {"q9=-1"}, "command22"},
-    {"Form7", make<Form7>, {"r1=1/2"}, "Command1", {"r1=0"}, "Command1"},
-    {"Form8", make<Form8>, {"a2=3", "b2=5", "h2=2"}, "Command13", {"h2=1/0"}, "Command13"},
-    {"Form9", make<Form9>, {"a5=3", "b5=4", "c5=5"}, "Command11", {"c5=30"}, "Command11"},
-    {"Form10", make<Form10>, {"a1=3", "z1=90", "b1=4"}, "Command1", {}, "Command3"},
-    {"Form11", make<Form11>, {"x1=60", "z1=60", "b1=1"}, "Command1", {}, "Command3"},
-    {"Form12", make<Form12>, {"distance=150", "speed=60"}, "findTime", {"speed=x"}, "findTime"},
+    {"Form5", make<StatisticsWindow>, {"n=1 2 3", "w=1 2 1"}, "Command3", {"w=1 -1 0"}, "Command3"},
+    {"Form6", make<ProgressionsWindow>, {"a19=1", "q9=1/2"}, "command22", {"q9=-1"}, "command22"},
+    {"Form7", make<CircleWindow>, {"r1=1/2"}, "Command1", {"r1=0"}, "Command1"},
+    {"Form8",
+     make<QuadrilateralWindow>,
+     {"a2=3", "b2=5", "h2=2"},
+     "Command13",
+     {"h2=1/0"},
+     "Command13"},
+    {"Form9",
+     make<TriangleAreaWindow>,
+     {"a5=3", "b5=4", "c5=5"},
+     "Command11",
+     {"c5=30"},
+     "Command11"},
+    {"Form10", make<CosinesWindow>, {"a1=3", "z1=90", "b1=4"}, "Command1", {}, "Command3"},
+    {"Form11", make<SinesWindow>, {"x1=60", "z1=60", "b1=1"}, "Command1", {}, "Command3"},
+    {"Form12",
+     make<WordProblemsWindow>,
+     {"distance=150", "speed=60"},
+     "findTime",
+     {"speed=x"},
+     "findTime"},
     {"Form13",
-     make<Form13>,
+     make<ComplexWindow>,
      {"r1=1", "i1=2", "op=*", "r2=3", "i2=4"},
      "Command1",
      {"op=x"},
@@ -145,7 +165,7 @@ void WorkingPanelTest::showWithWorking()
 void WorkingPanelTest::everyToolWindowHasARow()
 {
     QuietLauncher launcher;
-    Form1 menu(sink, launcher);
+    MenuWindow menu(sink, launcher);
     QStringList withWorking;
     for (TileButton* tile : pressableTiles(menu)) {
         const QWidgetList before = QApplication::topLevelWidgets();
