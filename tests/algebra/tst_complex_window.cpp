@@ -1,6 +1,6 @@
 #include "algebra/complex_window.h"
 
-#include "support/recording_sink.h"
+#include "support/window_fixture.h"
 #include "support/window_test.h"
 
 #include <QLocale>
@@ -20,18 +20,13 @@ QString polar(const char* q, const char* a)
 
 } // namespace
 
-class ComplexWindowTest : public QObject {
+class ComplexWindowTest : public WindowFixture<ComplexWindow> {
     Q_OBJECT
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
-    void init()
-    {
-        sink.shown.clear();
-        window = new ComplexWindow(sink);
-        window->show();
-    }
-    void cleanup() { delete window; }
+    void init() { openWindow(); }
+    void cleanup() { closeWindow(); }
 
     void showsItsTexts();
     void exponentIsRaisedBesideTheI();
@@ -61,9 +56,6 @@ private:
         typeInto(window, "im3", im);
         click(window, "Command3");
     }
-
-    RecordingSink sink;
-    ComplexWindow* window = nullptr;
 };
 
 void ComplexWindowTest::showsItsTexts()

@@ -1,6 +1,6 @@
 #include "algebra/quadratic_window.h"
 
-#include "support/recording_sink.h"
+#include "support/window_fixture.h"
 #include "support/window_test.h"
 
 #include <QLocale>
@@ -11,18 +11,13 @@ const QString aZero = QStringLiteral("It Sould Be Quadratix Equation So A Value 
 
 } // namespace
 
-class QuadraticWindowTest : public QObject {
+class QuadraticWindowTest : public WindowFixture<QuadraticWindow> {
     Q_OBJECT
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
-    void init()
-    {
-        sink.shown.clear();
-        window = new QuadraticWindow(sink);
-        window->show();
-    }
-    void cleanup() { delete window; }
+    void init() { openWindow(); }
+    void cleanup() { closeWindow(); }
 
     void showsItsTexts();
     void solves_data();
@@ -44,9 +39,6 @@ private:
         typeInto(window, "c", c);
         click(window, "Command1");
     }
-
-    RecordingSink sink;
-    QuadraticWindow* window = nullptr;
 };
 
 void QuadraticWindowTest::showsItsTexts()

@@ -1,22 +1,17 @@
 #include "fractions/fraction_conversion_window.h"
 
-#include "support/recording_sink.h"
+#include "support/window_fixture.h"
 #include "support/window_test.h"
 
 #include <QLocale>
 
-class FractionConversionWindowTest : public QObject {
+class FractionConversionWindowTest : public WindowFixture<FractionConversionWindow> {
     Q_OBJECT
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
-    void init()
-    {
-        sink.shown.clear();
-        window = new FractionConversionWindow(sink);
-        window->show();
-    }
-    void cleanup() { delete window; }
+    void init() { openWindow(); }
+    void cleanup() { closeWindow(); }
 
     void converts_data();
     void converts();
@@ -25,9 +20,6 @@ private slots:
 
 private:
     void run(const QStringList& typed, const QString& press) { typeAndPress(window, typed, press); }
-
-    RecordingSink sink;
-    FractionConversionWindow* window = nullptr;
 };
 
 void FractionConversionWindowTest::converts_data()

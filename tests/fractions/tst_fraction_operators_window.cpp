@@ -1,22 +1,17 @@
 #include "fractions/fraction_operators_window.h"
 
-#include "support/recording_sink.h"
+#include "support/window_fixture.h"
 #include "support/window_test.h"
 
 #include <QLocale>
 
-class FractionOperatorsWindowTest : public QObject {
+class FractionOperatorsWindowTest : public WindowFixture<FractionOperatorsWindow> {
     Q_OBJECT
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
-    void init()
-    {
-        sink.shown.clear();
-        window = new FractionOperatorsWindow(sink);
-        window->show();
-    }
-    void cleanup() { delete window; }
+    void init() { openWindow(); }
+    void cleanup() { closeWindow(); }
 
     void comparisonOnAFreshWindowWritesOnlyBool();
     void operates_data();
@@ -34,9 +29,6 @@ private:
             texts << textOf(window, name);
         return texts.join(u'|');
     }
-
-    RecordingSink sink;
-    FractionOperatorsWindow* window = nullptr;
 };
 
 void FractionOperatorsWindowTest::comparisonOnAFreshWindowWritesOnlyBool()

@@ -1,29 +1,23 @@
 #include "problems/word_problems_window.h"
 
-#include "support/recording_sink.h"
+#include "support/window_fixture.h"
 #include "support/window_test.h"
 
 #include <QLocale>
 
-class WordProblemsWindowTest : public QObject {
+class WordProblemsWindowTest : public WindowFixture<WordProblemsWindow> {
     Q_OBJECT
 
 private slots:
     void init()
     {
-        sink.shown.clear();
-        window = new WordProblemsWindow(sink);
-        window->show();
+        openWindow();
         fillWithJunk(window); // a button that reads a field it must not gets a message
     }
-    void cleanup() { delete window; }
+    void cleanup() { closeWindow(); }
 
     void answers_data();
     void answers();
-
-private:
-    RecordingSink sink;
-    WordProblemsWindow* window = nullptr;
 };
 
 void WordProblemsWindowTest::answers_data()

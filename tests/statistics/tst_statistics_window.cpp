@@ -1,6 +1,6 @@
 #include "statistics/statistics_window.h"
 
-#include "support/recording_sink.h"
+#include "support/window_fixture.h"
 #include "support/window_test.h"
 
 #include <QLocale>
@@ -11,20 +11,15 @@ enum How { Click, PressReturn, German };
 
 } // namespace
 
-class StatisticsWindowTest : public QObject {
+class StatisticsWindowTest : public WindowFixture<StatisticsWindow> {
     Q_OBJECT
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
-    void init()
-    {
-        sink.shown.clear();
-        window = new StatisticsWindow(sink);
-        window->show();
-    }
+    void init() { openWindow(); }
     void cleanup()
     {
-        delete window;
+        closeWindow();
         QLocale::setDefault(QLocale::c());
     }
 
@@ -40,9 +35,6 @@ private:
         typeInto(window, "w", weights);
         click(window, button);
     }
-
-    RecordingSink sink;
-    StatisticsWindow* window = nullptr;
 };
 
 void StatisticsWindowTest::calculates_data()
