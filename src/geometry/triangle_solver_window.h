@@ -32,16 +32,18 @@ struct TrianglePanelRow {
     const char* places;  // letters at: apex, lower left, lower right, left side, right side, base
     const char* inputs;  // in reading order
     const char* outputs; // in writing order
-    const char* clearOrder; // the order its Clear empties the six
-    int angleTestAfter;     // the angles read up to this input must lie between 0 and 180
+    const char* clearOrder = "abczyx"; // the order its Clear empties the six
+    int angleTestAfter; // the angles read up to this input must lie between 0 and 180
     Message angleMessage;
-    ClearOrder angleOrder;
-    char keptOnRefusal;     // the input whose refusal leaves the panel as it is, or 0
-    ClearOrder heightOrder; // two sides and an opposite angle: the side cannot reach
-    ClearOrder solveOrder;  // the solve fails (a value out of range always clears first)
-    bool trapsReader;       // a field that cannot be computed (1/0) fails as the solve does
+    ClearOrder angleOrder = ClearOrder::ClearThenMessage;
+    char keptOnRefusal = 0; // the input whose refusal leaves the panel as it is, or 0
+    // Two sides and an opposite angle: the side cannot reach.
+    ClearOrder heightOrder = ClearOrder::ClearThenMessage;
+    // The solve fails (a value out of range always clears first).
+    ClearOrder solveOrder = ClearOrder::ClearThenMessage;
+    bool trapsReader = false; // a field that cannot be computed (1/0) fails as the solve does
     Outcome<TriangleSolution, TriangleRefusal> (*solve)(double, double, double);
-    QString (*secondText)(const TriangleSolution&); // names a second triangle, or null
+    QString (*secondText)(const TriangleSolution&) = nullptr; // names a second triangle
 };
 
 // A window of four triangle panels in a frame, under a heading, above the notice that angles
