@@ -7,15 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-QLabel* makeHeading(const char* name, const QString& text, QWidget* parent)
-{
-    QLabel* heading = makeLabel(name, text, parent);
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
-    return heading;
-}
-
 QLineEdit* makeFractionField(const char* name, const QString& accessibleName, QWidget* parent)
 {
     QLineEdit* field = makeField(name, accessibleName, parent);

@@ -10,9 +10,6 @@ class QWidget;
 
 // The pieces both fraction windows are built from.
 
-// A panel's heading, set in bold above its controls.
-QLabel* makeHeading(const char* name, const QString& text, QWidget* parent);
-
 // A field for one part of a fraction: narrow, its text centred as it is written.
 QLineEdit* makeFractionField(const char* name, const QString& accessibleName, QWidget* parent);
 

@@ -57,7 +57,7 @@ FractionOperatorsWindow::FractionOperatorsWindow(MessageSink& sink, QWidget* par
     connect(Command3, &QPushButton::clicked, this, &FractionOperatorsWindow::reduce);
 }
 
-QLayout* FractionOperatorsWindow::buildOperator()
+void FractionOperatorsWindow::makeOperatorControls()
 {
     Label8 = makeHeading("Label8", QStringLiteral("Operators On Fractions"), this);
     s1 = makeFractionField("s1", QStringLiteral("Fraction 1, whole part"), this);
@@ -74,6 +74,11 @@ QLayout* FractionOperatorsWindow::buildOperator()
     m3 = makeFractionResult("m3", QStringLiteral("Result, numerator"), this);
     d3 = makeFractionResult("d3", QStringLiteral("Result, denominator"), this);
     pressOnReturn({s1, m1, d1, op, s2, m2, d2}, Command1);
+}
+
+QLayout* FractionOperatorsWindow::buildOperator()
+{
+    makeOperatorControls();
 
     // Captions above, the fractions, operator and button in one row, hints beneath.
     auto* row = new QGridLayout;

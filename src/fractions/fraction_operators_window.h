@@ -20,6 +20,7 @@ public:
                                      QWidget* parent = nullptr);
 
 private:
+    void makeOperatorControls();
     QLayout* buildOperator();
     QWidget* buildCommonDenominator();
     QWidget* buildReduction();

@@ -118,13 +118,7 @@ void TaskWindow::chainBoxes(std::span<const TaskBox> boxes)
 
 QLabel* TaskWindow::makeHeading(const char* name, const QString& text, bool large)
 {
-    QLabel* heading = makeLabel(name, text, this);
-    QFont font = heading->font();
-    font.setBold(true);
-    if (large && font.pointSizeF() > 0)
-        font.setPointSizeF(font.pointSizeF() * 1.25);
-    heading->setFont(font);
-    return heading;
+    return ::makeHeading(name, text, this, large ? 1.25 : 1);
 }
 
 void TaskWindow::evenWidths(const QList<QWidget*>& widgets)

@@ -111,12 +111,7 @@ TriangleSolverWindow::TriangleSolverWindow(const char* name, const QString& titl
     setObjectName(QLatin1String(name));
     setWindowTitle(title);
     setAttribute(Qt::WA_DeleteOnClose);
-    QLabel* Label1 = makeLabel("Label1", title, this);
-    QFont headingFont = Label1->font();
-    headingFont.setBold(true);
-    if (headingFont.pointSizeF() > 0)
-        headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
-    Label1->setFont(headingFont);
+    QLabel* Label1 = makeHeading("Label1", title, this, 1.3);
 
     // A frame around the four panels, divided by one vertical and one horizontal line.
     auto* frame = makePanel("frame", this);

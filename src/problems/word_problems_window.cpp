@@ -33,16 +33,6 @@ struct Section {
 // Two sections of two panels each, the panels in table order.
 constexpr Section sections[] = {{"trafficHeading", "Traffic"}, {"percentageHeading", "Percentage"}};
 
-QFont headingFont(QFont font, double factor)
-{
-    font.setBold(true);
-    if (font.pointSizeF() > 0)
-        font.setPointSizeF(font.pointSizeF() * factor);
-    else
-        font.setPixelSize(qRound(font.pixelSize() * factor));
-    return font;
-}
-
 QLabel* makeTextLabel(const QByteArray& name, const char* text, QWidget* parent)
 {
     return makeLabel(name.constData(), QString::fromLatin1(text), parent);
@@ -129,14 +119,11 @@ WordProblemsWindow::WordProblemsWindow(MessageSink& sink, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* window = new QVBoxLayout(this);
-    QLabel* Label1 = makeLabel("Label1", title, this);
-    Label1->setFont(headingFont(Label1->font(), 1.4));
-    window->addWidget(Label1);
+    window->addWidget(makeHeading("Label1", title, this, 1.4));
     // Panels are built in reading order, so Tab walks fields and buttons as they are read.
     for (int s = 0; s < int(std::size(sections)); ++s) {
         QLabel* heading =
-            makeLabel(sections[s].name, QString::fromLatin1(sections[s].heading), this);
-        heading->setFont(headingFont(heading->font(), 1.15));
+            makeHeading(sections[s].name, QString::fromLatin1(sections[s].heading), this, 1.15);
         window->addSpacing(heading->fontMetrics().height() / 3);
         window->addWidget(heading);
         auto* row = new QHBoxLayout;
@@ -158,8 +145,7 @@ QFrame* WordProblemsWindow::buildPanel(int index)
     auto* grid = new QGridLayout(frame);
 
     QLabel* title =
-        makeLabel((stem + "Title").constData(), QString::fromLatin1(panel.title), frame);
-    title->setFont(headingFont(title->font(), 1));
+        makeHeading((stem + "Title").constData(), QString::fromLatin1(panel.title), frame);
     int columns = 0;
     for (const Panel::Field& field : panel.fields) {
         if (!field.name)

@@ -47,15 +47,6 @@ QFrame* makeUpright(QWidget* parent)
     return line;
 }
 
-QLabel* makeHeading(const char* name, const char* text, QWidget* parent)
-{
-    QLabel* heading = makeLabel(name, QLatin1String(text), parent);
-    QFont font = heading->font();
-    font.setBold(true);
-    heading->setFont(font);
-    return heading;
-}
-
 struct Panel {
     bool isGeometric;
     bool inRightColumn;
@@ -227,8 +218,8 @@ ProgressionsWindow::ProgressionsWindow(MessageSink& sink, QWidget* parent)
 
     auto* window = new QVBoxLayout(this);
     for (const bool isGeometric : {false, true}) {
-        window->addWidget(
-            makeHeading(groups[isGeometric].headingName, groups[isGeometric].heading, this));
+        window->addWidget(makeHeading(groups[isGeometric].headingName,
+                                      QLatin1String(groups[isGeometric].heading), this));
         window->addWidget(buildGroup(isGeometric));
     }
     window->addWidget(buildLegend());

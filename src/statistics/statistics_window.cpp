@@ -69,12 +69,7 @@ StatisticsWindow::StatisticsWindow(MessageSink& sink, QWidget* parent)
 
 QLabel* StatisticsWindow::buildHeading()
 {
-    QLabel* Label2 = makeLabel("Label2", QStringLiteral("Statistics"), this);
-    QFont headingFont = Label2->font();
-    headingFont.setBold(true);
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
-    Label2->setFont(headingFont);
-    return Label2;
+    return ::makeHeading("Label2", QStringLiteral("Statistics"), this, 1.4);
 }
 
 // The numbers and the weights, each under the words that say how to type them.

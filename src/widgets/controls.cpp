@@ -14,6 +14,19 @@ QLabel* makeLabel(const char* name, const QString& text, QWidget* parent)
     return label;
 }
 
+QLabel* makeHeading(const char* name, const QString& text, QWidget* parent, double scale)
+{
+    QLabel* heading = makeLabel(name, text, parent);
+    QFont font = heading->font();
+    font.setBold(true);
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * scale);
+    else
+        font.setPixelSize(qRound(font.pixelSize() * scale));
+    heading->setFont(font);
+    return heading;
+}
+
 QLineEdit* makeField(const char* name, const QString& accessibleName, QWidget* parent)
 {
     auto* field = new QLineEdit(parent);

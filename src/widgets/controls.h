@@ -16,6 +16,9 @@ class QWidget;
 
 QLabel* makeLabel(const char* name, const QString& text, QWidget* parent);
 
+// A bold heading, its font scaled from the window's by the factor.
+QLabel* makeHeading(const char* name, const QString& text, QWidget* parent, double scale = 1);
+
 QLineEdit* makeField(const char* name, const QString& accessibleName, QWidget* parent);
 
 // An answer the pupil can select and copy; starts empty.
