@@ -58,21 +58,15 @@ QLayout* makeSection(QLabel* title, QLayout* row, QLabel* example = nullptr)
 } // namespace
 
 ComplexWindow::ComplexWindow(MessageSink& sink, QWidget* parent)
-    : QWidget(parent)
-    , m_reader(behaviours::guarded, sink)
-    , m_sink(sink)
+    : ToolWindow("Form13", QStringLiteral("Complex Numbers"), behaviours::guarded, sink, parent)
 {
-    setObjectName(QStringLiteral("Form13"));
-    setWindowTitle(QStringLiteral("Complex Numbers"));
-    setAttribute(Qt::WA_DeleteOnClose);
-
     auto* window = new QVBoxLayout(this);
     window->addLayout(buildOperations());
     window->addWidget(makeRule("Line13", this));
     window->addLayout(buildPower());
     window->addWidget(makeRule("Line14", this));
     window->addLayout(buildPolar());
-    m_working = new WorkingPanel(this);
+    addWorkingPanel();
     window->addWidget(m_working);
     window->addStretch();
 
@@ -181,11 +175,6 @@ QLayout* ComplexWindow::buildPolar()
         QStringLiteral("Example: 1+i => <1,1>   Is :   Root(2)*cos(45) + Root(2)*i*sin (45)"),
         this);
     return makeSection(Label19, row, Label21);
-}
-
-double ComplexWindow::eval(QLineEdit* field)
-{
-    return m_reader.eval(field->text());
 }
 
 void ComplexWindow::operate()

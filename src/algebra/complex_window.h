@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/tool_window.h"
+
 #include "algebra/complex_numbers.h"
 #include "input/field_reader.h"
 #include "input/message_box_sink.h"
@@ -14,7 +16,7 @@ class QPushButton;
 class WorkingPanel;
 
 // Complex numbers: the four operations, powers of i, and the polar form.
-class ComplexWindow : public QWidget {
+class ComplexWindow : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -29,11 +31,7 @@ private:
     void operate();
     void raiseI();
     void toPolar();
-    double eval(QLineEdit* field);
     void showText(QLabel* output, const Outcome<QString>& outcome, const QString& heading);
-
-    FieldReader m_reader;
-    MessageSink& m_sink;
 
     // Operations
     QLabel* Label17;
@@ -75,6 +73,4 @@ private:
     QLineEdit* im3;
     QPushButton* Command3;
     QLabel* o4;
-
-    WorkingPanel* m_working;
 };

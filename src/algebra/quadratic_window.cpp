@@ -16,14 +16,9 @@
 #include <QVBoxLayout>
 
 QuadraticWindow::QuadraticWindow(MessageSink& sink, QWidget* parent)
-    : QWidget(parent)
-    , m_reader(behaviours::guarded, sink)
-    , m_sink(sink)
+    : ToolWindow("Form2", QStringLiteral("Solving Quadratic Equation"), behaviours::guarded, sink,
+                 parent)
 {
-    setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Solving Quadratic Equation"));
-    setAttribute(Qt::WA_DeleteOnClose);
-
     auto* window = new QVBoxLayout(this);
     window->addWidget(buildFormula());
     window->addLayout(buildInputs());
@@ -33,7 +28,7 @@ QuadraticWindow::QuadraticWindow(MessageSink& sink, QWidget* parent)
     window->addWidget(
         makeLabel("Label3", QStringLiteral("           A = -3          B = 6      C = -2"), this));
     window->addLayout(results);
-    m_working = new WorkingPanel(this);
+    addWorkingPanel();
     window->addWidget(m_working);
 
     connect(Command1, &QPushButton::clicked, this, &QuadraticWindow::solve);
@@ -103,11 +98,6 @@ QLayout* QuadraticWindow::buildResults()
     results->addWidget(makeLabel("Label13", QStringLiteral("X2="), this));
     results->addWidget(x2, 1);
     return results;
-}
-
-double QuadraticWindow::eval(QLineEdit* field)
-{
-    return m_reader.eval(field->text());
 }
 
 void QuadraticWindow::solve()

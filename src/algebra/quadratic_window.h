@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/tool_window.h"
+
 #include "input/field_reader.h"
 #include "input/message_box_sink.h"
 
@@ -13,7 +15,7 @@ class QPushButton;
 class WorkingPanel;
 
 // Solves A*X^2 + B*X + C = 0 for its real roots.
-class QuadraticWindow : public QWidget {
+class QuadraticWindow : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -25,10 +27,6 @@ private:
     QLayout* buildResults();
 
     void solve();
-    double eval(QLineEdit* field);
-
-    FieldReader m_reader;
-    MessageSink& m_sink;
 
     QLineEdit* a;
     QLineEdit* b;
@@ -36,5 +34,4 @@ private:
     QPushButton* Command1;
     QLabel* x1;
     QLabel* x2;
-    WorkingPanel* m_working;
 };

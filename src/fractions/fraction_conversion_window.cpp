@@ -27,13 +27,9 @@ QFrame* makeVerticalRule(const char* name, QWidget* parent)
 } // namespace
 
 FractionConversionWindow::FractionConversionWindow(MessageSink& sink, QWidget* parent)
-    : QWidget(parent)
-    , m_sink(sink)
+    // Their tools apply the number test themselves, so the reader stays unused.
+    : ToolWindow("Form3", QStringLiteral("Fraction Conversion"), behaviours::plain, sink, parent)
 {
-    setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Fraction Conversion"));
-    setAttribute(Qt::WA_DeleteOnClose);
-
     // Four panels in a frame, a line across the middle and one down it.
     auto* frame = new QGridLayout;
     frame->setSpacing(0);
@@ -50,7 +46,7 @@ FractionConversionWindow::FractionConversionWindow(MessageSink& sink, QWidget* p
     frame->setColumnStretch(1, 1);
     frame->setColumnStretch(3, 1);
 
-    m_working = new WorkingPanel(this);
+    addWorkingPanel();
     auto* window = new QVBoxLayout(this);
     window->addLayout(frame);
     window->addWidget(m_working);

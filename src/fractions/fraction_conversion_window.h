@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/tool_window.h"
+
 #include "input/message_box_sink.h"
 
 #include <QWidget>
@@ -12,7 +14,7 @@ class WorkingPanel;
 
 // Fraction conversion: mixed number to improper fraction and back, to a decimal, and a
 // decimal to a mixed number. Four panels, each working alone on its own fields.
-class FractionConversionWindow : public QWidget {
+class FractionConversionWindow : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -30,9 +32,6 @@ private:
     void toMixed();
     void toDecimal();
     void fromDecimal();
-
-    MessageSink& m_sink;
-    WorkingPanel* m_working;
 
     // Fraction To Improper
     QLabel* Label1;

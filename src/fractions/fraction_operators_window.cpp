@@ -28,13 +28,9 @@ QLabel* makeCaption(const char* name, const QString& text, QWidget* parent)
 } // namespace
 
 FractionOperatorsWindow::FractionOperatorsWindow(MessageSink& sink, QWidget* parent)
-    : QWidget(parent)
-    , m_sink(sink)
+    // Their tools apply the number test themselves, so the reader stays unused.
+    : ToolWindow("Form4", QStringLiteral("Operators On Fractions"), behaviours::plain, sink, parent)
 {
-    setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Operators On Fractions"));
-    setAttribute(Qt::WA_DeleteOnClose);
-
     // Built top to bottom, left to right, so Tab walks the controls as they are read.
     QLayout* upper = buildOperator();
     QFrame* Line5 = makeRule("Line5", this);
@@ -44,7 +40,7 @@ FractionOperatorsWindow::FractionOperatorsWindow(MessageSink& sink, QWidget* par
     lower->addWidget(Line5);
     lower->addWidget(buildReduction(), 1);
 
-    m_working = new WorkingPanel(this);
+    addWorkingPanel();
     auto* window = new QVBoxLayout(this);
     window->addLayout(upper);
     window->addWidget(makeRule("Line1", this));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/tool_window.h"
+
 #include "input/message_box_sink.h"
 
 #include <QWidget>
@@ -12,7 +14,7 @@ class WorkingPanel;
 
 // Operators on fractions: + - * / and < > = on two mixed numbers in the upper half; the
 // common denominator and the reduction of a fraction in the lower half.
-class FractionOperatorsWindow : public QWidget {
+class FractionOperatorsWindow : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -28,9 +30,6 @@ private:
     void operate();
     void findCommonDenominator();
     void reduce();
-
-    MessageSink& m_sink;
-    WorkingPanel* m_working;
 
     // The operator tool
     QLabel* Label8;

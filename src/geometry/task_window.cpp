@@ -44,14 +44,9 @@ QLabel* makeOutputLabel(const char* name, const QString& accessibleName, QWidget
 } // namespace
 
 TaskWindow::TaskWindow(const char* name, const QString& title, MessageSink& sink, QWidget* parent)
-    : QWidget(parent)
-    , m_reader(behaviours::positive, sink)
-    , m_sink(sink)
-    , m_working(new WorkingPanel(this))
+    : ToolWindow(name, title, behaviours::positive, sink, parent)
 {
-    setObjectName(QLatin1String(name));
-    setWindowTitle(title);
-    setAttribute(Qt::WA_DeleteOnClose);
+    addWorkingPanel();
 }
 
 QWidget* TaskWindow::buildBox(const TaskBox& box)
@@ -133,11 +128,6 @@ void TaskWindow::evenWidths(const QList<QWidget*>& widgets)
 void TaskWindow::evenButtons()
 {
     evenWidths(QList<QWidget*>(m_buttons.cbegin(), m_buttons.cend()));
-}
-
-double TaskWindow::eval(QLineEdit* field)
-{
-    return m_reader.eval(field->text());
 }
 
 void TaskWindow::run(const TaskBox& box, const TaskButton& button, const Controls& controls)

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "geometry/measure.h"
-#include "input/field_reader.h"
 #include "input/message_box_sink.h"
+#include "widgets/tool_window.h"
 
 #include <QList>
 #include <QStringList>
@@ -41,7 +41,7 @@ struct TaskBox {
 
 // A window of task boxes, built by one builder and served by one click path: empty the box's
 // output, read every field (one message per bad field), and only then compute.
-class TaskWindow : public QWidget {
+class TaskWindow : public ToolWindow {
     Q_OBJECT
 
 protected:
@@ -67,10 +67,6 @@ private:
     // Puts the box's captions over their fields; returns how many columns they take.
     static int addFields(const TaskBox& box, QGridLayout* grid, Controls& controls);
     void run(const TaskBox& box, const TaskButton& button, const Controls& controls);
-    double eval(QLineEdit* field);
 
-    FieldReader m_reader;
-    MessageSink& m_sink;
     QList<QPushButton*> m_buttons;
-    WorkingPanel* m_working;
 };

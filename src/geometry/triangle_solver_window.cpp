@@ -104,13 +104,8 @@ QStringList panelTabOrder(std::span<const TrianglePanelRow> rows)
 TriangleSolverWindow::TriangleSolverWindow(const char* name, const QString& title,
                                            std::span<const TrianglePanelRow> rows,
                                            MessageSink& sink, QWidget* parent)
-    : QWidget(parent)
-    , m_reader(behaviour, sink)
-    , m_sink(sink)
+    : ToolWindow(name, title, behaviour, sink, parent)
 {
-    setObjectName(QLatin1String(name));
-    setWindowTitle(title);
-    setAttribute(Qt::WA_DeleteOnClose);
     QLabel* Label1 = makeHeading("Label1", title, this, 1.3);
 
     // A frame around the four panels, divided by one vertical and one horizontal line.
@@ -131,7 +126,7 @@ TriangleSolverWindow::TriangleSolverWindow(const char* name, const QString& titl
     auto* window = new QVBoxLayout(this);
     window->addWidget(Label1);
     window->addWidget(frame, 1);
-    m_working = new WorkingPanel(this);
+    addWorkingPanel();
     window->addWidget(m_working);
     window->addWidget(makeLabel("Label2", captionText(Caption::DegreesNotice), this));
     setTabChain(this, panelTabOrder(rows) << QStringLiteral("showWorking"));

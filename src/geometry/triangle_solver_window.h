@@ -3,6 +3,7 @@
 #include "geometry/solved_triangle.h"
 #include "input/field_reader.h"
 #include "input/message_sink.h"
+#include "widgets/tool_window.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -48,7 +49,7 @@ struct TrianglePanelRow {
 
 // A window of four triangle panels in a frame, under a heading, above the notice that angles
 // are in degrees. Every panel is built from its row and solved on the one click path.
-class TriangleSolverWindow : public QWidget {
+class TriangleSolverWindow : public ToolWindow {
     Q_OBJECT
 
 protected:
@@ -73,8 +74,5 @@ private:
     void clear(Panel& panel);
     void fail(Panel& panel, Message message, ClearOrder order);
 
-    FieldReader m_reader;
-    MessageSink& m_sink;
     Panel m_panels[4];
-    WorkingPanel* m_working;
 };

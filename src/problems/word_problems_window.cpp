@@ -108,15 +108,11 @@ const WordProblemsWindow::Panel WordProblemsWindow::panels[] = {
 };
 
 WordProblemsWindow::WordProblemsWindow(MessageSink& sink, QWidget* parent)
-    : QWidget(parent)
-    , m_reader(behaviours::positiveEchoing, sink)
-    , m_sink(sink)
+    : ToolWindow("Form12", QStringLiteral("Traffic And Percentage Problems"),
+                 behaviours::positiveEchoing, sink, parent)
 {
     static_assert(std::size(panels) == panelCount);
-    setObjectName(QStringLiteral("Form12"));
-    const QString title = QStringLiteral("Traffic And Percentage Problems");
-    setWindowTitle(title);
-    setAttribute(Qt::WA_DeleteOnClose);
+    const QString title = windowTitle();
 
     auto* window = new QVBoxLayout(this);
     window->addWidget(makeHeading("Label1", title, this, 1.4));
@@ -131,7 +127,7 @@ WordProblemsWindow::WordProblemsWindow(MessageSink& sink, QWidget* parent)
             row->addWidget(buildPanel(p), 1);
         window->addLayout(row);
     }
-    m_working = new WorkingPanel(this);
+    addWorkingPanel();
     window->addWidget(m_working);
     window->addStretch();
 }

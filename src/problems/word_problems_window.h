@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/tool_window.h"
+
 #include "input/field_reader.h"
 #include "input/message_box_sink.h"
 
@@ -14,7 +16,7 @@ class WorkingPanel;
 
 // Word problems: distance, speed and time, two travellers, prices and percents. Four panels
 // built from one table, every button taking the same click path.
-class WordProblemsWindow : public QWidget {
+class WordProblemsWindow : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -38,8 +40,5 @@ private:
     void addButtons(int index, QGridLayout* grid, int column);
     void runTask(int panel, const Task& task);
 
-    FieldReader m_reader;
-    MessageSink& m_sink;
     Controls m_controls[panelCount];
-    WorkingPanel* m_working;
 };

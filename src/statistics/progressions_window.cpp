@@ -207,14 +207,10 @@ const Panel panels[] = {
 } // namespace
 
 ProgressionsWindow::ProgressionsWindow(MessageSink& sink, QWidget* parent)
-    : QWidget(parent)
-    , m_reader(behaviours::plain, sink)
-    , m_sink(sink)
+    : ToolWindow("Form6", QStringLiteral("Arithmetic And Geometric Progression"), behaviours::plain,
+                 sink, parent)
 {
     static_assert(std::size(panels) == std::tuple_size_v<decltype(m_controls)>);
-    setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("Arithmetic And Geometric Progression"));
-    setAttribute(Qt::WA_DeleteOnClose);
 
     auto* window = new QVBoxLayout(this);
     for (const bool isGeometric : {false, true}) {
@@ -223,7 +219,7 @@ ProgressionsWindow::ProgressionsWindow(MessageSink& sink, QWidget* parent)
         window->addWidget(buildGroup(isGeometric));
     }
     window->addWidget(buildLegend());
-    m_working = new WorkingPanel(this);
+    addWorkingPanel();
     window->addWidget(m_working);
     window->addStretch();
 }
@@ -311,11 +307,6 @@ QWidget* ProgressionsWindow::buildLegend()
         row->addWidget(label, 1);
     }
     return frame;
-}
-
-double ProgressionsWindow::eval(QLineEdit* box)
-{
-    return m_reader.eval(box->text());
 }
 
 void ProgressionsWindow::solve(std::size_t index)

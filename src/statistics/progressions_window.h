@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/tool_window.h"
+
 #include "input/field_reader.h"
 #include "input/message_box_sink.h"
 
@@ -17,7 +19,7 @@ class WorkingPanel;
 
 // Arithmetic and geometric progressions: eleven small panels, each finding one quantity
 // from the others. Every panel is one row of a table; one builder and one click path serve all.
-class ProgressionsWindow : public QWidget {
+class ProgressionsWindow : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -36,10 +38,6 @@ private:
     QWidget* buildLegend();
     void solve(std::size_t index); // the one click path of every panel
     void refuse(std::size_t index, Message message);
-    double eval(QLineEdit* box);
 
-    FieldReader m_reader;
-    MessageSink& m_sink;
     std::array<Controls, 11> m_controls;
-    WorkingPanel* m_working;
 };

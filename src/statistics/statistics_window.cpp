@@ -36,14 +36,8 @@ FractionBox* makeFormula(QLabel* numerator, QLabel* denominator, QWidget* parent
 } // namespace
 
 StatisticsWindow::StatisticsWindow(MessageSink& sink, QWidget* parent)
-    : QWidget(parent)
-    , m_reader(behaviours::selfResetting, sink)
-    , m_sink(sink)
+    : ToolWindow("Form5", QStringLiteral("Statistics"), behaviours::selfResetting, sink, parent)
 {
-    setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("Statistics"));
-    setAttribute(Qt::WA_DeleteOnClose);
-
     // Controls are made in the order Tab visits them; the rule above the formulas comes last.
     auto* window = new QVBoxLayout(this);
     window->addWidget(buildHeading());
@@ -55,7 +49,7 @@ StatisticsWindow::StatisticsWindow(MessageSink& sink, QWidget* parent)
     lower->addLayout(answer, 1);
     window->addWidget(makeRule("Line1", this));
     window->addLayout(lower);
-    m_working = new WorkingPanel(this);
+    addWorkingPanel();
     window->addWidget(m_working);
     window->addStretch();
 

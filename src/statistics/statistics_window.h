@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/tool_window.h"
+
 #include "input/field_reader.h"
 #include "input/message_box_sink.h"
 #include "statistics/weighted_statistics.h"
@@ -18,7 +20,7 @@ class QVBoxLayout;
 class WorkingPanel;
 
 // The weighted mean, variance and standard deviation of a list typed on one line.
-class StatisticsWindow : public QWidget {
+class StatisticsWindow : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -40,9 +42,6 @@ private:
                     std::vector<double>& weights);
     double eval(QStringView item);
 
-    FieldReader m_reader;
-    MessageSink& m_sink;
-
     QLineEdit* n;
     QLineEdit* w;
     QPushButton* Command1;
@@ -50,5 +49,4 @@ private:
     QPushButton* Command2;
     QLabel* sol;
     QPushButton* m_lastUsed; // what Return in a field presses again
-    WorkingPanel* m_working;
 };
