@@ -1,7 +1,5 @@
 #include "geometry/task_window.h"
 
-#include "input/number_text.h"
-#include "input/overloaded.h"
 #include "widgets/controls.h"
 #include "widgets/working_panel.h"
 
@@ -132,24 +130,13 @@ void TaskWindow::evenButtons()
 
 void TaskWindow::run(const TaskBox& box, const TaskButton& button, const Controls& controls)
 {
-    controls.output->clear();
-    m_working->clearWorking();
-    m_reader.begin();
-    double inputs[3] = {};
-    std::size_t count = 0;
+    QList<QLineEdit*> fields;
     for (QLineEdit* field : controls.fields)
         if (field)
-            inputs[count++] = eval(field);
-    if (!m_reader.isValid())
-        return;
-    std::visit(overloaded{
-                   [&](const Solved<double>& solved) {
-                       controls.output->setText(numberText(solved.values));
-                       m_working->setWorking(solved.working, QLatin1String(box.title) +
-                                                                 QStringLiteral(", ") +
-                                                                 QLatin1String(button.caption));
-                   },
-                   [this](Message message) { m_sink.show(message); },
-               },
-               button.task(std::span<const double>(inputs, count)));
+            fields << field;
+    answer(fields, controls.output,
+           QLatin1String(box.title) + QStringLiteral(", ") + QLatin1String(button.caption),
+           [&](const QList<double>& numbers) {
+               return button.task({numbers.constData(), std::size_t(numbers.size())});
+           });
 }

@@ -1,7 +1,5 @@
 #include "problems/word_problems_window.h"
 
-#include "input/number_text.h"
-#include "input/overloaded.h"
 #include "problems/word_problems.h"
 #include "widgets/controls.h"
 #include "widgets/working_panel.h"
@@ -15,8 +13,6 @@
 #include <QVBoxLayout>
 
 #include <iterator>
-#include <span>
-#include <variant>
 
 namespace {
 
@@ -194,25 +190,15 @@ void WordProblemsWindow::addButtons(int index, QGridLayout* grid, int column)
 void WordProblemsWindow::runTask(int index, const Task& task)
 {
     const Controls& panel = m_controls[index];
-    panel.output->clear();
-    m_working->clearWorking();
-    m_reader.begin();
     // Every field the button needs is read, so each bad one gets its own message.
-    double values[maxFields] = {};
-    std::size_t count = 0;
+    QList<QLineEdit*> fields;
     for (int column = 0; column < maxFields; ++column)
         if (task.reads & (1u << column))
-            values[count++] = m_reader.eval(panel.fields[column]->text());
-    if (!m_reader.isValid())
-        return;
-    std::visit(overloaded{
-                   [&](const Solved<double>& solved) {
-                       panel.output->setText(numberText(solved.values));
-                       m_working->setWorking(solved.working, QLatin1String(panels[index].title) +
-                                                                 QStringLiteral(", ") +
-                                                                 QLatin1String(task.caption));
-                   },
-                   [this](Message message) { m_sink.show(message); },
-               },
-               solveWordProblem(task.task, std::span<const double>(values, count)));
+            fields << panel.fields[column];
+    answer(
+        fields, panel.output,
+        QLatin1String(panels[index].title) + QStringLiteral(", ") + QLatin1String(task.caption),
+        [&](const QList<double>& numbers) {
+            return solveWordProblem(task.task, {numbers.constData(), std::size_t(numbers.size())});
+        });
 }
