@@ -5,6 +5,8 @@
 
 #include <QLocale>
 
+#include <utility>
+
 class FractionOperatorsWindowTest : public WindowFixture<FractionOperatorsWindow> {
     Q_OBJECT
 
@@ -129,15 +131,12 @@ void FractionOperatorsWindowTest::readsOnlyItsOwnFields_data()
     };
     const QString result = "Operators On Fractions, Result";
     const QString value = "Fraction %1 = Numerator / Denominator + Whole = %2";
-    row("< with equal sides", operands("1/1/2", "<", "1/2/4"), "Command1", "|||False|||",
-        {result, value.arg(1).arg("1 / 2 + 1 = 1.5"), value.arg(2).arg("2 / 4 + 1 = 1.5"),
-         "1.5 < 1.5: False"});
-    row("> with equal sides", operands("1/1/2", ">", "1/2/4"), "Command1", "|||False|||",
-        {result, value.arg(1).arg("1 / 2 + 1 = 1.5"), value.arg(2).arg("2 / 4 + 1 = 1.5"),
-         "1.5 > 1.5: False"});
-    row("= with equal sides", operands("1/1/2", "=", "1/2/4"), "Command1", "|||True|||",
-        {result, value.arg(1).arg("1 / 2 + 1 = 1.5"), value.arg(2).arg("2 / 4 + 1 = 1.5"),
-         "1.5 = 1.5: True"});
+    using Case = std::pair<const char*, const char*>;
+    for (const auto& [op, holds] : {Case{"<", "False"}, Case{">", "False"}, Case{"=", "True"}})
+        row(qPrintable(op + QStringLiteral(" with equal sides")), operands("1/1/2", op, "1/2/4"),
+            "Command1", qPrintable(QStringLiteral("|||%1|||").arg(holds)),
+            {result, value.arg(1).arg("1 / 2 + 1 = 1.5"), value.arg(2).arg("2 / 4 + 1 = 1.5"),
+             QStringLiteral("1.5 %1 1.5: %2").arg(op, holds)});
     row("< holds", operands("-1/1/2", "<", "0/0/1"), "Command1", "|||True|||",
         {result, value.arg(1).arg("1 / 2 + (-1) = -0.5"), value.arg(2).arg("0 / 1 + 0 = 0"),
          "-0.5 < 0: True"});
