@@ -1,8 +1,6 @@
 #include "algebra/complex_window.h"
 
 #include "algebra/complex_numbers.h"
-#include "input/number_text.h"
-#include "input/overloaded.h"
 #include "widgets/angle_bracket.h"
 #include "widgets/controls.h"
 #include "widgets/working_panel.h"
@@ -69,6 +67,10 @@ ComplexWindow::ComplexWindow(MessageSink& sink, QWidget* parent)
     addWorkingPanel();
     window->addWidget(m_working);
     window->addStretch();
+    addPanel({.fields = {r1, i1, op, r2, i2}, .buttons = {Command1}, .results = {o1, o2}});
+    addPanel({.fields = {p}, .buttons = {Command2}, .results = {o3}});
+    addPanel({.fields = {re3, im3}, .buttons = {Command3}, .results = {o4}});
+    chainPanels();
 
     connect(Command1, &QPushButton::clicked, this, &ComplexWindow::operate);
     connect(Command2, &QPushButton::clicked, this, &ComplexWindow::raiseI);
@@ -77,7 +79,7 @@ ComplexWindow::ComplexWindow(MessageSink& sink, QWidget* parent)
 
 QLayout* ComplexWindow::buildOperations()
 {
-    Label17 =
+    QLabel* Label17 =
         makeLabel("Label17", QStringLiteral("Operations [ + - * / ] On Complex Numbers"), this);
     r1 = makeField("r1", QStringLiteral("First number, real part"), this);
     i1 = makeField("i1", QStringLiteral("First number, imaginary part"), this);
@@ -88,14 +90,11 @@ QLayout* ComplexWindow::buildOperations()
     Command1 = makeButton("Command1", QStringLiteral("Solve"), this);
     o1 = makeResultLabel("o1", QStringLiteral("Result, real part"), this);
     o2 = makeResultLabel("o2", QStringLiteral("Result, imaginary part"), this);
-    Label5 = makeLabel("Label5", QStringLiteral(","), this);
-    Label6 = makeLabel("Label6", QStringLiteral(","), this);
-    Label7 = makeLabel("Label7", QStringLiteral(","), this);
     QLayout* row = buildOperationsRow();
 
-    Label8 = makeLabel("Label8",
-                       QStringLiteral("Example:  3-2*i  +  6+4*i  => <3,-2>+<6,4> = <9,2> = 9+2*i"),
-                       this);
+    QLabel* Label8 = makeLabel(
+        "Label8", QStringLiteral("Example:  3-2*i  +  6+4*i  => <3,-2>+<6,4> = <9,2> = 9+2*i"),
+        this);
     return makeSection(Label17, row, Label8);
 }
 
@@ -103,29 +102,28 @@ QLayout* ComplexWindow::buildOperations()
 QLayout* ComplexWindow::buildOperationsRow()
 {
     auto* row = new QGridLayout;
-    row->addWidget(Label9 = makeCaption("Label9", QStringLiteral("R"), this), 0, 1);
-    row->addWidget(Label10 = makeCaption("Label10", QStringLiteral("Im"), this), 0, 3);
-    row->addWidget(Label13 = makeCaption("Label13", QStringLiteral("Operation"), this), 0, 5);
-    row->addWidget(Label11 = makeCaption("Label11", QStringLiteral("R"), this), 0, 7);
-    row->addWidget(Label12 = makeCaption("Label12", QStringLiteral("Im"), this), 0, 9);
-    row->addWidget(Label14 = makeCaption("Label14", QStringLiteral("R"), this), 0, 13);
-    row->addWidget(Label15 = makeCaption("Label15", QStringLiteral("Im"), this), 0, 15);
-    addPair(row, 1, 0, r1, Label5, i1, this);
+    row->addWidget(makeCaption("Label9", QStringLiteral("R"), this), 0, 1);
+    row->addWidget(makeCaption("Label10", QStringLiteral("Im"), this), 0, 3);
+    row->addWidget(makeCaption("Label13", QStringLiteral("Operation"), this), 0, 5);
+    row->addWidget(makeCaption("Label11", QStringLiteral("R"), this), 0, 7);
+    row->addWidget(makeCaption("Label12", QStringLiteral("Im"), this), 0, 9);
+    row->addWidget(makeCaption("Label14", QStringLiteral("R"), this), 0, 13);
+    row->addWidget(makeCaption("Label15", QStringLiteral("Im"), this), 0, 15);
+    addPair(row, 1, 0, r1, makeLabel("Label5", QStringLiteral(","), this), i1, this);
     row->addWidget(op, 1, 5, Qt::AlignHCenter);
-    addPair(row, 1, 6, r2, Label6, i2, this);
+    addPair(row, 1, 6, r2, makeLabel("Label6", QStringLiteral(","), this), i2, this);
     row->addWidget(Command1, 1, 11);
-    addPair(row, 1, 12, o1, Label7, o2, this);
-    Label16 = makeLabel("Label16", QStringLiteral("[ + , - , * , / ]"), this);
+    addPair(row, 1, 12, o1, makeLabel("Label7", QStringLiteral(","), this), o2, this);
+    QLabel* Label16 = makeLabel("Label16", QStringLiteral("[ + , - , * , / ]"), this);
     Label16->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     row->addWidget(Label16, 2, 5);
-    pressOnReturn({r1, i1, op, r2, i2}, Command1);
     return row;
 }
 
 QLayout* ComplexWindow::buildPower()
 {
-    Label18 = makeLabel("Label18", QStringLiteral("Solving I power N"), this);
-    Label2 = makeLabel("Label2", QStringLiteral("i"), this);
+    QLabel* Label18 = makeLabel("Label18", QStringLiteral("Solving I power N"), this);
+    QLabel* Label2 = makeLabel("Label2", QStringLiteral("i"), this);
     QFont larger = Label2->font();
     if (larger.pointSizeF() > 0)
         larger.setPointSizeF(larger.pointSizeF() * 1.6);
@@ -136,7 +134,6 @@ QLayout* ComplexWindow::buildPower()
     makeNarrow(p);
     Command2 = makeButton("Command2", QStringLiteral("Solve"), this);
     o3 = makeResultLabel("o3", QStringLiteral("i to the power N"), this);
-    pressOnReturn({p}, Command2);
 
     // The exponent stands raised at the upper right of the i, as it is written.
     auto* power = new QGridLayout;
@@ -154,23 +151,22 @@ QLayout* ComplexWindow::buildPower()
 
 QLayout* ComplexWindow::buildPolar()
 {
-    Label19 = makeLabel("Label19", QStringLiteral("Polar Representation"), this);
+    QLabel* Label19 = makeLabel("Label19", QStringLiteral("Polar Representation"), this);
     re3 = makeField("re3", QStringLiteral("Complex number, real part"), this);
     im3 = makeField("im3", QStringLiteral("Complex number, imaginary part"), this);
-    Label4 = makeLabel("Label4", QStringLiteral(","), this);
+    QLabel* Label4 = makeLabel("Label4", QStringLiteral(","), this);
     Command3 = makeButton("Command3", QStringLiteral("To Polar"), this);
     o4 = makeResultLabel("o4", QStringLiteral("Polar form"), this);
-    pressOnReturn({re3, im3}, Command3);
 
     auto* row = new QGridLayout;
-    row->addWidget(Label3 = makeCaption("Label3", QStringLiteral("R"), this), 0, 1);
-    row->addWidget(fdf = makeCaption("fdf", QStringLiteral("Im"), this), 0, 3);
+    row->addWidget(makeCaption("Label3", QStringLiteral("R"), this), 0, 1);
+    row->addWidget(makeCaption("fdf", QStringLiteral("Im"), this), 0, 3);
     addPair(row, 1, 0, re3, Label4, im3, this);
     row->addWidget(Command3, 1, 5);
     row->addWidget(o4, 1, 6);
     row->setColumnStretch(6, 1);
 
-    Label21 = makeLabel(
+    QLabel* Label21 = makeLabel(
         "Label21",
         QStringLiteral("Example: 1+i => <1,1>   Is :   Root(2)*cos(45) + Root(2)*i*sin (45)"),
         this);
@@ -179,63 +175,31 @@ QLayout* ComplexWindow::buildPolar()
 
 void ComplexWindow::operate()
 {
-    o1->clear();
-    o2->clear();
-    m_working->clearWorking();
-    m_reader.begin();
+    beginClick({o1, o2});
     // Both real parts first, then both imaginary parts; one refusal ends the click.
-    QLineEdit* const order[] = {r1, r2, i1, i2};
-    double parts[4] = {};
-    for (int k = 0; k < 4; ++k) {
-        parts[k] = eval(order[k]);
-        if (!m_reader.isValid())
-            return;
-    }
-    std::visit(overloaded{
-                   [this](const Solved<Complex>& solved) {
-                       o1->setText(numberText(solved.values.re));
-                       o2->setText(numberText(solved.values.im));
-                       m_working->setWorking(solved.working, QStringLiteral("Operations, Solve"));
-                   },
-                   [this](Message message) { m_sink.show(message); },
-               },
-               complexOperation({parts[0], parts[2]}, op->text(), {parts[1], parts[3]}));
+    const auto parts = readFields({r1, r2, i1, i2}, {.stopAtRefusal = true});
+    if (!parts)
+        return;
+    deliver(
+        complexOperation({parts->at(0), parts->at(2)}, op->text(), {parts->at(1), parts->at(3)}),
+        QStringLiteral("Operations, Solve"), [this](const Complex& result) {
+            writeNumber(o1, result.re);
+            writeNumber(o2, result.im);
+        });
 }
 
 void ComplexWindow::raiseI()
 {
-    o3->clear();
-    m_working->clearWorking();
-    m_reader.begin();
-    const double n = eval(p);
-    if (!m_reader.isValid())
-        return;
-    showText(o3, powerOfI(n), QStringLiteral("Power Of i, Solve"));
+    beginClick({o3});
+    if (const auto n = readFields({p}))
+        deliver(powerOfI(n->at(0)), QStringLiteral("Power Of i, Solve"),
+                [this](const QString& text) { o3->setText(text); });
 }
 
 void ComplexWindow::toPolar()
 {
-    o4->clear();
-    m_working->clearWorking();
-    m_reader.begin();
-    const double x = eval(re3);
-    if (!m_reader.isValid())
-        return;
-    const double y = eval(im3);
-    if (!m_reader.isValid())
-        return;
-    showText(o4, polarForm(x, y), QStringLiteral("Polar Form, To Polar"));
-}
-
-void ComplexWindow::showText(QLabel* output, const Outcome<QString>& outcome,
-                             const QString& heading)
-{
-    std::visit(overloaded{
-                   [this, output, &heading](const Solved<QString>& solved) {
-                       output->setText(solved.values);
-                       m_working->setWorking(solved.working, heading);
-                   },
-                   [this](Message message) { m_sink.show(message); },
-               },
-               outcome);
+    beginClick({o4});
+    if (const auto xy = readFields({re3, im3}, {.stopAtRefusal = true}))
+        deliver(polarForm(xy->at(0), xy->at(1)), QStringLiteral("Polar Form, To Polar"),
+                [this](const QString& text) { o4->setText(text); });
 }

@@ -2,7 +2,6 @@
 
 #include "algebra/quadratic.h"
 #include "input/number_text.h"
-#include "input/overloaded.h"
 #include "widgets/controls.h"
 #include "widgets/fraction_box.h"
 #include "widgets/working_panel.h"
@@ -30,7 +29,8 @@ QuadraticWindow::QuadraticWindow(MessageSink& sink, QWidget* parent)
     window->addLayout(results);
     addWorkingPanel();
     window->addWidget(m_working);
-
+    addPanel({.fields = {a, b, c}, .buttons = {Command1}, .results = {x1, x2}});
+    chainPanels();
     connect(Command1, &QPushButton::clicked, this, &QuadraticWindow::solve);
 }
 
@@ -82,7 +82,6 @@ QLayout* QuadraticWindow::buildInputs()
         inputs->addWidget(caption, 2, column);
     }
     inputs->addWidget(Command1, 1, 3);
-    pressOnReturn({a, b, c}, Command1);
     return inputs;
 }
 
@@ -105,32 +104,23 @@ void QuadraticWindow::solve()
     // Each field is shown back as the number it was read as, and the roots are computed from
     // the numbers as shown, 15 digits at most; a refused field, and the ones after it, keep
     // what the pupil typed so a typo costs nothing else.
-    m_working->clearWorking();
-    m_reader.begin();
-    double shown[3] = {};
-    QLineEdit* const fields[] = {a, b, c};
-    for (int k = 0; k < 3; ++k) {
-        const double value = eval(fields[k]);
-        if (!m_reader.isValid())
-            return;
-        fields[k]->setText(numberText(value));
-        shown[k] = roundToShown(value);
-    }
-    std::visit(overloaded{
-                   [this](const Solved<QuadraticAnswer>& solved) {
-                       const auto* roots = std::get_if<QuadraticRoots>(&solved.values);
-                       const QString none = captionText(Caption::NoSolution);
-                       x1->setText(roots ? numberText(roots->x1) : none);
-                       x2->setText(roots ? numberText(roots->x2) : none);
-                       m_working->setWorking(solved.working);
-                   },
-                   [this](Message message) {
-                       m_sink.show(message);
-                       if (message == Message::QuadraticAZero) {
-                           x1->clear();
-                           x2->clear();
-                       }
-                   },
-               },
-               solveQuadratic(shown[0], shown[1], shown[2]));
+    beginClick();
+    const auto shown = readFields({a, b, c}, {.stopAtRefusal = true, .showAsRead = true});
+    if (!shown)
+        return;
+    deliver(
+        solveQuadratic(shown->at(0), shown->at(1), shown->at(2)), {},
+        [this](const QuadraticAnswer& answer) {
+            const auto* roots = std::get_if<QuadraticRoots>(&answer);
+            const QString none = captionText(Caption::NoSolution);
+            x1->setText(roots ? numberText(roots->x1) : none);
+            x2->setText(roots ? numberText(roots->x2) : none);
+        },
+        [this](Message message) {
+            m_sink.show(message);
+            if (message == Message::QuadraticAZero) {
+                x1->clear();
+                x2->clear();
+            }
+        });
 }

@@ -2,17 +2,10 @@
 
 #include "widgets/tool_window.h"
 
-#include "input/field_reader.h"
 #include "input/message_box_sink.h"
 
-#include <QWidget>
-
 class QFrame;
-class QLabel;
 class QLayout;
-class QLineEdit;
-class QPushButton;
-class WorkingPanel;
 
 // Solves A*X^2 + B*X + C = 0 for its real roots.
 class QuadraticWindow : public ToolWindow {

@@ -1,10 +1,12 @@
 #include "widgets/tool_window.h"
 
 #include "input/number_text.h"
+#include "widgets/controls.h"
 #include "widgets/working_panel.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 ToolWindow::ToolWindow(const char* name, const QString& title, const ReaderBehaviour& behaviour,
                        MessageSink& sink, QWidget* parent)
@@ -23,30 +25,68 @@ WorkingPanel* ToolWindow::addWorkingPanel()
     return m_working;
 }
 
-double ToolWindow::eval(const QLineEdit* field)
+void ToolWindow::addPanel(const PanelParts& panel)
 {
-    return m_reader.eval(field->text());
+    if (!panel.buttons.isEmpty())
+        for (QLineEdit* field : panel.fields)
+            connect(field, &QLineEdit::returnPressed, panel.buttons.first(), &QPushButton::click);
+    m_panels << panel;
 }
 
-std::optional<QList<double>> ToolWindow::startClick(const QList<QLineEdit*>& fields, QLabel* output)
+void ToolWindow::chainPanels()
 {
-    output->clear();
+    QWidget* previous = nullptr;
+    auto chain = [&previous](QWidget* next) {
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    for (const PanelParts& panel : std::as_const(m_panels)) {
+        for (QLineEdit* field : panel.fields)
+            chain(field);
+        for (QPushButton* button : panel.buttons)
+            chain(button);
+    }
+    if (m_working)
+        chain(m_working->findChild<QPushButton*>(QStringLiteral("showWorking")));
+}
+
+void ToolWindow::beginClick(const QList<QLabel*>& results)
+{
+    for (QLabel* result : results)
+        result->clear();
     m_working->clearWorking();
     m_reader.begin();
+}
+
+std::optional<QList<double>> ToolWindow::readFields(const QList<QLineEdit*>& fields,
+                                                    ReadRules rules)
+{
     QList<double> numbers;
-    for (const QLineEdit* field : fields)
-        numbers << eval(field);
+    for (QLineEdit* field : fields) {
+        const double value = eval(field);
+        if (rules.stopAtRefusal && !m_reader.isValid())
+            return std::nullopt;
+        if (rules.showAsRead)
+            field->setText(numberText(value));
+        numbers << (rules.showAsRead ? roundToShown(value) : value);
+    }
     if (!m_reader.isValid())
         return std::nullopt;
     return numbers;
 }
 
-void ToolWindow::showAnswer(const Outcome<double>& outcome, QLabel* output, const QString& heading)
+double ToolWindow::eval(const QLineEdit* field)
 {
-    if (const auto* solved = std::get_if<Solved<double>>(&outcome)) {
-        output->setText(numberText(solved->values));
-        m_working->setWorking(solved->working, heading);
-    } else {
-        m_sink.show(std::get<Message>(outcome));
-    }
+    return m_reader.eval(field->text());
+}
+
+void ToolWindow::writeNumber(QLabel* output, double value)
+{
+    output->setText(numberText(value));
+}
+
+void ToolWindow::showWorking(const Working& working, const QString& heading)
+{
+    m_working->setWorking(working, heading);
 }

@@ -8,14 +8,31 @@
 #include <QWidget>
 
 #include <optional>
+#include <variant>
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class WorkingPanel;
+
+// One tool of a window as the frame sees it: the fields its buttons read, in the order Tab
+// walks them, its buttons (the first is the one Return presses) and the results they write.
+struct PanelParts {
+    QList<QLineEdit*> fields;
+    QList<QPushButton*> buttons;
+    QList<QLabel*> results;
+};
+
+// How a click reads its fields: whether the first refusal ends the reading, and whether each
+// field is shown back as the number it was read as (counting then with that number as shown).
+struct ReadRules {
+    bool stopAtRefusal = false;
+    bool showAsRead = false;
+};
 
 // What every tool window is built on: its object name and title, a window of its own that
 // is discarded when closed, the reader its fields go through, the sink its messages go to,
-// and the working panel under its results.
+// the working panel under its results, and one click path for every button.
 class ToolWindow : public QWidget {
     Q_OBJECT
 
@@ -26,25 +43,53 @@ protected:
     // Made where the window wants it in its layout, so Tab reaches Show Working last.
     WorkingPanel* addWorkingPanel();
 
-    // A field's number through the window's reader; a click begins with m_reader.begin().
+    // Return in any of the panel's fields presses its first button; Tab walks the panels in
+    // the order they were added, each one's fields then its buttons, then Show Working.
+    void addPanel(const PanelParts& panel);
+    void chainPanels();
+
+    // The click path: its results and the working emptied, the reading begun; then the
+    // fields read (nothing when one was refused); then the task's outcome written or refused.
+    void beginClick(const QList<QLabel*>& results = {});
+    std::optional<QList<double>> readFields(const QList<QLineEdit*>& fields, ReadRules rules = {});
     double eval(const QLineEdit* field);
 
-    // The click path of a task that answers one number: its output and the working emptied,
-    // every field read (each bad one says so), and only then the task, whose answer and
-    // working come from the one outcome.
+    template <class Values, class Refusal, class Write>
+    void deliver(const Outcome<Values, Refusal>& outcome, const QString& heading, Write&& write)
+    {
+        deliver(outcome, heading, write, [this](Message message) { m_sink.show(message); });
+    }
+
+    template <class Values, class Refusal, class Write, class Refuse>
+    void deliver(const Outcome<Values, Refusal>& outcome, const QString& heading, Write&& write,
+                 Refuse&& refuse)
+    {
+        if (const auto* solved = std::get_if<Solved<Values>>(&outcome)) {
+            write(solved->values);
+            showWorking(solved->working, heading);
+        } else {
+            refuse(std::get<Refusal>(outcome));
+        }
+    }
+
+    // The whole path of a task that answers one number into one result.
     template <class Task>
     void answer(const QList<QLineEdit*>& fields, QLabel* output, const QString& heading,
                 Task&& task)
     {
-        if (const std::optional<QList<double>> numbers = startClick(fields, output))
-            showAnswer(task(*numbers), output, heading);
+        beginClick({output});
+        if (const std::optional<QList<double>> numbers = readFields(fields))
+            deliver(task(*numbers), heading,
+                    [output](double value) { writeNumber(output, value); });
     }
+
+    static void writeNumber(QLabel* output, double value);
+    void showWorking(const Working& working, const QString& heading);
 
     FieldReader m_reader;
     MessageSink& m_sink;
     WorkingPanel* m_working = nullptr;
 
 private:
-    std::optional<QList<double>> startClick(const QList<QLineEdit*>& fields, QLabel* output);
-    void showAnswer(const Outcome<double>& outcome, QLabel* output, const QString& heading);
+    QList<PanelParts> m_panels;
 };
