@@ -1,7 +1,5 @@
 #include "statistics/statistics_window.h"
 
-#include "input/number_text.h"
-#include "input/overloaded.h"
 #include "widgets/controls.h"
 #include "widgets/fraction_box.h"
 #include "widgets/working_panel.h"
@@ -53,12 +51,14 @@ StatisticsWindow::StatisticsWindow(MessageSink& sink, QWidget* parent)
     window->addWidget(m_working);
     window->addStretch();
 
-    m_lastUsed = Command1;
-    connect(Command1, &QPushButton::clicked, this, &StatisticsWindow::findMean);
-    connect(Command3, &QPushButton::clicked, this, &StatisticsWindow::findVariance);
-    connect(Command2, &QPushButton::clicked, this, &StatisticsWindow::findDeviation);
-    for (QLineEdit* field : {n, w})
-        connect(field, &QLineEdit::returnPressed, this, [this] { m_lastUsed->click(); });
+    addPanel({.fields = {n, w},
+              .buttons = {Command1, Command3, Command2},
+              .results = {sol},
+              .returnRepeatsLast = true});
+    chainPanels();
+    connect(Command1, &QPushButton::clicked, this, [this] { calculate(&mean); });
+    connect(Command3, &QPushButton::clicked, this, [this] { calculate(&variance); });
+    connect(Command2, &QPushButton::clicked, this, [this] { calculate(&deviation); });
 }
 
 QLabel* StatisticsWindow::buildHeading()
@@ -139,45 +139,19 @@ QVBoxLayout* StatisticsWindow::buildAnswer()
     return answer;
 }
 
-void StatisticsWindow::findMean()
-{
-    calculate(Command1, &mean);
-}
-
-void StatisticsWindow::findVariance()
-{
-    calculate(Command3, &variance);
-}
-
-void StatisticsWindow::findDeviation()
-{
-    calculate(Command2, &deviation);
-}
-
-double StatisticsWindow::eval(QStringView item)
+double StatisticsWindow::readItem(QStringView item)
 {
     return m_reader.eval(item);
 }
 
-void StatisticsWindow::calculate(QPushButton* button, Statistic statistic)
+void StatisticsWindow::calculate(Statistic statistic)
 {
-    m_lastUsed = button;
-    const QString numbersText = n->text();
-    const QString weightsText = w->text();
-    sol->clear();
-    m_working->clearWorking();
+    beginClick({sol});
     std::vector<double> numbers;
     std::vector<double> weights;
-    if (!checkLists(numbersText, weightsText, numbers, weights))
-        return;
-    std::visit(overloaded{
-                   [&](const Solved<double>& solved) {
-                       sol->setText(numberText(solved.values));
-                       m_working->setWorking(solved.working);
-                   },
-                   [this](Message message) { m_sink.show(message); },
-               },
-               statistic(numbers, weights));
+    if (checkLists(n->text(), w->text(), numbers, weights))
+        deliver(statistic(numbers, weights), {},
+                [this](double answer) { writeNumber(sol, answer); });
 }
 
 bool StatisticsWindow::checkLists(QStringView numbersText, QStringView weightsText,
@@ -194,11 +168,11 @@ bool StatisticsWindow::checkLists(QStringView numbersText, QStringView weightsTe
     auto weightItems = qTokenize(weightsText, u' ');
     auto weight = weightItems.begin();
     for (QStringView item : numberItems) {
-        numbers.push_back(eval(item));
+        numbers.push_back(readItem(item));
         if (!m_reader.isValid())
             return false;
         if (weightCount > 0) {
-            weights.push_back(eval(*weight++));
+            weights.push_back(readItem(*weight++));
             if (!m_reader.isValid())
                 return false;
         }

@@ -2,22 +2,13 @@
 
 #include "widgets/tool_window.h"
 
-#include "input/field_reader.h"
 #include "input/message_box_sink.h"
 #include "statistics/weighted_statistics.h"
-
-#include <QList>
-#include <QStringView>
-#include <QWidget>
 
 #include <vector>
 
 class QGridLayout;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 class QVBoxLayout;
-class WorkingPanel;
 
 // The weighted mean, variance and standard deviation of a list typed on one line.
 class StatisticsWindow : public ToolWindow {
@@ -34,13 +25,10 @@ private:
     QGridLayout* buildFormulas();
     QVBoxLayout* buildAnswer();
 
-    void findMean();
-    void findVariance();
-    void findDeviation();
-    void calculate(QPushButton* button, Statistic statistic);
+    void calculate(Statistic statistic);
     bool checkLists(QStringView numbersText, QStringView weightsText, std::vector<double>& numbers,
                     std::vector<double>& weights);
-    double eval(QStringView item);
+    double readItem(QStringView item);
 
     QLineEdit* n;
     QLineEdit* w;
@@ -48,5 +36,4 @@ private:
     QPushButton* Command3;
     QPushButton* Command2;
     QLabel* sol;
-    QPushButton* m_lastUsed; // what Return in a field presses again
 };

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <memory>
+
 ToolWindow::ToolWindow(const char* name, const QString& title, const ReaderBehaviour& behaviour,
                        MessageSink& sink, QWidget* parent)
     : QWidget(parent)
@@ -27,10 +29,15 @@ WorkingPanel* ToolWindow::addWorkingPanel()
 
 void ToolWindow::addPanel(const PanelParts& panel)
 {
-    if (!panel.buttons.isEmpty())
-        for (QLineEdit* field : panel.fields)
-            connect(field, &QLineEdit::returnPressed, panel.buttons.first(), &QPushButton::click);
     m_panels << panel;
+    if (panel.buttons.isEmpty())
+        return;
+    auto last = std::make_shared<QPushButton*>(panel.buttons.first());
+    if (panel.returnRepeatsLast)
+        for (QPushButton* button : panel.buttons)
+            connect(button, &QPushButton::clicked, this, [last, button] { *last = button; });
+    for (QLineEdit* field : panel.fields)
+        connect(field, &QLineEdit::returnPressed, this, [last] { (*last)->click(); });
 }
 
 void ToolWindow::chainPanels()

@@ -16,11 +16,13 @@ class QPushButton;
 class WorkingPanel;
 
 // One tool of a window as the frame sees it: the fields its buttons read, in the order Tab
-// walks them, its buttons (the first is the one Return presses) and the results they write.
+// walks them, its buttons and the results they write. Return in a field presses the first
+// button, or the one pressed last where the panel's buttons share their fields.
 struct PanelParts {
     QList<QLineEdit*> fields;
     QList<QPushButton*> buttons;
     QList<QLabel*> results;
+    bool returnRepeatsLast = false;
 };
 
 // How a click reads its fields: whether the first refusal ends the reading, and whether each
@@ -43,8 +45,8 @@ protected:
     // Made where the window wants it in its layout, so Tab reaches Show Working last.
     WorkingPanel* addWorkingPanel();
 
-    // Return in any of the panel's fields presses its first button; Tab walks the panels in
-    // the order they were added, each one's fields then its buttons, then Show Working.
+    // Tab walks the panels in the order they were added, each one's fields then its buttons,
+    // then Show Working.
     void addPanel(const PanelParts& panel);
     void chainPanels();
 
