@@ -2,7 +2,6 @@
 
 #include "fractions/fraction_controls.h"
 #include "fractions/fraction_conversion.h"
-#include "input/overloaded.h"
 #include "widgets/controls.h"
 #include "widgets/fraction_box.h"
 #include "widgets/working_panel.h"
@@ -52,6 +51,7 @@ FractionConversionWindow::FractionConversionWindow(MessageSink& sink, QWidget* p
     window->addWidget(m_working);
     window->addStretch();
 
+    chainPanels();
     connect(Command1, &QPushButton::clicked, this, &FractionConversionWindow::toImproper);
     connect(Command2, &QPushButton::clicked, this, &FractionConversionWindow::toMixed);
     connect(Command3, &QPushButton::clicked, this, &FractionConversionWindow::toDecimal);
@@ -68,7 +68,7 @@ QWidget* FractionConversionWindow::buildToImproper()
     Command1 = makeButton("Command1", QStringLiteral(" Fraction To Improper "), this);
     sol1m = makeFractionResult("sol1m", QStringLiteral("Improper fraction, numerator"), this);
     sol1d = makeFractionResult("sol1d", QStringLiteral("Improper fraction, denominator"), this);
-    pressOnReturn({in1s, in1m, in1d}, Command1);
+    addPanel({.fields = {in1s, in1m, in1d}, .buttons = {Command1}, .results = {sol1m, sol1d}});
     return panelOf(Label1, makeFraction(in1s, in1m, "Line1", in1d, this), Command1,
                    makeFraction(nullptr, sol1m, "Line5", sol1d, this));
 }
@@ -83,7 +83,7 @@ QWidget* FractionConversionWindow::buildToFraction()
     sol2s = makeFractionResult("sol2s", QStringLiteral("Mixed number, whole part"), this, 5);
     sol2m = makeFractionResult("sol2m", QStringLiteral("Mixed number, numerator"), this);
     sol2d = makeFractionResult("sol2d", QStringLiteral("Mixed number, denominator"), this);
-    pressOnReturn({in2m, in2d}, Command2);
+    addPanel({.fields = {in2m, in2d}, .buttons = {Command2}, .results = {sol2s, sol2m, sol2d}});
     return panelOf(Label5, makeFraction(nullptr, in2m, "Line7", in2d, this), Command2,
                    makeFraction(sol2s, sol2m, "Line6", sol2d, this));
 }
@@ -97,7 +97,7 @@ QWidget* FractionConversionWindow::buildToDecimal()
     in3d = makeFractionField("in3d", QStringLiteral("Mixed number, denominator"), this);
     Command3 = makeButton("Command3", QStringLiteral("Fraction To Decimal"), this);
     out3 = makeResultLabel("out3", QStringLiteral("Decimal"), this);
-    pressOnReturn({in3s, in3m, in3d}, Command3);
+    addPanel({.fields = {in3s, in3m, in3d}, .buttons = {Command3}, .results = {out3}});
     return panelOf(Label2, makeFraction(in3s, in3m, "Line8", in3d, this), Command3, out3);
 }
 
@@ -110,7 +110,7 @@ QWidget* FractionConversionWindow::buildDecimalToFraction()
     out4s = makeFractionResult("out4s", QStringLiteral("Mixed number, whole part"), this, 5);
     out4m = makeFractionResult("out4m", QStringLiteral("Mixed number, numerator"), this);
     out4d = makeFractionResult("out4d", QStringLiteral("Mixed number, denominator"), this);
-    pressOnReturn({in4}, Command4);
+    addPanel({.fields = {in4}, .buttons = {Command4}, .results = {out4s, out4m, out4d}});
     return panelOf(Label3, in4, Command4, makeFraction(out4s, out4m, "Line10", out4d, this));
 }
 
@@ -135,58 +135,39 @@ QWidget* FractionConversionWindow::panelOf(QLabel* heading, QWidget* inputs, QPu
 
 void FractionConversionWindow::toImproper()
 {
-    m_working->clearWorking();
-    std::visit(overloaded{
-                   [&](const Solved<FractionText>& improper) {
-                       showFraction(improper.values, nullptr, sol1m, sol1d);
-                       m_working->setWorking(improper.working, taskHeading(Label1, Command1));
-                   },
-                   [this](Message message) { m_sink.show(message); },
-               },
-               fractionToImproper(in1s->text(), in1m->text(), in1d->text()));
+    beginClick();
+    deliver(
+        fractionToImproper(in1s->text(), in1m->text(), in1d->text()), taskHeading(Label1, Command1),
+        [this](const FractionText& improper) { showFraction(improper, nullptr, sol1m, sol1d); });
 }
 
 void FractionConversionWindow::toMixed()
 {
-    m_working->clearWorking();
-    std::visit(overloaded{
-                   [&](const Solved<FractionText>& mixed) {
-                       showFraction(mixed.values, sol2s, sol2m, sol2d);
-                       m_working->setWorking(mixed.working, taskHeading(Label5, Command2));
-                   },
-                   [this](Message message) { m_sink.show(message); },
-               },
-               improperToFraction(in2m->text(), in2d->text()));
+    beginClick();
+    deliver(improperToFraction(in2m->text(), in2d->text()), taskHeading(Label5, Command2),
+            [this](const FractionText& mixed) { showFraction(mixed, sol2s, sol2m, sol2d); });
 }
 
 void FractionConversionWindow::toDecimal()
 {
-    m_working->clearWorking();
-    std::visit(overloaded{
-                   [&](const Solved<DecimalResult>& result) {
-                       setFieldText(in3s, result.values.whole);
-                       out3->setText(result.values.decimal);
-                       m_working->setWorking(result.working, taskHeading(Label2, Command3));
-                   },
-                   [this](const std::variant<Message, WholeReset>& refusal) {
-                       if (const auto* message = std::get_if<Message>(&refusal))
-                           m_sink.show(*message);
-                       else
-                           setFieldText(in3s, QStringLiteral("0"));
-                   },
-               },
-               fractionToDecimal(in3s->text(), in3m->text(), in3d->text()));
+    beginClick();
+    deliver(
+        fractionToDecimal(in3s->text(), in3m->text(), in3d->text()), taskHeading(Label2, Command3),
+        [this](const DecimalResult& result) {
+            setFieldText(in3s, result.whole);
+            out3->setText(result.decimal);
+        },
+        [this](const std::variant<Message, WholeReset>& refusal) {
+            if (const auto* message = std::get_if<Message>(&refusal))
+                m_sink.show(*message);
+            else
+                setFieldText(in3s, QStringLiteral("0"));
+        });
 }
 
 void FractionConversionWindow::fromDecimal()
 {
-    m_working->clearWorking();
-    std::visit(overloaded{
-                   [&](const Solved<FractionText>& mixed) {
-                       showFraction(mixed.values, out4s, out4m, out4d);
-                       m_working->setWorking(mixed.working, taskHeading(Label3, Command4));
-                   },
-                   [this](Message message) { m_sink.show(message); },
-               },
-               decimalToFraction(in4->text()));
+    beginClick();
+    deliver(decimalToFraction(in4->text()), taskHeading(Label3, Command4),
+            [this](const FractionText& mixed) { showFraction(mixed, out4s, out4m, out4d); });
 }

@@ -2,8 +2,6 @@
 
 #include "fractions/fraction_controls.h"
 #include "fractions/fraction_operators.h"
-#include "input/number_text.h"
-#include "input/overloaded.h"
 #include "widgets/controls.h"
 #include "widgets/fraction_box.h"
 #include "widgets/working_panel.h"
@@ -48,6 +46,7 @@ FractionOperatorsWindow::FractionOperatorsWindow(MessageSink& sink, QWidget* par
     window->addWidget(m_working);
     window->addStretch();
 
+    chainPanels();
     connect(Command1, &QPushButton::clicked, this, &FractionOperatorsWindow::operate);
     connect(Command2, &QPushButton::clicked, this, &FractionOperatorsWindow::findCommonDenominator);
     connect(Command3, &QPushButton::clicked, this, &FractionOperatorsWindow::reduce);
@@ -69,7 +68,9 @@ void FractionOperatorsWindow::makeOperatorControls()
     s3 = makeFractionResult("s3", QStringLiteral("Result, whole part"), this, 5);
     m3 = makeFractionResult("m3", QStringLiteral("Result, numerator"), this);
     d3 = makeFractionResult("d3", QStringLiteral("Result, denominator"), this);
-    pressOnReturn({s1, m1, d1, op, s2, m2, d2}, Command1);
+    addPanel({.fields = {s1, m1, d1, op, s2, m2, d2},
+              .buttons = {Command1},
+              .results = {s3, m3, d3, m_bool}});
 }
 
 QLayout* FractionOperatorsWindow::buildOperator()
@@ -109,7 +110,7 @@ QWidget* FractionOperatorsWindow::buildCommonDenominator()
     a = makeFractionField("a", QStringLiteral("B"), panel);
     Command2 = makeButton("Command2", QStringLiteral("Make Common Denominator"), panel);
     c = makeFractionResult("c", QStringLiteral("Common denominator"), panel);
-    pressOnReturn({b, a}, Command2);
+    addPanel({.fields = {b, a}, .buttons = {Command2}, .results = {c}});
 
     auto* grid = new QGridLayout;
     grid->addWidget(Label6 = makeCaption("Label6", QStringLiteral("A"), panel), 0, 0);
@@ -138,7 +139,7 @@ QWidget* FractionOperatorsWindow::buildReduction()
     Command3 = makeButton("Command3", QStringLiteral("Reduction"), panel);
     om4 = makeFractionResult("om4", QStringLiteral("Reduced numerator"), panel);
     od4 = makeFractionResult("od4", QStringLiteral("Reduced denominator"), panel);
-    pressOnReturn({inm4, ind4}, Command3);
+    addPanel({.fields = {inm4, ind4}, .buttons = {Command3}, .results = {om4, od4}});
 
     auto* result = new QVBoxLayout;
     result->addWidget(Label11 = makeCaption("Label11", QStringLiteral("Result"), panel));
@@ -159,54 +160,40 @@ QWidget* FractionOperatorsWindow::buildReduction()
 
 void FractionOperatorsWindow::operate()
 {
-    m_working->clearWorking();
-    std::visit(overloaded{
-                   [&](const Solved<OperatorAnswer>& answer) {
-                       setFieldText(s1, answer.values.wholes.first);
-                       setFieldText(s2, answer.values.wholes.second);
-                       if (const auto* result = std::get_if<FractionText>(&answer.values.result))
-                           showFraction(*result, s3, m3, d3);
-                       else
-                           m_bool->setText(std::get<bool>(answer.values.result)
-                                               ? captionText(Caption::True)
-                                               : captionText(Caption::False));
-                       m_working->setWorking(answer.working, taskHeading(Label8, Command1));
-                   },
-                   [this](const OperatorRefusal& refusal) {
-                       setFieldText(s1, refusal.wholes.first);
-                       setFieldText(s2, refusal.wholes.second);
-                       // A division by zero leaves no result on show, not a stale one.
-                       if (refusal.message == Message::SecondFractionZero)
-                           showFraction({}, s3, m3, d3);
-                       m_sink.show(refusal.message);
-                   },
-               },
-               operateOnFractions({s1->text(), m1->text(), d1->text()}, op->text(),
-                                  {s2->text(), m2->text(), d2->text()}));
+    beginClick();
+    deliver(
+        operateOnFractions({s1->text(), m1->text(), d1->text()}, op->text(),
+                           {s2->text(), m2->text(), d2->text()}),
+        taskHeading(Label8, Command1),
+        [this](const OperatorAnswer& answer) {
+            setFieldText(s1, answer.wholes.first);
+            setFieldText(s2, answer.wholes.second);
+            if (const auto* result = std::get_if<FractionText>(&answer.result))
+                showFraction(*result, s3, m3, d3);
+            else
+                m_bool->setText(
+                    captionText(std::get<bool>(answer.result) ? Caption::True : Caption::False));
+        },
+        [this](const OperatorRefusal& refusal) {
+            setFieldText(s1, refusal.wholes.first);
+            setFieldText(s2, refusal.wholes.second);
+            // A division by zero leaves no result on show, not a stale one.
+            if (refusal.message == Message::SecondFractionZero)
+                showFraction({}, s3, m3, d3);
+            m_sink.show(refusal.message);
+        });
 }
 
 void FractionOperatorsWindow::findCommonDenominator()
 {
-    m_working->clearWorking();
-    std::visit(overloaded{
-                   [&](const Solved<double>& denominator) {
-                       c->setText(numberText(denominator.values));
-                       m_working->setWorking(denominator.working, taskHeading(Label1, Command2));
-                   },
-                   [this](Message message) { m_sink.show(message); },
-               },
-               commonDenominator(a->text(), b->text()));
+    beginClick();
+    deliver(commonDenominator(a->text(), b->text()), taskHeading(Label1, Command2),
+            [this](double denominator) { writeNumber(c, denominator); });
 }
 
 void FractionOperatorsWindow::reduce()
 {
-    m_working->clearWorking();
-    std::visit(overloaded{
-                   [&](const Solved<FractionText>& reduced) {
-                       showFraction(reduced.values, nullptr, om4, od4);
-                       m_working->setWorking(reduced.working, taskHeading(Label9, Command3));
-                   },
-                   [this](Message message) { m_sink.show(message); },
-               },
-               reduceFraction(inm4->text(), ind4->text()));
+    beginClick();
+    deliver(reduceFraction(inm4->text(), ind4->text()), taskHeading(Label9, Command3),
+            [this](const FractionText& reduced) { showFraction(reduced, nullptr, om4, od4); });
 }
