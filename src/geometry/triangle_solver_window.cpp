@@ -1,7 +1,5 @@
 #include "geometry/triangle_solver_window.h"
 
-#include "input/number_text.h"
-#include "input/overloaded.h"
 #include "widgets/controls.h"
 #include "widgets/triangle_figure.h"
 #include "widgets/working_panel.h"
@@ -86,19 +84,6 @@ QFrame* makeDivider(QFrame::Shape shape, QWidget* parent)
     return line;
 }
 
-// Panel after panel: the fields in the order they are read, whatever corner they stand in,
-// then Solve and Clear. The order Tab walks.
-QStringList panelTabOrder(std::span<const TrianglePanelRow> rows)
-{
-    QStringList names;
-    for (const TrianglePanelRow& row : rows) {
-        for (const char* letter = row.inputs; *letter; ++letter)
-            names << QString(QLatin1Char(*letter)) + QString::number(row.number);
-        names << QLatin1String(row.solveName) << QLatin1String(row.clearName);
-    }
-    return names;
-}
-
 } // namespace
 
 TriangleSolverWindow::TriangleSolverWindow(const char* name, const QString& title,
@@ -129,7 +114,7 @@ TriangleSolverWindow::TriangleSolverWindow(const char* name, const QString& titl
     addWorkingPanel();
     window->addWidget(m_working);
     window->addWidget(makeLabel("Label2", captionText(Caption::DegreesNotice), this));
-    setTabChain(this, panelTabOrder(rows) << QStringLiteral("showWorking"));
+    chainPanels();
 }
 
 QWidget* TriangleSolverWindow::buildPanel(Panel& panel)
@@ -141,10 +126,6 @@ QWidget* TriangleSolverWindow::buildPanel(Panel& panel)
     auto* clearButton = makeButton(row.clearName, QLatin1String(row.clearCaption), widget);
 
     TriangleFigure* figure = buildFigure(panel, widget);
-    QLineEdit* const read[] = {panel.fields[indexOf(row.inputs[0])],
-                               panel.fields[indexOf(row.inputs[1])],
-                               panel.fields[indexOf(row.inputs[2])]};
-    pressOnReturn({read[0], read[1], read[2]}, solveButton);
 
     auto* layout = new QGridLayout(widget);
     layout->addWidget(solveButton, 0, 0);
@@ -156,6 +137,7 @@ QWidget* TriangleSolverWindow::buildPanel(Panel& panel)
         panel.second = makeSecondLabel(row.number, widget);
         layout->addWidget(panel.second, 3, 0, 1, 2);
     }
+    addPanel(partsOf(panel, solveButton, clearButton));
 
     connect(solveButton, &QPushButton::clicked, this, [this, &panel] { solve(panel); });
     connect(clearButton, &QPushButton::clicked, this, [this, &panel] {
@@ -188,35 +170,43 @@ TriangleFigure* TriangleSolverWindow::buildFigure(Panel& panel, QWidget* widget)
     return figure;
 }
 
+// The fields in the order they are read, whatever corner they stand in, then Solve and
+// Clear: the order Tab walks.
+PanelParts TriangleSolverWindow::partsOf(const Panel& panel, QPushButton* solve, QPushButton* clear)
+{
+    PanelParts parts{.buttons = {solve, clear}};
+    for (const char* letter = panel.row->inputs; *letter; ++letter)
+        parts.fields << panel.fields[indexOf(*letter)];
+    for (QLabel* label : panel.labels)
+        if (label)
+            parts.results << label;
+    if (panel.second)
+        parts.results << panel.second;
+    return parts;
+}
+
 void TriangleSolverWindow::solve(Panel& panel)
 {
     const TrianglePanelRow& row = *panel.row;
-    m_working->clearWorking();
-    if (panel.second)
-        panel.second->clear();
+    beginClick({panel.second});
     double read[3] = {};
     if (!readInputs(panel, read))
         return;
-
-    std::visit(overloaded{
-                   [&](const Solved<TriangleSolution>& solved) {
-                       const Triangle& triangle = solved.values.triangle;
-                       for (const char* out = row.outputs; *out; ++out)
-                           panel.labels[indexOf(*out)]->setText(
-                               numberText(valueOf(triangle, *out)));
-                       if (panel.second)
-                           panel.second->setText(row.secondText(solved.values));
-                       m_working->setWorking(solved.working, headingOf(row));
-                   },
-                   [&](const TriangleRefusal& refusal) {
-                       const ClearOrder order = refusal.message == Message::TooBig
-                                                    ? ClearOrder::ClearThenMessage
-                                                : refusal.fromHeightTest ? row.heightOrder
-                                                                         : row.solveOrder;
-                       fail(panel, refusal.message, order);
-                   },
-               },
-               row.solve(read[0], read[1], read[2]));
+    deliver(
+        row.solve(read[0], read[1], read[2]), headingOf(row),
+        [&](const TriangleSolution& solution) {
+            for (const char* out = row.outputs; *out; ++out)
+                writeNumber(panel.labels[indexOf(*out)], valueOf(solution.triangle, *out));
+            if (panel.second)
+                panel.second->setText(row.secondText(solution));
+        },
+        [&](const TriangleRefusal& refusal) {
+            const ClearOrder order = refusal.message == Message::TooBig
+                                         ? ClearOrder::ClearThenMessage
+                                     : refusal.fromHeightTest ? row.heightOrder
+                                                              : row.solveOrder;
+            fail(panel, refusal.message, order);
+        });
 }
 
 // Reads the panel's three inputs in its order, each tested as the panel tests it; false once
@@ -224,7 +214,6 @@ void TriangleSolverWindow::solve(Panel& panel)
 bool TriangleSolverWindow::readInputs(Panel& panel, double (&read)[3])
 {
     const TrianglePanelRow& row = *panel.row;
-    m_reader.begin();
     for (int k = 0; k < 3; ++k) {
         const char letter = row.inputs[k];
         const QString text = panel.fields[indexOf(letter)]->text();

@@ -69,6 +69,7 @@ private:
     QWidget* buildPanel(Panel& panel);
     TriangleFigure* buildFigure(Panel& panel, QWidget* widget);
 
+    static PanelParts partsOf(const Panel& panel, QPushButton* solve, QPushButton* clear);
     void solve(Panel& panel);
     bool readInputs(Panel& panel, double (&read)[3]);
     void clear(Panel& panel);

@@ -29,7 +29,7 @@ WorkingPanel* ToolWindow::addWorkingPanel()
 
 void ToolWindow::addPanel(const PanelParts& panel)
 {
-    m_panels << panel;
+    m_panelParts << panel;
     if (panel.buttons.isEmpty())
         return;
     auto last = std::make_shared<QPushButton*>(panel.buttons.first());
@@ -48,7 +48,7 @@ void ToolWindow::chainPanels()
             QWidget::setTabOrder(previous, next);
         previous = next;
     };
-    for (const PanelParts& panel : std::as_const(m_panels)) {
+    for (const PanelParts& panel : std::as_const(m_panelParts)) {
         for (QLineEdit* field : panel.fields)
             chain(field);
         for (QPushButton* button : panel.buttons)
@@ -61,7 +61,8 @@ void ToolWindow::chainPanels()
 void ToolWindow::beginClick(const QList<QLabel*>& results)
 {
     for (QLabel* result : results)
-        result->clear();
+        if (result)
+            result->clear();
     m_working->clearWorking();
     m_reader.begin();
 }

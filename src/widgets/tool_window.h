@@ -93,5 +93,5 @@ protected:
     WorkingPanel* m_working = nullptr;
 
 private:
-    QList<PanelParts> m_panels;
+    QList<PanelParts> m_panelParts;
 };
