@@ -13,22 +13,6 @@
 
 namespace {
 
-// Each box's fields left to right as they stand, then its buttons: the order Tab walks.
-QStringList boxTabOrder(std::span<const TaskBox> boxes)
-{
-    QStringList names;
-    for (const TaskBox& box : boxes) {
-        for (int column = 0; column < 3; ++column)
-            for (const TaskField& field : box.fields)
-                if (field.name && field.column == column)
-                    names << QLatin1String(field.name);
-        for (const TaskButton& button : box.buttons)
-            if (button.name)
-                names << QLatin1String(button.name);
-    }
-    return names;
-}
-
 QLabel* makeOutputLabel(const char* name, const QString& accessibleName, QWidget* parent)
 {
     QLabel* output = makeResultLabel(name, accessibleName, parent);
@@ -62,7 +46,7 @@ QWidget* TaskWindow::buildBox(const TaskBox& box)
     const int columns = addFields(box, grid, controls);
     controls.output = makeOutputLabel(box.output, title + QStringLiteral(", result"), frame);
     const bool twoButtons = box.buttons[1].name != nullptr;
-    QPushButton* first = nullptr;
+    PanelParts parts{.results = {controls.output}};
     for (int i = 0; i < (twoButtons ? 2 : 1); ++i) {
         const TaskButton& task = box.buttons[i];
         QPushButton* button = makeButton(task.name, QLatin1String(task.caption), frame);
@@ -70,7 +54,7 @@ QWidget* TaskWindow::buildBox(const TaskBox& box)
         connect(button, &QPushButton::clicked, this,
                 [this, &box, &task, controls] { run(box, task, controls); });
         m_buttons << button;
-        first = first ? first : button;
+        parts.buttons << button;
     }
     if (twoButtons)
         grid->addWidget(controls.output, 0, columns + 1, 2, 1, Qt::AlignVCenter);
@@ -78,10 +62,12 @@ QWidget* TaskWindow::buildBox(const TaskBox& box)
         grid->addWidget(controls.output, 1, columns + 1);
     grid->setColumnStretch(columns + 1, 1);
 
-    // Return in any field presses the box's first button.
-    for (QLineEdit* edit : controls.fields)
-        if (edit)
-            pressOnReturn({edit}, first);
+    // Tab walks each box's fields left to right as they stand, then its buttons.
+    for (int column = 0; column < 3; ++column)
+        for (int i = 0; i < 3; ++i)
+            if (controls.fields[i] && box.fields[i].column == column)
+                parts.fields << controls.fields[i];
+    m_parts[&box] = parts;
     return frame;
 }
 
@@ -106,7 +92,9 @@ int TaskWindow::addFields(const TaskBox& box, QGridLayout* grid, Controls& contr
 
 void TaskWindow::chainBoxes(std::span<const TaskBox> boxes)
 {
-    setTabChain(this, boxTabOrder(boxes) << QStringLiteral("showWorking"));
+    for (const TaskBox& box : boxes)
+        addPanel(m_parts.value(&box));
+    chainPanels();
 }
 
 QLabel* TaskWindow::makeHeading(const char* name, const QString& text, bool large)

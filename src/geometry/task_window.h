@@ -4,6 +4,7 @@
 #include "input/message_box_sink.h"
 #include "widgets/tool_window.h"
 
+#include <QHash>
 #include <QList>
 #include <QStringList>
 #include <QWidget>
@@ -69,4 +70,5 @@ private:
     void run(const TaskBox& box, const TaskButton& button, const Controls& controls);
 
     QList<QPushButton*> m_buttons;
+    QHash<const TaskBox*, PanelParts> m_parts; // handed to the frame in table order
 };

@@ -126,6 +126,7 @@ WordProblemsWindow::WordProblemsWindow(MessageSink& sink, QWidget* parent)
     addWorkingPanel();
     window->addWidget(m_working);
     window->addStretch();
+    chainPanels();
 }
 
 QFrame* WordProblemsWindow::buildPanel(int index)
@@ -151,7 +152,7 @@ QFrame* WordProblemsWindow::buildPanel(int index)
         controls.fields[columns++] = edit;
     }
 
-    addButtons(index, grid, columns);
+    const QList<QPushButton*> buttons = addButtons(index, grid, columns);
 
     controls.output = makeResultLabel(
         panel.output, QStringLiteral("Answer: ") + QString::fromLatin1(panel.title), frame);
@@ -162,15 +163,17 @@ QFrame* WordProblemsWindow::buildPanel(int index)
     grid->addWidget(makeTextLabel(stem + "Formula", panel.formula, frame), 4, 0, 1, columns + 1);
     grid->addWidget(makeTextLabel(stem + "Example", panel.example, frame), 5, 0, 1, columns + 1);
     grid->setRowStretch(6, 1);
+    addPanel({.fields = {controls.fields, controls.fields + columns},
+              .buttons = buttons,
+              .results = {controls.output}});
     return frame;
 }
 
-// One button a row beside captions, fields and answer, so every panel lines up alike; Return in
-// any field presses the first.
-void WordProblemsWindow::addButtons(int index, QGridLayout* grid, int column)
+// One button a row beside captions, fields and answer, so every panel lines up alike.
+QList<QPushButton*> WordProblemsWindow::addButtons(int index, QGridLayout* grid, int column)
 {
     QWidget* frame = grid->parentWidget();
-    QPushButton* firstButton = nullptr;
+    QList<QPushButton*> buttons;
     int row = 1;
     for (const Task& task : panels[index].tasks) {
         if (!task.name)
@@ -179,12 +182,9 @@ void WordProblemsWindow::addButtons(int index, QGridLayout* grid, int column)
         connect(button, &QPushButton::clicked, this,
                 [this, index, &task] { runTask(index, task); });
         grid->addWidget(button, row++, column);
-        if (!firstButton)
-            firstButton = button;
+        buttons << button;
     }
-    for (QLineEdit* edit : m_controls[index].fields)
-        if (edit)
-            pressOnReturn({edit}, firstButton);
+    return buttons;
 }
 
 void WordProblemsWindow::runTask(int index, const Task& task)

@@ -2,17 +2,10 @@
 
 #include "widgets/tool_window.h"
 
-#include "input/field_reader.h"
 #include "input/message_box_sink.h"
-
-#include <QStringList>
-#include <QWidget>
 
 class QFrame;
 class QGridLayout;
-class QLabel;
-class QLineEdit;
-class WorkingPanel;
 
 // Word problems: distance, speed and time, two travellers, prices and percents. Four panels
 // built from one table, every button taking the same click path.
@@ -37,7 +30,7 @@ private:
     };
 
     QFrame* buildPanel(int index);
-    void addButtons(int index, QGridLayout* grid, int column);
+    QList<QPushButton*> addButtons(int index, QGridLayout* grid, int column);
     void runTask(int panel, const Task& task);
 
     Controls m_controls[panelCount];

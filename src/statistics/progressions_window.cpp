@@ -1,7 +1,6 @@
 #include "statistics/progressions_window.h"
 
 #include "input/number_text.h"
-#include "input/overloaded.h"
 #include "statistics/progressions.h"
 #include "widgets/controls.h"
 #include "widgets/working_panel.h"
@@ -222,6 +221,7 @@ ProgressionsWindow::ProgressionsWindow(MessageSink& sink, QWidget* parent)
     addWorkingPanel();
     window->addWidget(m_working);
     window->addStretch();
+    chainPanels();
 }
 
 QWidget* ProgressionsWindow::buildGroup(bool isGeometric)
@@ -282,8 +282,7 @@ void ProgressionsWindow::buildPanel(std::size_t index, QGridLayout* grid, int ro
     }
     controls.output = makeResultLabel(panel.output, title, this);
     grid->addWidget(controls.output, row + 1, 4);
-    for (QLineEdit* field : fields)
-        connect(field, &QLineEdit::returnPressed, controls.button, &QPushButton::click);
+    addPanel({.fields = fields, .buttons = {controls.button}, .results = {controls.output}});
     connect(controls.button, &QPushButton::clicked, this, [this, index] { solve(index); });
 }
 
@@ -315,8 +314,7 @@ void ProgressionsWindow::solve(std::size_t index)
     const Controls& controls = m_controls[index];
     // Every box is read, so each bad one says so; a rewritten box then shows the number it
     // was read as, 0 when refused, and counts with that number as shown.
-    m_working->clearWorking();
-    m_reader.begin();
+    beginClick();
     ProgressionTerms terms;
     for (int k = 0; k < panel.boxCount(); ++k) {
         const int at = panel.readingOrder[k];
@@ -331,14 +329,10 @@ void ProgressionsWindow::solve(std::size_t index)
         controls.output->clear();
         return;
     }
-    std::visit(overloaded{
-                   [&](const Solved<double>& solved) {
-                       controls.output->setText(numberText(solved.values));
-                       m_working->setWorking(solved.working, panel.title());
-                   },
-                   [&](Message message) { refuse(index, message); },
-               },
-               panel.task(terms));
+    deliver(
+        panel.task(terms), panel.title(),
+        [&controls](double answer) { writeNumber(controls.output, answer); },
+        [this, index](Message message) { refuse(index, message); });
 }
 
 void ProgressionsWindow::refuse(std::size_t index, Message message)

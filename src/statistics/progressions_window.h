@@ -2,20 +2,12 @@
 
 #include "widgets/tool_window.h"
 
-#include "input/field_reader.h"
 #include "input/message_box_sink.h"
-
-#include <QStringList>
-#include <QWidget>
 
 #include <array>
 #include <cstddef>
 
 class QGridLayout;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class WorkingPanel;
 
 // Arithmetic and geometric progressions: eleven small panels, each finding one quantity
 // from the others. Every panel is one row of a table; one builder and one click path serve all.
