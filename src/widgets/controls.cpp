@@ -75,22 +75,3 @@ QFrame* makeRule(const char* name, QWidget* parent)
     rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     return rule;
 }
-
-void pressOnReturn(std::initializer_list<QLineEdit*> fields, QPushButton* button)
-{
-    for (QLineEdit* field : fields)
-        QObject::connect(field, &QLineEdit::returnPressed, button, &QPushButton::click);
-}
-
-void setTabChain(QWidget* window, const QStringList& names)
-{
-    QWidget* previous = nullptr;
-    for (const QString& name : names) {
-        auto* next = window->findChild<QWidget*>(name);
-        Q_ASSERT_X(next, "setTabChain", "no control of that name");
-        if (previous && next)
-            QWidget::setTabOrder(previous, next);
-        if (next)
-            previous = next;
-    }
-}

@@ -3,8 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <initializer_list>
-
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -31,10 +29,3 @@ QFrame* makePanel(const char* name, QWidget* parent);
 
 // A full-width rule between the sections of a window.
 QFrame* makeRule(const char* name, QWidget* parent);
-
-// Return in any of the fields presses the button, as the panel's default action.
-void pressOnReturn(std::initializer_list<QLineEdit*> fields, QPushButton* button);
-
-// Tab walks the window's controls of these names in this order, and Shift+Tab back, whatever
-// order they were made in.
-void setTabChain(QWidget* window, const QStringList& names);

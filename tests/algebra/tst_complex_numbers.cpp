@@ -1,6 +1,6 @@
 #include "algebra/complex_numbers.h"
 #include "input/number_text.h"
-#include "input/overloaded.h"
+#include "support/overloaded.h"
 
 #include <QLocale>
 #include <QTest>

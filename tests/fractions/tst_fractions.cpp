@@ -1,7 +1,7 @@
 #include "fractions/fraction_conversion.h"
 #include "fractions/fraction_operators.h"
 #include "input/number_text.h"
-#include "input/overloaded.h"
+#include "support/overloaded.h"
 
 #include <QLocale>
 #include <QRegularExpression>
