@@ -6,11 +6,9 @@
 
 #include <QWidget>
 
-class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class WorkingPanel;
 
 // Fraction conversion: mixed number to improper fraction and back, to a decimal, and a
 // decimal to a mixed number. Four panels, each working alone on its own fields.

@@ -80,13 +80,13 @@ QLayout* FractionOperatorsWindow::buildOperator()
     // Captions above, the fractions, operator and button in one row, hints beneath.
     auto* row = new QGridLayout;
     row->setHorizontalSpacing(16);
-    row->addWidget(Label3 = makeCaption("Label3", QStringLiteral("Fraction 1"), this), 0, 0);
-    row->addWidget(Label4 = makeCaption("Label4", QStringLiteral("The Operator"), this), 0, 1);
-    row->addWidget(Label5 = makeCaption("Label5", QStringLiteral("Fraction 2"), this), 0, 2);
-    row->addWidget(Label2 = makeCaption("Label2", QStringLiteral("Result"), this), 0, 4);
+    row->addWidget(makeCaption("Label3", QStringLiteral("Fraction 1"), this), 0, 0);
+    row->addWidget(makeCaption("Label4", QStringLiteral("The Operator"), this), 0, 1);
+    row->addWidget(makeCaption("Label5", QStringLiteral("Fraction 2"), this), 0, 2);
+    row->addWidget(makeCaption("Label2", QStringLiteral("Result"), this), 0, 4);
     row->addWidget(makeFraction(s1, m1, "Line3", d1, this), 1, 0, 3, 1, Qt::AlignCenter);
     row->addWidget(op, 2, 1, Qt::AlignHCenter);
-    gcg = makeLabel("gcg", QStringLiteral("[+ , - , * , / , < , > , =  ]"), this);
+    QLabel* gcg = makeLabel("gcg", QStringLiteral("[+ , - , * , / , < , > , =  ]"), this);
     gcg->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     row->addWidget(gcg, 3, 1);
     row->addWidget(makeFraction(s2, m2, "Line4", d2, this), 1, 2, 3, 1, Qt::AlignCenter);
@@ -113,9 +113,9 @@ QWidget* FractionOperatorsWindow::buildCommonDenominator()
     addPanel({.fields = {b, a}, .buttons = {Command2}, .results = {c}});
 
     auto* grid = new QGridLayout;
-    grid->addWidget(Label6 = makeCaption("Label6", QStringLiteral("A"), panel), 0, 0);
-    grid->addWidget(Label7 = makeCaption("Label7", QStringLiteral("B"), panel), 0, 1);
-    grid->addWidget(Label10 = makeCaption("Label10", QStringLiteral("Result"), panel), 0, 3);
+    grid->addWidget(makeCaption("Label6", QStringLiteral("A"), panel), 0, 0);
+    grid->addWidget(makeCaption("Label7", QStringLiteral("B"), panel), 0, 1);
+    grid->addWidget(makeCaption("Label10", QStringLiteral("Result"), panel), 0, 3);
     grid->addWidget(b, 1, 0);
     grid->addWidget(a, 1, 1);
     grid->addWidget(c, 1, 3);
@@ -142,7 +142,7 @@ QWidget* FractionOperatorsWindow::buildReduction()
     addPanel({.fields = {inm4, ind4}, .buttons = {Command3}, .results = {om4, od4}});
 
     auto* result = new QVBoxLayout;
-    result->addWidget(Label11 = makeCaption("Label11", QStringLiteral("Result"), panel));
+    result->addWidget(makeCaption("Label11", QStringLiteral("Result"), panel));
     result->addWidget(makeFraction(nullptr, om4, "Line7", od4, panel));
 
     auto* row = new QHBoxLayout;

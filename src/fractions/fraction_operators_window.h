@@ -10,7 +10,6 @@ class QLabel;
 class QLayout;
 class QLineEdit;
 class QPushButton;
-class WorkingPanel;
 
 // Operators on fractions: + - * / and < > = on two mixed numbers in the upper half; the
 // common denominator and the reduction of a fraction in the lower half.
@@ -33,32 +32,24 @@ private:
 
     // The operator tool
     QLabel* Label8;
-    QLabel* Label3;
     QLineEdit* s1;
     QLineEdit* m1;
     QLineEdit* d1;
-    QLabel* Label4;
     QLineEdit* op;
-    QLabel* gcg;
-    QLabel* Label5;
     QLineEdit* s2;
     QLineEdit* m2;
     QLineEdit* d2;
     QPushButton* Command1;
     QLabel* m_bool; // object name "bool"
-    QLabel* Label2;
     QLabel* s3;
     QLabel* m3;
     QLabel* d3;
 
     // Common denominator
     QLabel* Label1;
-    QLabel* Label6;
     QLineEdit* b;
-    QLabel* Label7;
     QLineEdit* a;
     QPushButton* Command2;
-    QLabel* Label10;
     QLabel* c;
 
     // Reduction
@@ -66,7 +57,6 @@ private:
     QLineEdit* inm4;
     QLineEdit* ind4;
     QPushButton* Command3;
-    QLabel* Label11;
     QLabel* om4;
     QLabel* od4;
 };

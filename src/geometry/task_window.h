@@ -6,7 +6,6 @@
 
 #include <QHash>
 #include <QList>
-#include <QStringList>
 #include <QWidget>
 
 #include <span>

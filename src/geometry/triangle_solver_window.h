@@ -5,7 +5,6 @@
 #include "input/message_sink.h"
 #include "widgets/tool_window.h"
 
-#include <QStringList>
 #include <QWidget>
 
 #include <span>
@@ -14,7 +13,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class TriangleFigure;
-class WorkingPanel;
 
 // When a failing solve empties its panel: before its message, or after it.
 enum class ClearOrder { MessageThenClear, ClearThenMessage };
