@@ -16,27 +16,28 @@ namespace {
 const QString showCaption = QStringLiteral("Show Working");
 const QString hideCaption = QStringLiteral("Hide Working");
 
-// One row a line: what comes before the first " = " in the first cell, the rest in the
-// second, so a long line wraps with its continuation under its first "=". A line with no "="
-// (the heading) spans both.
-QString rowOf(const QString& line)
+// A table a line: what comes before the first " = " in the first cell, the rest in the second,
+// so a long line wraps with its continuation under its own first "=". A line with no "="
+// (the heading) is a paragraph of its own.
+QString stepOf(const QString& line)
 {
     static const QString equals = QStringLiteral(" = ");
     const qsizetype at = line.indexOf(equals);
     if (at < 0)
-        return QStringLiteral("<tr><td colspan=\"2\" style=\"white-space:pre-wrap\">%1</td></tr>")
+        return QStringLiteral("<p style=\"margin:0; white-space:pre-wrap\">%1</p>")
             .arg(line.toHtmlEscaped());
-    return QStringLiteral("<tr><td style=\"white-space:pre\">%1 </td>"
-                          "<td style=\"white-space:pre-wrap\">%2</td></tr>")
+    return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\" style=\"margin:0\"><tr>"
+                          "<td style=\"white-space:pre\">%1 </td>"
+                          "<td style=\"white-space:pre-wrap\">%2</td></tr></table>")
         .arg(line.left(at).toHtmlEscaped(), line.mid(at + 1).toHtmlEscaped());
 }
 
-QString tableOf(const QStringList& lines)
+QString stepsOf(const QStringList& lines)
 {
-    QString rows;
+    QString steps;
     for (const QString& line : lines)
-        rows += rowOf(line);
-    return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\">%1</table>").arg(rows);
+        steps += stepOf(line);
+    return steps;
 }
 
 } // namespace
@@ -130,13 +131,18 @@ void WorkingPanel::fitScroller(QWidget* top)
 {
     // As tall as the steps, but no taller than the screen leaves the window: beyond, they scroll.
     const int frame = 2 * scroller->frameWidth();
-    const int least = working->fontMetrics().lineSpacing() * 2 + frame;
+    const int least = 2 * working->fontMetrics().lineSpacing() + frame;
     scroller->setFixedHeight(least);
     if (!top->layout())
         return;
     const int others = neededHeight(top) - least;
     const int steps = working->heightForWidth(scroller->width() - frame) + frame;
-    scroller->setFixedHeight(std::clamp(steps, least, std::max(least, roomOnScreen(top) - others)));
+    if (steps <= roomOnScreen(top) - others)
+        return scroller->setFixedHeight(std::max(steps, least));
+    // Whole lines in view, so none shows cut in half.
+    const int line = working->fontMetrics().lineSpacing();
+    const int lines = std::max(2, (roomOnScreen(top) - others - frame) / line);
+    scroller->setFixedHeight(lines * line + frame);
 }
 
 void WorkingPanel::resizeWindow(QWidget* top, QSize size)
@@ -178,7 +184,7 @@ void WorkingPanel::setWorking(const Working& steps, const QString& heading)
     lines = steps;
     if (!heading.isEmpty() && !steps.isEmpty())
         lines.prepend(heading);
-    working->setText(lines.isEmpty() ? QString() : tableOf(lines));
+    working->setText(lines.isEmpty() ? QString() : stepsOf(lines));
     showOrHide();
 }
 
