@@ -1,3 +1,4 @@
+#include "app/look.h"
 #include "app/menu_window.h"
 #include "app/program_identity.h"
 
@@ -7,6 +8,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     setUpProgramIdentity();
+    setUpLook();
     MenuWindow menu;
     menu.show();
     return QApplication::exec();

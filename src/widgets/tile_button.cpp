@@ -1,46 +1,19 @@
 #include "widgets/tile_button.h"
 
+#include "widgets/contrast.h"
+
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleOptionButton>
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
-
-double channel(double value)
-{
-    return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-}
-
-double luminance(const QColor& colour)
-{
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
-           0.0722 * channel(colour.blueF());
-}
-
-QColor blend(const QColor& from, const QColor& to, float share)
-{
-    return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * share,
-                            from.greenF() + (to.greenF() - from.greenF()) * share,
-                            from.blueF() + (to.blueF() - from.blueF()) * share);
-}
 
 const QColor darkText(0x1a, 0x1a, 0x1a);
 const QColor lightText(Qt::white);
-
-} // namespace
-
-double contrastRatio(const QColor& first, const QColor& second)
-{
-    const double a = luminance(first);
-    const double b = luminance(second);
-    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
-}
-
-namespace {
 
 // A heading tile names its group and does nothing, so screen readers hear a heading, not a
 // button they could press.
@@ -112,7 +85,7 @@ void TileButton::paintEvent(QPaintEvent*)
     QColor ink = captionColour();
     if (!isEnabled()) {
         // A tool not yet available: a pale wash of its colour, still legible.
-        fill = blend(m_colour, QColor(0xe6, 0xe6, 0xe6), 0.8);
+        fill = mixed(m_colour, QColor(0xe6, 0xe6, 0xe6), 0.8);
         ink = QColor(0x4a, 0x4a, 0x4a);
     } else if (isDown()) {
         fill = m_colour.darker(125);

@@ -30,6 +30,3 @@ private:
     QColor m_colour;
     Size m_size;
 };
-
-// The contrast ratio of two colours, as accessibility guidelines measure it (1 to 21).
-double contrastRatio(const QColor& first, const QColor& second);

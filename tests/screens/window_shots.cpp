@@ -1,18 +1,27 @@
 // Opens every tile of the menu on a real display, saves a picture of the menu and of each
 // window, and fails when a window does not map, is smaller than its layout allows, is blank,
-// clips one of its controls, or is not given back as it was fresh once its working has been
-// shown and hidden. Run under xvfb-run with the xcb platform; see scripts/screenshots.
+// clips one of its controls, does not fit a school laptop with the working of its longest task
+// shown, or is not given back as it was fresh once its working has been shown and hidden.
+// Under a dark palette it also fails when a field to type into does not stand 3:1 apart from
+// the window and from an answer. Run under xvfb-run with the xcb platform; see
+// scripts/screenshots.
 //
-//   window_shots OUTDIR [--dark]
+//   window_shots OUTDIR [--dark | --dark-system]
 
+#include "app/look.h"
 #include "app/menu_window.h"
 #include "app/program_identity.h"
+#include "support/dark_palettes.h"
+#include "support/longest_tasks.h"
 #include "support/menu_tour.h"
 #include "support/window_layout.h"
+#include "widgets/contrast.h"
+#include "widgets/working_panel.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QHash>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,23 +36,12 @@
 
 namespace {
 
-void useDarkPalette()
+// Fusion's dark colours, or a desktop's dark scheme under the style the platform picks.
+void useDarkPalette(bool fusion)
 {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
-    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
-    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
-    dark.setColor(QPalette::AlternateBase, QColor(0x33, 0x33, 0x33));
-    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
-    dark.setColor(QPalette::Button, QColor(0x3c, 0x3c, 0x3c));
-    dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
-    dark.setColor(QPalette::Highlight, QColor(0x3d, 0x7a, 0xd6));
-    dark.setColor(QPalette::HighlightedText, Qt::white);
-    dark.setColor(QPalette::ToolTipBase, QColor(0x3c, 0x3c, 0x3c));
-    dark.setColor(QPalette::ToolTipText, QColor(0xee, 0xee, 0xee));
-    dark.setColor(QPalette::PlaceholderText, QColor(0x99, 0x99, 0x99));
-    QApplication::setPalette(dark);
+    if (fusion)
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(fusion ? fusionDarkPalette() : systemDarkPalette());
 }
 
 // "Solving Quadratic Equation" -> "solving-quadratic-equation"
@@ -104,18 +102,6 @@ QStringList problemsOf(QWidget* window, const QImage& picture)
     return problems;
 }
 
-// Exercises solved with their working shown, pictured as <window>-working.png.
-struct WorkedExample {
-    const char* window;
-    QList<std::pair<const char*, const char*>> fields;
-    const char* button;
-};
-
-const WorkedExample workedExamples[] = {
-    {"Form2", {{"a", "-3"}, {"b", "6"}, {"c", "-2"}}, "Command1"},
-    {"Form10", {{"a1", "3"}, {"z1", "90"}, {"b1", "4"}}, "Command1"},
-};
-
 QStringList shoot(QWidget* window, const QDir& out, const QString& name);
 
 // "solving-quadratic-equation.png" -> "solving-quadratic-equation-working.png"
@@ -141,20 +127,41 @@ QStringList shootHidden(QWidget* window, const QDir& out, const QStringList& fre
     return problems;
 }
 
+// With the working of its longest task shown, a window must fit a school laptop's screen.
+QStringList fitProblems(const QWidget* window)
+{
+    if (window->width() <= laptopRoom.width() && window->height() <= laptopRoom.height())
+        return {};
+    return {QStringLiteral("%1: %2x%3 with its working shown, more than a laptop's %4x%5")
+                .arg(window->windowTitle())
+                .arg(window->width())
+                .arg(window->height())
+                .arg(laptopRoom.width())
+                .arg(laptopRoom.height())};
+}
+
+void runTask(QWidget* window, const LongestTask& task)
+{
+    for (const QString& entry : QString::fromLatin1(task.entries).split(u';')) {
+        auto* field = window->findChild<QLineEdit*>(entry.section(u'=', 0, 0));
+        field->setText(entry.section(u'=', 1));
+    }
+    window->findChild<QAbstractButton*>(QLatin1String(task.press))->click();
+}
+
 QStringList shootWorking(QWidget* window, const QDir& out)
 {
-    for (const WorkedExample& example : workedExamples) {
-        if (window->objectName() != QLatin1String(example.window))
+    for (const LongestTask& task : longestTasks) {
+        if (window->objectName() != QLatin1String(task.name))
             continue;
         const QStringList fresh = layoutOf(window);
-        for (const auto& [field, text] : example.fields)
-            window->findChild<QLineEdit*>(QLatin1String(field))->setText(QLatin1String(text));
-        window->findChild<QAbstractButton*>(QLatin1String(example.button))->click();
+        runTask(window, task);
         window->findChild<QAbstractButton*>(QStringLiteral("showWorking"))->click();
         QApplication::processEvents();
         QStringList problems = shoot(window, out, shotName(window, "-working"));
-        if (window->findChild<QLabel*>(QStringLiteral("working"))->text().isEmpty())
+        if (window->findChild<WorkingPanel*>()->text().isEmpty())
             problems << window->windowTitle() + QStringLiteral(": no working shown");
+        problems << fitProblems(window);
         return problems << shootHidden(window, out, fresh);
     }
     return {};
@@ -170,6 +177,64 @@ QStringList shoot(QWidget* window, const QDir& out, const QString& name)
     return problemsOf(window, picture);
 }
 
+// The colour most of the picture is painted in: the window's background.
+QColor commonestColour(const QImage& picture)
+{
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < picture.height(); y += 2)
+        for (int x = 0; x < picture.width(); x += 2)
+            ++counts[picture.pixel(x, y)];
+    return QColor::fromRgb(std::max_element(counts.cbegin(), counts.cend()).key());
+}
+
+// A field to type into, and an answer: a label in a sunken panel or a field that is read only.
+std::pair<QWidget*, QWidget*> fieldAndAnswer(QWidget* window)
+{
+    QWidget* field = nullptr;
+    QWidget* answer = nullptr;
+    for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
+        QWidget*& first = edit->isReadOnly() ? answer : field;
+        if (!first && edit->isVisibleTo(window))
+            first = edit;
+    }
+    for (QLabel* label : window->findChildren<QLabel*>())
+        if (!answer && label->isVisibleTo(window) && label->frameShape() == QFrame::Panel)
+            answer = label;
+    return {field, answer};
+}
+
+// Under a dark palette a field to type into must stand 3:1 apart from the window and from an
+// answer, by its outline or by its fill, measured on the picture as a pupil sees it.
+QStringList contrastProblems(QWidget* window, const QImage& picture)
+{
+    const auto [field, answer] = fieldAndAnswer(window);
+    if (!field || !answer)
+        return {};
+    const qreal scale = picture.devicePixelRatio();
+    const auto colourAt = [&](const QWidget* control, double across, double down) {
+        const QPoint at = control->mapTo(
+            window, QPoint(int(control->width() * across), int(control->height() * down)));
+        return picture.pixelColor((QPointF(at) * scale).toPoint());
+    };
+    const QColor background = commonestColour(picture);
+    const QColor fieldEdge = colourAt(field, 0.5, 0);
+    const QColor fieldFill = colourAt(field, 0.5, 0.5);
+    const double fromWindow =
+        std::max(contrastRatio(fieldEdge, background), contrastRatio(fieldFill, background));
+    const double fromAnswer = std::max(contrastRatio(fieldEdge, colourAt(answer, 0.5, 0)),
+                                       contrastRatio(fieldFill, colourAt(answer, 0.5, 0.5)));
+    const QString measured = QStringLiteral("%1: field %2 stands %3:1 from the window, %4:1 from "
+                                            "answer %5")
+                                 .arg(window->windowTitle(), field->objectName())
+                                 .arg(fromWindow, 0, 'f', 2)
+                                 .arg(fromAnswer, 0, 'f', 2)
+                                 .arg(answer->objectName());
+    std::printf("%s\n", qPrintable(measured));
+    if (fromWindow < 3 || fromAnswer < 3)
+        return {measured + QStringLiteral(", less than 3:1")};
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -178,11 +243,14 @@ int main(int argc, char* argv[])
     setUpProgramIdentity();
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() < 2) {
-        std::fprintf(stderr, "usage: window_shots OUTDIR [--dark]\n");
+        std::fprintf(stderr, "usage: window_shots OUTDIR [--dark | --dark-system]\n");
         return 2;
     }
-    if (arguments.contains(QStringLiteral("--dark")))
-        useDarkPalette();
+    const bool fusionDark = arguments.contains(QStringLiteral("--dark"));
+    const bool systemDark = arguments.contains(QStringLiteral("--dark-system"));
+    if (fusionDark || systemDark)
+        useDarkPalette(fusionDark);
+    setUpLook();
     QDir out(arguments.at(1));
     out.mkpath(QStringLiteral("."));
 
@@ -198,7 +266,10 @@ int main(int argc, char* argv[])
         tile->click();
         QApplication::processEvents();
         if (QWidget* window = newTopLevel(before)) {
-            problems << shoot(window, out, fileName(window)) << shootWorking(window, out);
+            problems << shoot(window, out, fileName(window));
+            if (fusionDark || systemDark)
+                problems << contrastProblems(window, window->grab().toImage());
+            problems << shootWorking(window, out);
             ++windows;
             window->close();
         }

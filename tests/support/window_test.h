@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/working_panel.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,8 +26,17 @@ inline void typeInto(QWidget* window, const char* name, const QString& text)
     QTest::keyClicks(field, text);
 }
 
+// The working's lines as the pupil reads them, heading first, one a line; the label itself
+// holds them laid out as a table.
+inline QString workingText(QWidget* window)
+{
+    return control<WorkingPanel>(window, "workingPanel")->text();
+}
+
 inline QString textOf(QWidget* window, const char* name)
 {
+    if (QLatin1String(name) == QLatin1String("working"))
+        return workingText(window);
     if (auto* field = window->findChild<QLineEdit*>(QLatin1String(name)))
         return field->text();
     return control<QLabel>(window, name)->text();

@@ -1,4 +1,5 @@
 #include "app/menu_window.h"
+#include "widgets/contrast.h"
 #include "widgets/tile_button.h"
 
 #include <QAccessible>

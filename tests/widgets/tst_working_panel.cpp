@@ -94,6 +94,8 @@ private slots:
     void emptyingGivesTheWindowBack_data() { rows(); }
     void emptyingGivesTheWindowBack();
     void aSizeThePupilChoseIsKept();
+    void captionSaysWhatAPressDoes_data();
+    void captionSaysWhatAPressDoes();
 
 private:
     static void rows();
@@ -136,7 +138,7 @@ void WorkingPanelTest::showWithWorking()
     click(window.get(), "showWorking");
     settle();
     QVERIFY(working->isVisible());
-    QVERIFY(!working->text().isEmpty());
+    QVERIFY(!workingText(window.get()).isEmpty());
     QVERIFY2(!cutOff(working), "a step is cut off");
     QVERIFY(window->height() > freshSize.height());
 }
@@ -184,7 +186,7 @@ void WorkingPanelTest::emptyingGivesTheWindowBack()
     showWithWorking();
     type(window.get(), windowCase.emptying, windowCase.emptyingPress);
     settle();
-    QCOMPARE(working->text(), QString());
+    QCOMPARE(workingText(window.get()), QString());
     QVERIFY(!working->isVisible()); // an empty box would leave a gap
     QCOMPARE(layoutOf(window.get()), fresh);
 
@@ -217,6 +219,47 @@ void WorkingPanelTest::aSizeThePupilChoseIsKept()
     click(window.get(), "showWorking");
     settle();
     QCOMPARE(layoutOf(window.get()), fresh);
+}
+
+void WorkingPanelTest::captionSaysWhatAPressDoes_data()
+{
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("fresh") << ""
+                           << "Show Working";
+    QTest::newRow("pressed, nothing to show yet") << "press"
+                                                  << "Show Working";
+    QTest::newRow("pressed after a task") << "solve press"
+                                          << "Hide Working";
+    QTest::newRow("a task after the press") << "press solve"
+                                            << "Hide Working";
+    QTest::newRow("pressed again") << "solve press press"
+                                   << "Show Working";
+    QTest::newRow("a refusal empties it") << "solve press refuse"
+                                          << "Show Working";
+    QTest::newRow("a task after the refusal") << "solve press refuse solve"
+                                              << "Hide Working";
+}
+
+void WorkingPanelTest::captionSaysWhatAPressDoes()
+{
+    QFETCH(QString, actions);
+    QFETCH(QString, caption);
+    open(0);
+    const WindowCase& quadratic = windowCases[0];
+    for (const QString& action : actions.split(u' ', Qt::SkipEmptyParts)) {
+        if (action == QLatin1String("press"))
+            click(window.get(), "showWorking");
+        else if (action == QLatin1String("solve"))
+            type(window.get(), quadratic.good, quadratic.goodPress);
+        else
+            type(window.get(), quadratic.emptying, quadratic.emptyingPress);
+        settle();
+    }
+    auto* button = control<QPushButton>(window.get(), "showWorking");
+    QCOMPARE(button->text(), caption);
+    QCOMPARE(button->accessibleName(), caption);
+    QCOMPARE(working->isVisible(), caption == QLatin1String("Hide Working"));
 }
 
 QTEST_MAIN(WorkingPanelTest)
