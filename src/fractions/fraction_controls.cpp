@@ -52,3 +52,8 @@ QString taskHeading(const QLabel* panel, const QPushButton* button)
 {
     return panel->text().simplified() + QStringLiteral(", ") + button->text().simplified();
 }
+
+void showFraction(const FractionText& fraction, const QList<QLabel*>& parts)
+{
+    showFraction(fraction, parts.value(0), parts.value(1), parts.value(2));
+}

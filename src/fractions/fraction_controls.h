@@ -2,6 +2,8 @@
 
 #include "fractions/fraction_arithmetic.h"
 
+#include <QList>
+
 class FractionBox;
 class QLabel;
 class QLineEdit;
@@ -25,6 +27,9 @@ FractionBox* makeFraction(QWidget* whole, QWidget* numerator, const char* barNam
 // Writes a result fraction; an empty part shows nothing. whole may be null.
 void showFraction(const FractionText& fraction, QLabel* whole, QLabel* numerator,
                   QLabel* denominator);
+
+// The same, into a whole part, numerator and denominator in that order.
+void showFraction(const FractionText& fraction, const QList<QLabel*>& parts);
 
 // Rewrites a field only when its text changes, so an unchanged field keeps its cursor and undo.
 void setFieldText(QLineEdit* field, const QString& text);

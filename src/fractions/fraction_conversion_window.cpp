@@ -23,6 +23,112 @@ QFrame* makeVerticalRule(const char* name, QWidget* parent)
     return rule;
 }
 
+// One part of a fraction on show: its object name and what screen readers call it; a part
+// with no name is not there.
+struct Part {
+    const char* name = nullptr;
+    const char* spoken = nullptr;
+};
+
+// A fraction of fields or results: whole part, numerator, bar, denominator. A single box has
+// only its whole part and no bar.
+struct FractionParts {
+    Part whole, numerator;
+    const char* bar = nullptr;
+    Part denominator;
+};
+
+struct Conversion {
+    const char* headingName;
+    const char* heading;
+    FractionParts inputs;
+    const char* buttonName;
+    const char* caption;
+    FractionParts outputs;
+};
+
+// The four panels, in the order Tab walks them.
+const Conversion conversions[] = {
+    {.headingName = "Label1",
+     .heading = "Converts Simple Fraction To Improper Fraction",
+     .inputs = {{"in1s", "Mixed number, whole part"},
+                {"in1m", "Mixed number, numerator"},
+                "Line1",
+                {"in1d", "Mixed number, denominator"}},
+     .buttonName = "Command1",
+     .caption = " Fraction To Improper ",
+     .outputs = {{},
+                 {"sol1m", "Improper fraction, numerator"},
+                 "Line5",
+                 {"sol1d", "Improper fraction, denominator"}}},
+    {.headingName = "Label5",
+     .heading = "Converts Improper Fraction To Simple  Fraction",
+     .inputs = {{},
+                {"in2m", "Improper fraction, numerator"},
+                "Line7",
+                {"in2d", "Improper fraction, denominator"}},
+     .buttonName = "Command2",
+     .caption = "Improper To Fraction",
+     .outputs = {{"sol2s", "Mixed number, whole part"},
+                 {"sol2m", "Mixed number, numerator"},
+                 "Line6",
+                 {"sol2d", "Mixed number, denominator"}}},
+    {.headingName = "Label2",
+     .heading = "Converts Simple Fraction To Decimal Fruction",
+     .inputs = {{"in3s", "Mixed number, whole part"},
+                {"in3m", "Mixed number, numerator"},
+                "Line8",
+                {"in3d", "Mixed number, denominator"}},
+     .buttonName = "Command3",
+     .caption = "Fraction To Decimal",
+     .outputs = {{"out3", "Decimal"}}},
+    {.headingName = "Label3",
+     .heading = "Converts Decimal Fruction To  Simple Fraction ",
+     .inputs = {{"in4", "Decimal"}},
+     .buttonName = "Command4",
+     .caption = "Decimal To Fraction",
+     .outputs = {{"out4s", "Mixed number, whole part"},
+                 {"out4m", "Mixed number, numerator"},
+                 "Line10",
+                 {"out4d", "Mixed number, denominator"}}},
+};
+
+// A fraction of narrow fields, or one field where there is no bar.
+QWidget* buildInputs(const FractionParts& parts, QList<QLineEdit*>& fields, QWidget* parent)
+{
+    if (!parts.bar) {
+        fields << makeField(parts.whole.name, QLatin1String(parts.whole.spoken), parent);
+        return fields.last();
+    }
+    QLineEdit* whole =
+        parts.whole.name
+            ? makeFractionField(parts.whole.name, QLatin1String(parts.whole.spoken), parent)
+            : nullptr;
+    if (whole)
+        fields << whole;
+    for (const Part& part : {parts.numerator, parts.denominator})
+        fields << makeFractionField(part.name, QLatin1String(part.spoken), parent);
+    return makeFraction(whole, fields[fields.size() - 2], parts.bar, fields.last(), parent);
+}
+
+// A result fraction, its whole part narrower; one result where there is no bar.
+QWidget* buildOutputs(const FractionParts& parts, QList<QLabel*>& results, QWidget* parent)
+{
+    if (!parts.bar) {
+        results << makeResultLabel(parts.whole.name, QLatin1String(parts.whole.spoken), parent);
+        return results.last();
+    }
+    QLabel* whole =
+        parts.whole.name
+            ? makeFractionResult(parts.whole.name, QLatin1String(parts.whole.spoken), parent, 5)
+            : nullptr;
+    if (whole)
+        results << whole;
+    for (const Part& part : {parts.numerator, parts.denominator})
+        results << makeFractionResult(part.name, QLatin1String(part.spoken), parent);
+    return makeFraction(whole, results[results.size() - 2], parts.bar, results.last(), parent);
+}
+
 } // namespace
 
 FractionConversionWindow::FractionConversionWindow(MessageSink& sink, QWidget* parent)
@@ -38,10 +144,8 @@ FractionConversionWindow::FractionConversionWindow(MessageSink& sink, QWidget* p
     frame->addWidget(makeVerticalRule("Line12", this), 0, 4, 5, 1);
     frame->addWidget(makeRule("Line2", this), 2, 1, 1, 3);
     frame->addWidget(makeVerticalRule("Line3", this), 1, 2, 3, 1);
-    frame->addWidget(buildToImproper(), 1, 1);
-    frame->addWidget(buildToFraction(), 1, 3);
-    frame->addWidget(buildToDecimal(), 3, 1);
-    frame->addWidget(buildDecimalToFraction(), 3, 3);
+    for (int index = 0; index < int(std::size(conversions)); ++index)
+        frame->addWidget(buildPanel(index), 1 + 2 * (index / 2), 1 + 2 * (index % 2));
     frame->setColumnStretch(1, 1);
     frame->setColumnStretch(3, 1);
 
@@ -52,72 +156,24 @@ FractionConversionWindow::FractionConversionWindow(MessageSink& sink, QWidget* p
     window->addStretch();
 
     chainPanels();
-    connect(Command1, &QPushButton::clicked, this, &FractionConversionWindow::toImproper);
-    connect(Command2, &QPushButton::clicked, this, &FractionConversionWindow::toMixed);
-    connect(Command3, &QPushButton::clicked, this, &FractionConversionWindow::toDecimal);
-    connect(Command4, &QPushButton::clicked, this, &FractionConversionWindow::fromDecimal);
-}
-
-QWidget* FractionConversionWindow::buildToImproper()
-{
-    Label1 = makeHeading("Label1", QStringLiteral("Converts Simple Fraction To Improper Fraction"),
-                         this);
-    in1s = makeFractionField("in1s", QStringLiteral("Mixed number, whole part"), this);
-    in1m = makeFractionField("in1m", QStringLiteral("Mixed number, numerator"), this);
-    in1d = makeFractionField("in1d", QStringLiteral("Mixed number, denominator"), this);
-    Command1 = makeButton("Command1", QStringLiteral(" Fraction To Improper "), this);
-    sol1m = makeFractionResult("sol1m", QStringLiteral("Improper fraction, numerator"), this);
-    sol1d = makeFractionResult("sol1d", QStringLiteral("Improper fraction, denominator"), this);
-    addPanel({.fields = {in1s, in1m, in1d}, .buttons = {Command1}, .results = {sol1m, sol1d}});
-    return panelOf(Label1, makeFraction(in1s, in1m, "Line1", in1d, this), Command1,
-                   makeFraction(nullptr, sol1m, "Line5", sol1d, this));
-}
-
-QWidget* FractionConversionWindow::buildToFraction()
-{
-    Label5 = makeHeading("Label5", QStringLiteral("Converts Improper Fraction To Simple  Fraction"),
-                         this);
-    in2m = makeFractionField("in2m", QStringLiteral("Improper fraction, numerator"), this);
-    in2d = makeFractionField("in2d", QStringLiteral("Improper fraction, denominator"), this);
-    Command2 = makeButton("Command2", QStringLiteral("Improper To Fraction"), this);
-    sol2s = makeFractionResult("sol2s", QStringLiteral("Mixed number, whole part"), this, 5);
-    sol2m = makeFractionResult("sol2m", QStringLiteral("Mixed number, numerator"), this);
-    sol2d = makeFractionResult("sol2d", QStringLiteral("Mixed number, denominator"), this);
-    addPanel({.fields = {in2m, in2d}, .buttons = {Command2}, .results = {sol2s, sol2m, sol2d}});
-    return panelOf(Label5, makeFraction(nullptr, in2m, "Line7", in2d, this), Command2,
-                   makeFraction(sol2s, sol2m, "Line6", sol2d, this));
-}
-
-QWidget* FractionConversionWindow::buildToDecimal()
-{
-    Label2 =
-        makeHeading("Label2", QStringLiteral("Converts Simple Fraction To Decimal Fruction"), this);
-    in3s = makeFractionField("in3s", QStringLiteral("Mixed number, whole part"), this);
-    in3m = makeFractionField("in3m", QStringLiteral("Mixed number, numerator"), this);
-    in3d = makeFractionField("in3d", QStringLiteral("Mixed number, denominator"), this);
-    Command3 = makeButton("Command3", QStringLiteral("Fraction To Decimal"), this);
-    out3 = makeResultLabel("out3", QStringLiteral("Decimal"), this);
-    addPanel({.fields = {in3s, in3m, in3d}, .buttons = {Command3}, .results = {out3}});
-    return panelOf(Label2, makeFraction(in3s, in3m, "Line8", in3d, this), Command3, out3);
-}
-
-QWidget* FractionConversionWindow::buildDecimalToFraction()
-{
-    Label3 = makeHeading("Label3", QStringLiteral("Converts Decimal Fruction To  Simple Fraction "),
-                         this);
-    in4 = makeField("in4", QStringLiteral("Decimal"), this);
-    Command4 = makeButton("Command4", QStringLiteral("Decimal To Fraction"), this);
-    out4s = makeFractionResult("out4s", QStringLiteral("Mixed number, whole part"), this, 5);
-    out4m = makeFractionResult("out4m", QStringLiteral("Mixed number, numerator"), this);
-    out4d = makeFractionResult("out4d", QStringLiteral("Mixed number, denominator"), this);
-    addPanel({.fields = {in4}, .buttons = {Command4}, .results = {out4s, out4m, out4d}});
-    return panelOf(Label3, in4, Command4, makeFraction(out4s, out4m, "Line10", out4d, this));
 }
 
 // A panel: its heading on top, then inputs, button and outputs from left to right.
-QWidget* FractionConversionWindow::panelOf(QLabel* heading, QWidget* inputs, QPushButton* button,
-                                           QWidget* outputs)
+QWidget* FractionConversionWindow::buildPanel(int index)
 {
+    const Conversion& conversion = conversions[index];
+    Tool& tool = m_tools[index];
+    QLabel* heading = makeHeading(conversion.headingName, QLatin1String(conversion.heading), this);
+    QWidget* inputs = buildInputs(conversion.inputs, tool.fields, this);
+    auto* button = makeButton(conversion.buttonName, QLatin1String(conversion.caption), this);
+    QWidget* outputs = buildOutputs(conversion.outputs, tool.results, this);
+    tool.heading = taskHeading(heading, button);
+    addPanel({.fields = tool.fields, .buttons = {button}, .results = tool.results});
+    static constexpr void (FractionConversionWindow::*runs[])() = {
+        &FractionConversionWindow::toImproper, &FractionConversionWindow::toMixed,
+        &FractionConversionWindow::toDecimal, &FractionConversionWindow::fromDecimal};
+    connect(button, &QPushButton::clicked, this, runs[index]);
+
     auto* panel = new QWidget(this);
     auto* row = new QHBoxLayout;
     row->addWidget(inputs, 0, Qt::AlignVCenter);
@@ -135,39 +191,50 @@ QWidget* FractionConversionWindow::panelOf(QLabel* heading, QWidget* inputs, QPu
 
 void FractionConversionWindow::toImproper()
 {
+    const Tool& tool = m_tools[0];
     beginClick();
-    deliver(
-        fractionToImproper(in1s->text(), in1m->text(), in1d->text()), taskHeading(Label1, Command1),
-        [this](const FractionText& improper) { showFraction(improper, nullptr, sol1m, sol1d); });
+    deliver(fractionToImproper(textOf(tool, 0), textOf(tool, 1), textOf(tool, 2)), tool.heading,
+            [&tool](const FractionText& improper) {
+                showFraction(improper, nullptr, tool.results[0], tool.results[1]);
+            });
 }
 
 void FractionConversionWindow::toMixed()
 {
+    const Tool& tool = m_tools[1];
     beginClick();
-    deliver(improperToFraction(in2m->text(), in2d->text()), taskHeading(Label5, Command2),
-            [this](const FractionText& mixed) { showFraction(mixed, sol2s, sol2m, sol2d); });
+    deliver(improperToFraction(textOf(tool, 0), textOf(tool, 1)), tool.heading,
+            [&tool](const FractionText& mixed) { showFraction(mixed, tool.results); });
 }
 
 void FractionConversionWindow::toDecimal()
 {
+    const Tool& tool = m_tools[2];
+    QLineEdit* whole = tool.fields[0];
     beginClick();
     deliver(
-        fractionToDecimal(in3s->text(), in3m->text(), in3d->text()), taskHeading(Label2, Command3),
-        [this](const DecimalResult& result) {
-            setFieldText(in3s, result.whole);
-            out3->setText(result.decimal);
+        fractionToDecimal(textOf(tool, 0), textOf(tool, 1), textOf(tool, 2)), tool.heading,
+        [&tool, whole](const DecimalResult& result) {
+            setFieldText(whole, result.whole);
+            tool.results[0]->setText(result.decimal);
         },
-        [this](const std::variant<Message, WholeReset>& refusal) {
+        [this, whole](const std::variant<Message, WholeReset>& refusal) {
             if (const auto* message = std::get_if<Message>(&refusal))
                 m_sink.show(*message);
             else
-                setFieldText(in3s, QStringLiteral("0"));
+                setFieldText(whole, QStringLiteral("0"));
         });
 }
 
 void FractionConversionWindow::fromDecimal()
 {
+    const Tool& tool = m_tools[3];
     beginClick();
-    deliver(decimalToFraction(in4->text()), taskHeading(Label3, Command4),
-            [this](const FractionText& mixed) { showFraction(mixed, out4s, out4m, out4d); });
+    deliver(decimalToFraction(textOf(tool, 0)), tool.heading,
+            [&tool](const FractionText& mixed) { showFraction(mixed, tool.results); });
+}
+
+QString FractionConversionWindow::textOf(const Tool& tool, int field)
+{
+    return tool.fields[field]->text();
 }
