@@ -216,12 +216,13 @@ bool TriangleSolverWindow::readInputs(Panel& panel, double (&read)[3])
     const TrianglePanelRow& row = *panel.row;
     for (int k = 0; k < 3; ++k) {
         const char letter = row.inputs[k];
-        const QString text = panel.fields[indexOf(letter)]->text();
+        QLineEdit* field = panel.fields[indexOf(letter)];
+        const QString text = field->text();
         if (row.trapsReader && cannotCompute(text)) {
             fail(panel, Message::Unreasonable, row.solveOrder);
             return false;
         }
-        read[k] = m_reader.eval(text);
+        read[k] = eval(text, field);
         if (!m_reader.isValid()) {
             if (letter != row.keptOnRefusal)
                 clear(panel);

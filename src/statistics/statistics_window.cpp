@@ -139,11 +139,6 @@ QVBoxLayout* StatisticsWindow::buildAnswer()
     return answer;
 }
 
-double StatisticsWindow::readItem(QStringView item)
-{
-    return m_reader.eval(item);
-}
-
 void StatisticsWindow::calculate(Statistic statistic)
 {
     beginClick({sol});
@@ -168,11 +163,11 @@ bool StatisticsWindow::checkLists(QStringView numbersText, QStringView weightsTe
     auto weightItems = qTokenize(weightsText, u' ');
     auto weight = weightItems.begin();
     for (QStringView item : numberItems) {
-        numbers.push_back(readItem(item));
+        numbers.push_back(eval(item, n));
         if (!m_reader.isValid())
             return false;
         if (weightCount > 0) {
-            weights.push_back(readItem(*weight++));
+            weights.push_back(eval(*weight++, w));
             if (!m_reader.isValid())
                 return false;
         }

@@ -28,7 +28,6 @@ private:
     void calculate(Statistic statistic);
     bool checkLists(QStringView numbersText, QStringView weightsText, std::vector<double>& numbers,
                     std::vector<double>& weights);
-    double readItem(QStringView item);
 
     QLineEdit* n;
     QLineEdit* w;

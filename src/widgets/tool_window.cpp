@@ -30,6 +30,15 @@ WorkingPanel* ToolWindow::addWorkingPanel()
 void ToolWindow::addPanel(const PanelParts& panel)
 {
     m_panelParts << panel;
+    const qsizetype index = m_panelParts.size() - 1;
+    // pressed comes before clicked, so the frame knows the panel before the handler runs.
+    m_askedBy << (panel.buttons.isEmpty() ? nullptr : panel.buttons.first());
+    for (QPushButton* button : panel.buttons)
+        connect(button, &QPushButton::pressed, this, [this, index, button] {
+            m_pressed = index;
+            m_pressedButton = button;
+        });
+    watchForEdits(index);
     if (panel.buttons.isEmpty())
         return;
     auto last = std::make_shared<QPushButton*>(panel.buttons.first());
@@ -60,6 +69,11 @@ void ToolWindow::chainPanels()
 
 void ToolWindow::beginClick(const QList<QLabel*>& results)
 {
+    // Stale until the task answers: a refusal leaves the panel's results so.
+    if (m_pressed >= 0)
+        m_askedBy[m_pressed] = m_pressedButton;
+    markStale(m_pressed, true);
+    m_refused = nullptr;
     for (QLabel* result : results)
         if (result)
             result->clear();
@@ -84,9 +98,45 @@ std::optional<QList<double>> ToolWindow::readFields(const QList<QLineEdit*>& fie
     return numbers;
 }
 
-double ToolWindow::eval(const QLineEdit* field)
+double ToolWindow::eval(QLineEdit* field)
 {
-    return m_reader.eval(field->text());
+    return eval(field->text(), field);
+}
+
+double ToolWindow::eval(QStringView text, QLineEdit* from)
+{
+    const bool wasValid = m_reader.isValid();
+    const double value = m_reader.eval(text);
+    if (wasValid && !m_reader.isValid() && !m_refused) {
+        m_refused = from;
+        from->setFocus(Qt::OtherFocusReason);
+        from->selectAll();
+    }
+    return value;
+}
+
+void ToolWindow::watchForEdits(qsizetype panel)
+{
+    for (QLineEdit* field : std::as_const(m_panelParts[panel].fields))
+        connect(field, &QLineEdit::textEdited, this, [this, panel] { markStale(panel, true); });
+}
+
+void ToolWindow::markStale(qsizetype panel, bool stale)
+{
+    if (panel < 0 || panel >= m_panelParts.size())
+        return;
+    const QPushButton* button = m_askedBy[panel];
+    const QString tip =
+        tr("Out of date: press %1 again").arg(button ? button->text().simplified() : QString());
+    for (QLabel* result : std::as_const(m_panelParts[panel].results)) {
+        if (stale == result->property("stale").toBool() || (stale && result->text().isEmpty()))
+            continue;
+        if (stale)
+            result->setProperty("freshTip", result->toolTip());
+        result->setProperty("stale", stale);
+        result->setForegroundRole(stale ? QPalette::PlaceholderText : QPalette::WindowText);
+        result->setToolTip(stale ? tip : result->property("freshTip").toString());
+    }
 }
 
 void ToolWindow::writeNumber(QLabel* output, double value)

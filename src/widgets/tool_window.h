@@ -5,6 +5,7 @@
 #include "input/outcome.h"
 
 #include <QList>
+#include <QStringView>
 #include <QWidget>
 
 #include <optional>
@@ -54,7 +55,11 @@ protected:
     // fields read (nothing when one was refused); then the task's outcome written or refused.
     void beginClick(const QList<QLabel*>& results = {});
     std::optional<QList<double>> readFields(const QList<QLineEdit*>& fields, ReadRules rules = {});
-    double eval(const QLineEdit* field);
+    // A field's number; the first field of a click that is refused takes the focus, its text
+    // selected, so the pupil can retype at once. A window that reads part of a field's text
+    // names the field it came from.
+    double eval(QLineEdit* field);
+    double eval(QStringView text, QLineEdit* from);
 
     template <class Values, class Refusal, class Write>
     void deliver(const Outcome<Values, Refusal>& outcome, const QString& heading, Write&& write)
@@ -69,6 +74,7 @@ protected:
         if (const auto* solved = std::get_if<Solved<Values>>(&outcome)) {
             write(solved->values);
             showWorking(solved->working, heading);
+            markStale(m_pressed, false);
         } else {
             refuse(std::get<Refusal>(outcome));
         }
@@ -93,5 +99,14 @@ protected:
     WorkingPanel* m_working = nullptr;
 
 private:
+    // Results that no longer answer the fields beside them are drawn greyed, their text kept,
+    // with a tip naming the button to press again; the panel's next answer clears it.
+    void markStale(qsizetype panel, bool stale);
+    void watchForEdits(qsizetype panel);
+
     QList<PanelParts> m_panelParts;
+    QList<QPushButton*> m_askedBy; // by panel: the button whose answer is on show
+    qsizetype m_pressed = -1;      // the panel whose button began the click
+    QPushButton* m_pressedButton = nullptr;
+    QLineEdit* m_refused = nullptr;
 };
