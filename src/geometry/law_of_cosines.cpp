@@ -20,14 +20,14 @@ double cosineOfAngle(double p, double q, double r)
     return (p * p + q * q - r * r) / (2 * q * p);
 }
 
-// "(c² + a² − b²) ÷ (2 × c × a)" for the angle between sides p and q, opposite r.
+// "(c² + a² − b²) ÷ (2 × a × c)" for the angle between sides p and q, opposite r.
 QString cosineRule(const QString& p, const QString& q, const QString& r)
 {
     return dividedBy(bracketed(minus(plus(squared(p), squared(q)), squared(r))),
-                     bracketed(times(times(QStringLiteral("2"), p), q)));
+                     bracketed(times(times(QStringLiteral("2"), q), p)));
 }
 
-// "x = cos⁻¹((c² + a² − b²) ÷ (2 × c × a)) = cos⁻¹((5² + 3² − 4²) ÷ (2 × 5 × 3)) = cos⁻¹(0.6) =
+// "x = cos⁻¹((c² + a² − b²) ÷ (2 × a × c)) = cos⁻¹((5² + 3² − 4²) ÷ (2 × 3 × 5)) = cos⁻¹(0.6) =
 // 53.1301023541561", for the angle between sides p and q, opposite r.
 QString arccosStep(const QStringList& names, double p, double q, double r, double angle)
 {

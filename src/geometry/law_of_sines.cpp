@@ -83,20 +83,20 @@ std::optional<Triangle> secondTriangle(const Triangle& acute)
     return Triangle{acute.a, b, acute.c, x, acute.y, z};
 }
 
-// Why the data fit one triangle only, where the obtuse angle 180° − z would give a second.
+// Why the data fit one triangle only, where the obtuse angle z' = 180° − z would give a second.
 QString oneTriangleReason(const Triangle& t)
 {
-    const QString other = minus(degrees(QStringLiteral("180")), QStringLiteral("z"));
+    const QString other =
+        QStringLiteral("z' = ") + minus(degrees(QStringLiteral("180")), QStringLiteral("z"));
     if (!(t.a < t.c))
-        return QCoreApplication::translate("Working", "a \u2265 c, so %1 cannot be an angle "
-                                                      "opposite a as well: one triangle only")
+        return QCoreApplication::translate(
+                   "Working", "a \u2265 c, so %1 leaves no room for y: one triangle only")
             .arg(other);
     if (180 - t.z - t.z < 0.0001)
-        return QCoreApplication::translate("Working", "z = 90\u00B0, so %1 is z itself: one "
-                                                      "triangle only")
+        return QCoreApplication::translate("Working",
+                                           "z = 90\u00B0, so %1 is z itself: one triangle only")
             .arg(other);
-    return QCoreApplication::translate("Working", "y + (%1) \u2265 180\u00B0, so there is no "
-                                                  "room for a second triangle: one triangle only")
+    return QCoreApplication::translate("Working", "%1 leaves no room for y: one triangle only")
         .arg(other);
 }
 

@@ -37,9 +37,12 @@ QString superscript(const QString& text)
     return result;
 }
 
-// One symbol or one unsigned number: a root or a power takes it without brackets.
+// One symbol, one unsigned number or one absolute value: a root or a power takes it without
+// brackets.
 bool isAtom(const QString& text)
 {
+    if (text.size() > 2 && text.front() == u'|' && text.back() == u'|' && text.count(u'|') == 2)
+        return true;
     for (const QChar c : text)
         if (!c.isLetterOrNumber() && c != QLocale().decimalPoint().front() && c != u'\'' &&
             c != u'\u03C0')

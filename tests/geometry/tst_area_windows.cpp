@@ -152,15 +152,15 @@ void AreaWindowsTest::showsWorkingWhenAsked()
     auto* working = control<QLabel>(window.get(), "working");
     perform(window.get(), {"a7=1", "p7=3.123456", "Command10"});
     QVERIFY(!working->isVisible());
-    QCOMPARE(working->text(), "Rectangle, Find B\nB = (P - 2*a) / 2 = (3.123456 - 2*1) / 2 = "
-                              "0.561728\nRound(B, 4) = Round(0.561728, 4) = 0.5617");
+    QCOMPARE(working->text(), "Rectangle, Find B\nB = (P − 2 × a) ÷ 2 = (3.123456 − 2 × 1) ÷ 2 = "
+                              "0.561728\nB = Round(B, 4) = Round(0.561728, 4) = 0.5617");
 
     click(window.get(), "showWorking");
     QVERIFY(working->isVisible());
     perform(window.get(), {"a7=5", "p7=10", "Command10"}); // a message
     QCOMPARE(working->text(), "");
     perform(window.get(), {"s1=3", "Command1"});
-    QCOMPARE(working->text(), "Square, Find Area\nArea = s^2 = 3^2 = 9");
+    QCOMPARE(working->text(), "Square, Find Area\nArea = s² = 3² = 9");
     perform(window.get(), {"s1=x", "Command3"}); // a refused field
     QCOMPARE(working->text(), "");
     QCOMPARE(sink.shown, (QStringList{implausible, "x Is not a numeric value"}));

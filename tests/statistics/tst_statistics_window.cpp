@@ -124,7 +124,8 @@ void StatisticsWindowTest::showsWorkingWhenAsked()
     QVERIFY(!working->isVisible());
     click(window, "showWorking");
     QVERIFY(working->isVisible());
-    QCOMPARE(working->text(), "Sum of a*w = 1*2 + 4*1 = 6\nSum of w = 2 + 1 = 3\nMean = 6 / 3 = 2");
+    QCOMPARE(working->text(),
+             "Sum of a × w = 1 × 2 + 4 × 1 = 6\nSum of w = 2 + 1 = 3\nMean = 6 ÷ 3 = 2");
 }
 
 QTEST_MAIN(StatisticsWindowTest)
