@@ -1,5 +1,7 @@
 #include "input/notation.h"
 
+#include "input/number_text.h"
+
 #include <QHash>
 #include <QLocale>
 
@@ -134,17 +136,14 @@ QString workingNumber(double value)
 {
     if (!std::isfinite(value))
         return {};
-    if (value == 0)
-        return QStringLiteral("0");
+    // Cut to 12 significant digits first, then written as every number is, so a value shows
+    // in the same form in the working as in a field, only shorter.
     char buffer[40];
     const auto end =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 12).ptr;
-    QString text = QString::fromLatin1(buffer, end - buffer);
-    text.replace(u'e', u'E');
-    const QString separator = QLocale().decimalPoint();
-    if (separator != QStringLiteral("."))
-        text.replace(u'.', separator);
-    return style().number(text);
+    double cut = value;
+    std::from_chars(buffer, end, cut);
+    return style().number(numberText(cut));
 }
 
 QString power(const QString& base, const QString& exponent)
