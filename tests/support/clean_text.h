@@ -36,8 +36,8 @@ inline bool isCleanText(const QString& shown)
 // degree sign stands on no number ("cos(°)").
 inline bool missesANumber(const QString& line)
 {
-    static const QRegularExpression gap(
-        QStringLiteral("[-\\x{2212}+*/\\x{00D7}\\x{00F7}^=(,\\x{221A}] ?[+*/\\x{00D7}\\x{00F7}^=,)]|"
-                       "(?<!\\d)\\x{00B0}"));
+    static const QRegularExpression gap(QStringLiteral(
+        "[-\\x{2212}+*/\\x{00D7}\\x{00F7}^=(,\\x{221A}] ?[+*/\\x{00D7}\\x{00F7}^=,)]|"
+        "(?<!\\d)\\x{00B0}"));
     return line.isEmpty() || line.endsWith(u' ') || line.contains(gap);
 }
