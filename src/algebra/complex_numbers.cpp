@@ -1,5 +1,6 @@
 #include "algebra/complex_numbers.h"
 
+#include "input/notation.h"
 #include "input/number_text.h"
 
 #include <cmath>
@@ -35,18 +36,35 @@ Outcome<Complex> solved(double re, double im, Working before, const PartStep& re
 
 QString product(double a, double b)
 {
-    return term(a) + u'*' + term(b);
+    return times(term(a), term(b));
+}
+
+QString text(const char* ascii)
+{
+    return QLatin1String(ascii);
+}
+
+// "R1 × R2 − Im1 × Im2", or the same with the values put in.
+template <class Part> QString productsJoined(bool add, Part a, Part b, Part c, Part d)
+{
+    return add ? plus(times(a, b), times(c, d)) : minus(times(a, b), times(c, d));
+}
+
+QString sumOfSquares(const QString& a, const QString& b)
+{
+    return plus(squared(a), squared(b));
 }
 
 Outcome<Complex> addOrSubtract(const Complex& a, QStringView operation, const Complex& b)
 {
     const bool add = operation == u"+";
-    const QString sign = u' ' + operation.toString() + u' ';
+    const auto joined = [add](const QString& p, const QString& q) {
+        return add ? plus(p, q) : minus(p, q);
+    };
     return solved(
         add ? a.re + b.re : a.re - b.re, add ? a.im + b.im : a.im - b.im, {},
-        {QStringLiteral("R = R1") + sign + QStringLiteral("R2"), term(a.re) + sign + term(b.re)},
-        {QStringLiteral("Im = Im1") + sign + QStringLiteral("Im2"),
-         term(a.im) + sign + term(b.im)});
+        {text("R = ") + joined(text("R1"), text("R2")), joined(term(a.re), term(b.re))},
+        {text("Im = ") + joined(text("Im1"), text("Im2")), joined(term(a.im), term(b.im))});
 }
 
 Outcome<Complex> multiply(const Complex& a, const Complex& b)
@@ -55,11 +73,12 @@ Outcome<Complex> multiply(const Complex& a, const Complex& b)
     const double products[] = {a.re * b.re, a.im * b.im, a.re * b.im, a.im * b.re};
     if (!allFinite({products[0], products[1], products[2], products[3]}))
         return Message::TooBig;
-    return solved(products[0] - products[1], products[2] + products[3], {},
-                  {QStringLiteral("R = R1*R2 - Im1*Im2"),
-                   product(a.re, b.re) + QStringLiteral(" - ") + product(a.im, b.im)},
-                  {QStringLiteral("Im = R1*Im2 + Im1*R2"),
-                   product(a.re, b.im) + QStringLiteral(" + ") + product(a.im, b.re)});
+    return solved(
+        products[0] - products[1], products[2] + products[3], {},
+        {text("R = ") + productsJoined(false, text("R1"), text("R2"), text("Im1"), text("Im2")),
+         minus(product(a.re, b.re), product(a.im, b.im))},
+        {text("Im = ") + productsJoined(true, text("R1"), text("Im2"), text("Im1"), text("R2")),
+         plus(product(a.re, b.im), product(a.im, b.re))});
 }
 
 Outcome<Complex> divide(const Complex& a, const Complex& b)
@@ -73,16 +92,21 @@ Outcome<Complex> divide(const Complex& a, const Complex& b)
     const double products[] = {a.re * b.re, a.im * b.im, a.im * b.re, a.re * b.im};
     if (!allFinite({products[0], products[1], products[2], products[3]}))
         return Message::TooBig;
-    const QString over = QStringLiteral(") / ") + numberText(d);
+    const auto over = [](const QString& top, const QString& bottom) {
+        return dividedBy(bracketed(top), bottom);
+    };
+    const QString dText = workingNumber(d);
     return solved(
         (products[0] + products[1]) / d, (products[2] - products[3]) / d,
-        {step(QStringLiteral("D = R2^2 + Im2^2"),
-              term(b.re) + QStringLiteral("^2 + ") + term(b.im) + QStringLiteral("^2"),
-              numberText(d))},
-        {QStringLiteral("R = (R1*R2 + Im1*Im2) / D"),
-         u'(' + product(a.re, b.re) + QStringLiteral(" + ") + product(a.im, b.im) + over},
-        {QStringLiteral("Im = (Im1*R2 - R1*Im2) / D"),
-         u'(' + product(a.im, b.re) + QStringLiteral(" - ") + product(a.re, b.im) + over});
+        {step(text("D = ") + sumOfSquares(text("R2"), text("Im2")),
+              sumOfSquares(term(b.re), term(b.im)), dText)},
+        {text("R = ") + over(productsJoined(true, text("R1"), text("R2"), text("Im1"), text("Im2")),
+                             text("D")),
+         over(plus(product(a.re, b.re), product(a.im, b.im)), dText)},
+        {text("Im = ") +
+             over(productsJoined(false, text("Im1"), text("R2"), text("R1"), text("Im2")),
+                  text("D")),
+         over(minus(product(a.im, b.re), product(a.re, b.im)), dText)});
 }
 
 struct Polar {
@@ -112,6 +136,13 @@ QString polarText(const Polar& form)
            QStringLiteral("*i*Sin(") + a + QStringLiteral(")");
 }
 
+// "√Q × cos(A) + √Q × i × sin(A)": the polar form the answer is written in.
+QString polarFormula()
+{
+    const QString root = ::root(text("Q"));
+    return plus(times(root, cosine(text("A"))), times(times(root, text("i")), sine(text("A"))));
+}
+
 } // namespace
 
 Outcome<Complex> complexOperation(const Complex& first, QStringView operation,
@@ -134,14 +165,16 @@ Outcome<QString> powerOfI(double n)
     // % keeps the sign of N; shift into 0..3. Neither step can overflow.
     const int r = (*whole % 4 + 4) % 4;
     static const char* const powers[] = {"1", "i", "-1", "-i"};
-    const QString power = QString::fromLatin1(powers[r]);
+    const QString powerText = QString::fromLatin1(powers[r]);
     Working steps;
     if (*whole != n)
-        steps << step(QStringLiteral("N = Round(") + numberText(n) + u')', {}, numberText(*whole));
-    steps << step(QStringLiteral("r = N mod 4"), numberText(*whole) + QStringLiteral(" mod 4"),
-                  numberText(r))
-          << step(QStringLiteral("i^N = i^r"), QStringLiteral("i^") + numberText(r), power);
-    return Solved<QString>{power, steps};
+        steps << step(QStringLiteral("N = Round(") + workingNumber(n) + u')', {},
+                      workingNumber(*whole));
+    steps << step(QStringLiteral("r = N mod 4"), workingNumber(*whole) + QStringLiteral(" mod 4"),
+                  workingNumber(r))
+          << step(power(text("i"), text("N")) + QStringLiteral(" = ") + power(text("i"), text("r")),
+                  power(text("i"), workingNumber(r)), powerText);
+    return Solved<QString>{powerText, steps};
 }
 
 Outcome<QString> polarForm(double x, double y)
@@ -149,14 +182,13 @@ Outcome<QString> polarForm(double x, double y)
     const auto form = polar(x, y);
     if (!form)
         return Message::TooBig;
-    const QString text = polarText(*form);
-    return Solved<QString>{text,
-                           {step(QStringLiteral("Q = R^2 + Im^2"),
-                                 term(x) + QStringLiteral("^2 + ") + term(y) + QStringLiteral("^2"),
-                                 numberText(form->q)),
+    const QString shown = polarText(*form);
+    return Solved<QString>{shown,
+                           {step(text("Q = ") + sumOfSquares(text("R"), text("Im")),
+                                 sumOfSquares(term(x), term(y)), workingNumber(form->q)),
                             step(QStringLiteral("A = Angle(R, Im) in degrees"),
-                                 QStringLiteral("Angle(") + numberText(x) + QStringLiteral(", ") +
-                                     numberText(y) + u')',
-                                 numberText(form->degrees)),
-                            step(QStringLiteral("Root(Q)*Cos(A) + Root(Q)*i*Sin(A)"), {}, text)}};
+                                 QStringLiteral("Angle(") + workingNumber(x) +
+                                     QStringLiteral(", ") + workingNumber(y) + u')',
+                                 degrees(workingNumber(form->degrees))),
+                            step(polarFormula(), {}, shown)}};
 }

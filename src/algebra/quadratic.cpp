@@ -1,6 +1,9 @@
 #include "algebra/quadratic.h"
 
+#include "input/notation.h"
 #include "input/number_text.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
 
@@ -8,20 +11,37 @@ namespace {
 
 QString discriminantStep(double a, double b, double c, double discriminant)
 {
-    return step(QStringLiteral("D = B^2 - 4*A*C"),
-                term(b) + QStringLiteral("^2 - 4*") + term(a) + u'*' + term(c),
-                numberText(discriminant));
+    const auto product = [](const QString& x, const QString& y, const QString& z) {
+        return times(times(x, y), z);
+    };
+    return step(QStringLiteral("D = ") +
+                    minus(squared(QStringLiteral("B")),
+                          product(QStringLiteral("4"), QStringLiteral("A"), QStringLiteral("C"))),
+                minus(squared(term(b)), product(QStringLiteral("4"), term(a), term(c))),
+                workingNumber(discriminant));
 }
 
-// X1 takes +Root(D), X2 takes -Root(D).
+// X1 takes +√D, X2 takes −√D.
 QString rootStep(char sign, double b, double root, double twoA, double x)
 {
+    const auto joined = [sign](const QString& p, const QString& q) {
+        return sign == '+' ? plus(p, q) : minus(p, q);
+    };
     const QString name = QLatin1String(sign == '+' ? "X1" : "X2");
-    const QString signText = QStringLiteral(" %1 ").arg(QLatin1Char(sign));
-    return step(name + QStringLiteral(" = (-B") + signText + QStringLiteral("Root(D)) / (2*A)"),
-                u'(' + numberText(-b) + signText + numberText(root) + QStringLiteral(") / ") +
-                    term(twoA),
-                numberText(x));
+    return step(
+        name + QStringLiteral(" = ") +
+            dividedBy(bracketed(joined(negative(QStringLiteral("B")), ::root(QStringLiteral("D")))),
+                      bracketed(times(QStringLiteral("2"), QStringLiteral("A")))),
+        dividedBy(bracketed(joined(workingNumber(-b), workingNumber(root))), term(twoA)),
+        numberText(x));
+}
+
+// Why a negative discriminant ends the working, in the pupil's words.
+QString noRootStep(double discriminant)
+{
+    return QCoreApplication::translate("Working", "%1, so there is no real root: %2")
+        .arg(lessThan(QStringLiteral("D = ") + workingNumber(discriminant), QStringLiteral("0")),
+             captionText(Caption::NoSolution));
 }
 
 } // namespace
@@ -35,15 +55,16 @@ Outcome<QuadraticAnswer> solveQuadratic(double a, double b, double c)
         return Message::TooBig;
     const QString first = discriminantStep(a, b, c, discriminant);
     if (discriminant < 0)
-        return Solved<QuadraticAnswer>{
-            NoRealRoots{}, {first + QStringLiteral(" < 0: ") + captionText(Caption::NoSolution)}};
+        return Solved<QuadraticAnswer>{NoRealRoots{}, {first, noRootStep(discriminant)}};
     const double root = std::sqrt(discriminant);
     const double twoA = a + a;
     const QuadraticRoots roots{(-b + root) / twoA, (-b - root) / twoA};
     if (!std::isfinite(twoA) || !std::isfinite(roots.x1) || !std::isfinite(roots.x2))
         return Message::TooBig;
     return Solved<QuadraticAnswer>{roots,
-                                   {first, step(QStringLiteral("Root(D)"), {}, numberText(root)),
+                                   {first,
+                                    step(::root(QStringLiteral("D")),
+                                         ::root(workingNumber(discriminant)), workingNumber(root)),
                                     rootStep('+', b, root, twoA, roots.x1),
                                     rootStep('-', b, root, twoA, roots.x2)}};
 }

@@ -4,7 +4,7 @@
 
 #include <variant>
 
-// The two real roots of A*X^2 + B*X + C = 0; x1 takes +Root(D), so it is the larger root
+// The two real roots of A*X^2 + B*X + C = 0; x1 takes +sqrt(D), so it is the larger root
 // only when A is positive.
 struct QuadraticRoots {
     double x1 = 0;

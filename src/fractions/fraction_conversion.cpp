@@ -48,10 +48,9 @@ Outcome<FractionText> fractionToImproper(QStringView whole, QStringView numerato
     if (!n)
         return n.refusal();
     const FractionText improper{{}, *n, denominator.toString()};
-    lines << step(QStringLiteral("Whole * Denominator + Numerator"),
-                  term(*s) + QStringLiteral(" * ") + term(d) + QStringLiteral(" + ") +
-                      term(real(numerator)),
-                  *n);
+    lines << step(plus(times(QStringLiteral("Whole"), QStringLiteral("Denominator")),
+                       QStringLiteral("Numerator")),
+                  plus(times(term(*s), term(d)), term(real(numerator))), *n);
     lines << QStringLiteral("Result: ") + shownFraction(improper);
     return Solved<FractionText>{improper, lines};
 }
@@ -73,9 +72,9 @@ Outcome<FractionText> improperToFraction(QStringView numerator, QStringView deno
     FractionText result{integerText(r->s), integerText(r->m), denominator.toString()};
     if (r->m == 0)
         result = {integerText(r->s), {}, {}};
-    lines << step(QStringLiteral("Numerator / Denominator"),
-                  term(n) + QStringLiteral(" / ") + term(d),
-                  integerText(r->s) + QStringLiteral(" remainder ") + integerText(r->m));
+    lines << step(dividedBy(QStringLiteral("Numerator"), QStringLiteral("Denominator")),
+                  dividedBy(term(n), term(d)),
+                  workingNumber(r->s) + QStringLiteral(" remainder ") + workingNumber(r->m));
     lines << QStringLiteral("Result: ") + shownFraction(result);
     return Solved<FractionText>{result, lines};
 }
@@ -100,9 +99,9 @@ fractionToDecimal(QStringView whole, QStringView numerator, QStringView denomina
     const auto decimal = shown(m / d + s);
     if (!decimal)
         return decimal.refusal();
-    lines << step(QStringLiteral("Numerator / Denominator + Whole"),
-                  term(m) + QStringLiteral(" / ") + term(d) + QStringLiteral(" + ") + term(s),
-                  *decimal);
+    lines << step(plus(dividedBy(QStringLiteral("Numerator"), QStringLiteral("Denominator")),
+                       QStringLiteral("Whole")),
+                  plus(dividedBy(term(m), term(d)), term(s)), *decimal);
     return Solved<DecimalResult>{{shownWhole, *decimal}, lines};
 }
 
@@ -127,13 +126,14 @@ Outcome<FractionText> decimalToFraction(QStringView decimal)
     if (real(*numerator) == 0)
         result = {pieces[0].toString(), {}, {}};
     Working lines{QStringLiteral("Whole part = ") + pieces[0].toString() +
-                  QStringLiteral(", digits after the point = ") + pieces[1].toString()};
+                  QStringLiteral(", digits after the point = ") + pieces[1].toString() +
+                  QStringLiteral(" (n = ") + workingNumber(double(pieces[1].size())) + u')'};
     // A piece such as 5e2 is read as a whole number, not digit by digit.
     if (!allDigits(pieces[1]))
         lines << step(QStringLiteral("Numerator"), pieces[1].toString(), *numerator);
-    lines << step(QStringLiteral("Denominator = 10^(number of digits)"),
-                  QStringLiteral("10^") + numberText(static_cast<double>(pieces[1].size())),
-                  *denominator);
+    lines << step(
+        QStringLiteral("Denominator = ") + power(QStringLiteral("10"), QStringLiteral("n")),
+        power(QStringLiteral("10"), workingNumber(double(pieces[1].size()))), *denominator);
     lines << QStringLiteral("Result: ") + shownFraction(result);
     return Solved<FractionText>{result, lines};
 }

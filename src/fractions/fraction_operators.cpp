@@ -2,6 +2,8 @@
 
 #include "fractions/fraction_reading.h"
 
+#include <QCoreApplication>
+
 using namespace fractions_reading;
 
 namespace {
@@ -30,7 +32,8 @@ bool bothWhole(std::int32_t d1, std::int32_t d2)
 
 QString gcdLine(std::int32_t a, std::int32_t b, std::int32_t g)
 {
-    return QStringLiteral("gcd(%1, %2) = ").arg(integerText(a), integerText(b)) + integerText(g);
+    return QStringLiteral("gcd(%1, %2) = ").arg(workingNumber(a), workingNumber(b)) +
+           workingNumber(g);
 }
 
 // The operand as an improper fraction, its parts read in the order they are passed.
@@ -42,10 +45,9 @@ Checked<Fraction> improperOf(const Operand& operand, Working& lines)
     const auto [s, m, d] = *read;
     const auto f = improper(s, m, d);
     if (f && s != 0)
-        lines << step(integerText(s) + u' ' + over(integerText(m), integerText(d)),
-                      u'(' + term(s) + u'*' + term(d) + QStringLiteral(" + ") + term(m) +
-                          QStringLiteral(")/") + integerText(d),
-                      over(integerText(f->m), integerText(d)));
+        lines << step(workingNumber(s) + u' ' + over(workingNumber(m), workingNumber(d)),
+                      over(bracketed(plus(times(term(s), term(d)), term(m))), workingNumber(d)),
+                      over(workingNumber(f->m), workingNumber(d)));
     return f;
 }
 
@@ -61,9 +63,10 @@ Checked<Fraction> resultOf(double numerator, double denominator, Working& lines)
         return d.refusal();
     const auto r = mixed(*n, *d);
     if (r && r->s != 0)
-        lines << over(integerText(*n), integerText(*d)) + QStringLiteral(" = ") +
-                     integerText(r->s) +
-                     (r->m == 0 ? QString() : u' ' + over(integerText(r->m), integerText(r->d)));
+        lines << over(workingNumber(*n), workingNumber(*d)) + QStringLiteral(" = ") +
+                     workingNumber(r->s) +
+                     (r->m == 0 ? QString()
+                                : u' ' + over(workingNumber(r->m), workingNumber(r->d)));
     return r;
 }
 
@@ -72,8 +75,8 @@ Checked<std::int32_t> commonOf(std::int32_t d1, std::int32_t d2, Working& lines)
     const auto l = common(d1, d2);
     if (l)
         lines << QStringLiteral("Common denominator: common(%1, %2) = ")
-                         .arg(integerText(d1), integerText(d2)) +
-                     integerText(*l);
+                         .arg(workingNumber(d1), workingNumber(d2)) +
+                     workingNumber(*l);
     return l;
 }
 
@@ -86,14 +89,15 @@ Checked<Fraction> overCommon(const QString& first, double x, QChar op, const QSt
     const auto m3 = shownValue(sum);
     if (!m3)
         return m3.refusal();
-    const QString ls = integerText(l);
-    const QString overX = over(numberText(x), ls);
-    const QString overY = over(numberText(y), ls);
+    const QString ls = workingNumber(l);
+    const QString overX = over(workingNumber(x), ls);
+    const QString overY = over(workingNumber(y), ls);
     if (first != overX || second != overY)
         lines << first + QStringLiteral(" = ") + overX + QStringLiteral(", ") + second +
                      QStringLiteral(" = ") + overY;
-    lines << overX + u' ' + op + u' ' + over(numberText(y), ls, true) + QStringLiteral(" = ") +
-                 over(numberText(sum), ls);
+    const QString inSum = over(workingNumber(y), ls, true);
+    lines << (op == u'+' ? plus(overX, inSum) : minus(overX, inSum)) + QStringLiteral(" = ") +
+                 over(workingNumber(sum), ls);
     return resultOf(*m3, l, lines);
 }
 
@@ -107,17 +111,17 @@ Checked<Fraction> withWholes(double first, double second, const Fraction& sum, W
     const auto total = wholeOf(double(*s3) + sum.s);
     if (!total)
         return total.refusal();
-    QString parts = term(first) + QStringLiteral(" + ") + term(second);
+    QString parts = plus(term(first), term(second));
     if (wholes != *s3) {
-        lines << parts + QStringLiteral(" = ") + numberText(wholes) +
-                     QStringLiteral(" is taken as ") + integerText(*s3);
-        parts = integerText(*s3);
+        lines << parts + QStringLiteral(" = ") + workingNumber(wholes) +
+                     QStringLiteral(" is taken as ") + workingNumber(*s3);
+        parts = workingNumber(*s3);
     }
     if (sum.s != 0)
-        parts += QStringLiteral(" + ") + term(sum.s);
+        parts = plus(parts, term(sum.s));
     if (*s3 != 0 || sum.s != 0)
         lines << QStringLiteral("Whole parts: ") + parts + QStringLiteral(" = ") +
-                     integerText(*total);
+                     workingNumber(*total);
     return Fraction{*total, sum.m, sum.d};
 }
 
@@ -133,8 +137,8 @@ Checked<Fraction> add(const Operand& a, const Operand& b, Working& lines)
     if (!l)
         return l.refusal();
     const auto sum =
-        overCommon(over(numberText(a.m), numberText(a.d)), a.m * (*l / a.d), u'+',
-                   over(numberText(b.m), numberText(b.d)), b.m * (*l / b.d), *l, lines);
+        overCommon(over(workingNumber(a.m), workingNumber(a.d)), a.m * (*l / a.d), u'+',
+                   over(workingNumber(b.m), workingNumber(b.d)), b.m * (*l / b.d), *l, lines);
     if (!sum)
         return sum.refusal();
     return withWholes(a.s, b.s, *sum, lines);
@@ -148,8 +152,8 @@ Checked<Fraction> subtract(const Operand& a, const Fraction& f1, const Operand& 
         return l.refusal();
     // Each numerator is scaled by L over the denominator as typed, so that is the fraction
     // the line equates (1/2.4 = 2.5/6 where 2.4 was taken as 2 above).
-    return overCommon(over(integerText(f1.m), numberText(a.d)), *l / a.d * f1.m, u'-',
-                      over(integerText(f2.m), numberText(b.d)), *l / b.d * f2.m, *l, lines);
+    return overCommon(over(workingNumber(f1.m), workingNumber(a.d)), *l / a.d * f1.m, u'-',
+                      over(workingNumber(f2.m), workingNumber(b.d)), *l / b.d * f2.m, *l, lines);
 }
 
 // The product's numerator and denominator (never 0) divided through by their gcd, as Reals.
@@ -160,8 +164,8 @@ Checked<Fraction> reduced(std::int32_t numerator, std::int32_t denominator, Work
     const double d = denominator / double(g);
     lines << gcdLine(denominator, numerator, g);
     if (g != 1)
-        lines << over(integerText(numerator), integerText(denominator)) + QStringLiteral(" = ") +
-                     over(numberText(m), numberText(d));
+        lines << over(workingNumber(numerator), workingNumber(denominator)) +
+                     QStringLiteral(" = ") + over(workingNumber(m), workingNumber(d));
     return resultOf(m, d, lines);
 }
 
@@ -177,11 +181,12 @@ Checked<Fraction> productOf(const Fraction& f1, QChar op, const Fraction& f2, co
     // A zero second operand leaves no denominator; 0/2 / 0/5 would go on to divide 0 by 0.
     if (d == 0)
         return Message::SecondFractionZero;
+    const QString first = over(workingNumber(f1.m), workingNumber(f1.d));
+    const QString second = over(workingNumber(f2.m), workingNumber(f2.d), true);
     lines << step(
-        over(integerText(f1.m), integerText(f1.d)) + u' ' + op + u' ' +
-            over(integerText(f2.m), integerText(f2.d), true),
-        QStringLiteral("(%1*%2)/(%3*%4)").arg(term(f1.m), term(by.m), term(f1.d), term(by.d)),
-        over(integerText(m), integerText(d)));
+        op == u'*' ? times(first, second) : dividedBy(first, second),
+        over(bracketed(times(term(f1.m), term(by.m))), bracketed(times(term(f1.d), term(by.d)))),
+        over(workingNumber(m), workingNumber(d)));
     return reduced(m, d, lines);
 }
 
@@ -203,6 +208,12 @@ Checked<Fraction> arithmetic(const Operand& a, QChar op, const Operand& b, Worki
     return productOf(*f1, op, *f2, by, lines);
 }
 
+// How two values that differ stand: the sign that holds between them.
+QChar relation(double first, double second)
+{
+    return first < second ? u'<' : first > second ? u'>' : u'=';
+}
+
 // A mixed number's value on Reals: the whole parts are not rounded here.
 Checked<double> valueOf(const Operand& operand, const QString& name, Working& lines)
 {
@@ -210,10 +221,11 @@ Checked<double> valueOf(const Operand& operand, const QString& name, Working& li
     const auto text = shown(value);
     if (!text)
         return text.refusal();
-    lines << step(name + QStringLiteral(" = Numerator / Denominator + Whole"),
-                  term(operand.m) + QStringLiteral(" / ") + term(operand.d) +
-                      QStringLiteral(" + ") + term(operand.s),
-                  *text);
+    lines << step(name + QStringLiteral(" = ") +
+                      plus(dividedBy(QStringLiteral("Numerator"), QStringLiteral("Denominator")),
+                           QStringLiteral("Whole")),
+                  plus(dividedBy(term(operand.m), term(operand.d)), term(operand.s)),
+                  workingNumber(value));
     return value;
 }
 
@@ -226,17 +238,22 @@ Checked<bool> compare(const Operand& a, QChar op, const Operand& b, Working& lin
     if (!v2)
         return v2.refusal();
     const bool holds = op == u'<' ? *v1 < *v2 : op == u'>' ? *v1 > *v2 : *v1 == *v2;
-    QString left = numberText(*v1);
-    QString right = numberText(*v2);
+    QString left = workingNumber(*v1);
+    QString right = workingNumber(*v2);
     // Values that differ only beyond the digits shown must not read "0.3 = 0.3: False".
     if (left == right && *v1 != *v2) {
         lines << QStringLiteral("Fraction 1 and Fraction 2 both show as ") + left +
-                     QStringLiteral(" but differ beyond the 15th digit");
+                     QStringLiteral(" but differ beyond the 12th digit");
         left = QStringLiteral("Fraction 1");
         right = QStringLiteral("Fraction 2");
     }
-    lines << left + u' ' + op + u' ' + right + QStringLiteral(": ") +
-                 (holds ? captionText(Caption::True) : captionText(Caption::False));
+    const QString claim = left + u' ' + op + u' ' + right;
+    if (holds)
+        lines << claim + QStringLiteral(": ") + captionText(Caption::True);
+    else
+        lines << QCoreApplication::translate("Working", "%1 is not so, because %2: %3")
+                     .arg(claim, left + u' ' + relation(*v1, *v2) + u' ' + right,
+                          captionText(Caption::False));
     return holds;
 }
 
@@ -307,10 +324,11 @@ Outcome<double> commonDenominator(QStringView a, QStringView b)
     if (!shownC)
         return shownC.refusal();
     lines << step(QStringLiteral("gcd(B, A)"),
-                  QStringLiteral("gcd(%1, %2)").arg(integerText(wholeA), integerText(wholeB)),
-                  integerText(g));
-    lines << step(QStringLiteral("A*B / gcd(B, A)"),
-                  term(real(b)) + u'*' + term(wholeA) + QStringLiteral(" / ") + term(g), *shownC);
+                  QStringLiteral("gcd(%1, %2)").arg(workingNumber(wholeA), workingNumber(wholeB)),
+                  workingNumber(g));
+    lines << step(
+        dividedBy(times(QStringLiteral("A"), QStringLiteral("B")), QStringLiteral("gcd(B, A)")),
+        dividedBy(times(term(real(b)), term(wholeA)), term(g)), *shownC);
     return Solved<double>{c, lines};
 }
 
@@ -332,6 +350,7 @@ Outcome<FractionText> reduceFraction(QStringView numerator, QStringView denomina
     const std::int32_t g = gcd(d, m);
     const FractionText result{{}, numberText(m / double(g)), numberText(d / double(g))};
     lines << gcdLine(d, m, g);
-    lines << over(integerText(m), integerText(d)) + QStringLiteral(" = ") + shownFraction(result);
+    lines << over(workingNumber(m), workingNumber(d)) + QStringLiteral(" = ") +
+                 shownFraction(result);
     return Solved<FractionText>{result, lines};
 }

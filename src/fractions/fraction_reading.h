@@ -7,6 +7,7 @@
 
 #include "fractions/fraction_arithmetic.h"
 #include "input/messages.h"
+#include "input/notation.h"
 #include "input/number_text.h"
 #include "input/working.h"
 
@@ -38,7 +39,7 @@ inline Checked<std::int32_t> wholeNoted(double value, Working& lines)
 {
     const auto whole = wholeOf(value);
     if (whole && *whole != value)
-        lines << numberText(value) + QStringLiteral(" is taken as ") + integerText(*whole);
+        lines << workingNumber(value) + QStringLiteral(" is taken as ") + workingNumber(*whole);
     return whole;
 }
 
@@ -73,10 +74,10 @@ inline Checked<double> shownValue(double value)
 }
 
 // "n/d", or "(n/d)" when it starts with a minus and stands inside a sum.
-inline QString over(const QString& numerator, const QString& denominator, bool bracketed = false)
+inline QString over(const QString& numerator, const QString& denominator, bool inSum = false)
 {
-    const QString text = numerator + u'/' + denominator;
-    return bracketed && text.startsWith(u'-') ? u'(' + text + u')' : text;
+    const QString text = fraction(numerator, denominator);
+    return inSum && text.startsWith(negative({})) ? bracketed(text) : text;
 }
 
 } // namespace fractions_reading

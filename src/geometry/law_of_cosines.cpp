@@ -1,6 +1,7 @@
 #include "geometry/law_of_cosines.h"
 
 #include "geometry/pi.h"
+#include "input/notation.h"
 
 #include <cmath>
 #include <limits>
@@ -19,26 +20,42 @@ double cosineOfAngle(double p, double q, double r)
     return (p * p + q * q - r * r) / (2 * q * p);
 }
 
-// "x = Arccos((c^2 + a^2 - b^2) / (2*a*c)) = Arccos((5^2 + 3^2 - 4^2) / (2*3*5)) = Arccos(0.6) =
+// "(c² + a² − b²) ÷ (2 × a × c)" for the angle between sides p and q, opposite r.
+QString cosineRule(const QString& p, const QString& q, const QString& r)
+{
+    return dividedBy(bracketed(minus(plus(squared(p), squared(q)), squared(r))),
+                     bracketed(times(times(QStringLiteral("2"), q), p)));
+}
+
+// "x = cos⁻¹((c² + a² − b²) ÷ (2 × a × c)) = cos⁻¹((5² + 3² − 4²) ÷ (2 × 3 × 5)) = cos⁻¹(0.6) =
 // 53.1301023541561", for the angle between sides p and q, opposite r.
 QString arccosStep(const QStringList& names, double p, double q, double r, double angle)
 {
-    return step(names[0] + QStringLiteral(" = Arccos((%1^2 + %2^2 - %3^2) / (2*%2*%1))")
-                               .arg(names[1], names[2], names[3]),
-                QStringLiteral("Arccos((%1^2 + %2^2 - %3^2) / (2*%2*%1)) = Arccos(%4)")
-                    .arg(term(p), term(q), term(r), numberText(cosineOfAngle(p, q, r))),
+    return step(names[0] + QStringLiteral(" = ") +
+                    inverseCosine(cosineRule(names[1], names[2], names[3])),
+                inverseCosine(cosineRule(term(p), term(q), term(r))) + QStringLiteral(" = ") +
+                    inverseCosine(workingNumber(cosineOfAngle(p, q, r))),
                 numberText(angle));
+}
+
+// "c = √(a² + b² − 2 × a × b × cos(z))" with the squares and the product worked out.
+QString thirdSideStep(const Triangle& t)
+{
+    const QString formula =
+        minus(plus(squared(QStringLiteral("a")), squared(QStringLiteral("b"))),
+              times(times(times(QStringLiteral("2"), QStringLiteral("a")), QStringLiteral("b")),
+                    cosine(QStringLiteral("z"))));
+    const QString values =
+        minus(plus(workingNumber(t.a * t.a), workingNumber(t.b * t.b)),
+              times(workingNumber(2 * t.a * t.b), cosine(degrees(workingNumber(t.z)))));
+    return step(QStringLiteral("c = ") + root(formula), root(values), numberText(t.c));
 }
 
 // The steps to a triangle solved from two sides and the angle between them.
 Working sideAngleSideSteps(const Triangle& t)
 {
     return {
-        step(QStringLiteral("c = Root(a^2 + b^2 - 2*a*b*Cos(z))"),
-             QStringLiteral("Root(%1 + %2 - %3*Cos(%4))")
-                 .arg(numberText(t.a * t.a), numberText(t.b * t.b), numberText(2 * t.a * t.b),
-                      numberText(t.z)),
-             numberText(t.c)),
+        thirdSideStep(t),
         arccosStep({"x", "c", "a", "b"}, t.c, t.a, t.b, t.x),
         thirdAngleStep({"y", "x", "z"}, t.x, t.z, t.y),
     };

@@ -1,7 +1,10 @@
 #include "geometry/law_of_sines.h"
 
 #include "geometry/pi.h"
+#include "input/notation.h"
 #include "input/number_text.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
 #include <initializer_list>
@@ -31,16 +34,17 @@ bool allInRange(std::initializer_list<double> values)
 const TriangleRefusal noSolution{Message::NoTriangle};
 const TriangleRefusal tooBig{Message::TooBig};
 
-// "c = Sin(z) * b / Sin(x) = Sin(60) * 1 / Sin(60) = 1": names are the side found, the angle
+// "c = sin(z) × b ÷ sin(x) = sin(60°) × 1 ÷ sin(60°) = 1": names are the side found, the angle
 // opposite it, the side known and the angle opposite that.
 QString sineRuleStep(const QStringList& names, double angle, double side, double opposite,
                      double result)
 {
-    return step(
-        QStringLiteral("%1 = Sin(%2) * %3 / Sin(%4)").arg(names[0], names[1], names[2], names[3]),
-        QStringLiteral("Sin(%1) * %2 / Sin(%3)")
-            .arg(numberText(angle), numberText(side), numberText(opposite)),
-        numberText(result));
+    const auto rule = [](const QString& p, const QString& q, const QString& r) {
+        return dividedBy(times(sine(p), q), sine(r));
+    };
+    return step(names[0] + QStringLiteral(" = ") + rule(names[1], names[2], names[3]),
+                rule(degrees(term(angle)), term(side), degrees(term(opposite))),
+                numberText(result));
 }
 
 // The steps to a triangle solved from the angles x, z and side b.
@@ -79,23 +83,44 @@ std::optional<Triangle> secondTriangle(const Triangle& acute)
     return Triangle{acute.a, b, acute.c, x, acute.y, z};
 }
 
+// Why the data fit one triangle only, where the obtuse angle z' = 180° − z would give a second.
+QString oneTriangleReason(const Triangle& t)
+{
+    const QString other =
+        QStringLiteral("z' = ") + minus(degrees(QStringLiteral("180")), QStringLiteral("z"));
+    if (!(t.a < t.c))
+        return QCoreApplication::translate(
+                   "Working", "a \u2265 c, so %1 leaves no room for y: one triangle only")
+            .arg(other);
+    if (180 - t.z - t.z < 0.0001)
+        return QCoreApplication::translate("Working",
+                                           "z = 90\u00B0, so %1 is z itself: one triangle only")
+            .arg(other);
+    return QCoreApplication::translate("Working", "%1 leaves no room for y: one triangle only")
+        .arg(other);
+}
+
 // The steps to the triangle from angle y and sides a, c through the sine of z, then to the
 // second triangle where there is one.
 Working sidesAndOppositeAngleSteps(const Triangle& t, double sinZ,
                                    const std::optional<Triangle>& second)
 {
     Working steps = {
-        step(QStringLiteral("Sin(z) = Sin(y) * c / a"),
-             QStringLiteral("Sin(%1) * %2 / %3")
-                 .arg(numberText(t.y), numberText(t.c), numberText(t.a)),
-             numberText(sinZ)),
-        step(QStringLiteral("z = Arcsin(%1)").arg(numberText(sinZ)), {}, numberText(t.z)),
+        step(sine(QStringLiteral("z")) + QStringLiteral(" = ") +
+                 dividedBy(times(sine(QStringLiteral("y")), QStringLiteral("c")),
+                           QStringLiteral("a")),
+             dividedBy(times(sine(degrees(term(t.y))), term(t.c)), term(t.a)), workingNumber(sinZ)),
+        step(QStringLiteral("z = ") + inverseSine(workingNumber(sinZ)), {}, numberText(t.z)),
         thirdAngleStep({"x", "y", "z"}, t.y, t.z, t.x),
         sineRuleStep({"b", "x", "a", "y"}, t.x, t.a, t.y, t.b),
     };
+    if (!second)
+        steps.insert(2, oneTriangleReason(t));
     if (second) {
         steps << captionText(Caption::SecondTriangle)
-              << step(QStringLiteral("z' = 180 - z"), QStringLiteral("180 - ") + numberText(t.z),
+              << step(QStringLiteral("z' = ") +
+                          minus(degrees(QStringLiteral("180")), QStringLiteral("z")),
+                      minus(degrees(QStringLiteral("180")), degrees(term(t.z))),
                       numberText(second->z))
               << thirdAngleStep({"x'", "y", "z'"}, t.y, second->z, second->x)
               << sineRuleStep({"b'", "x'", "a", "y"}, second->x, t.a, t.y, second->b);

@@ -1,12 +1,88 @@
 #include "geometry/quadrilateral.h"
 
 #include "geometry/worked_step.h"
+#include "input/notation.h"
 #include "input/number_text.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <optional>
+
+namespace {
+
+QString sSquared(const Symbols& s)
+{
+    return squared(s(u"s"));
+}
+
+QString fourS(const Symbols& s)
+{
+    return times(QStringLiteral("4"), s(u"s"));
+}
+
+QString rootOfA(const Symbols& s)
+{
+    return root(s(u"A"));
+}
+
+QString quarterOfP(const Symbols& s)
+{
+    return dividedBy(s(u"P"), QStringLiteral("4"));
+}
+
+QString trapezoid(const Symbols& s)
+{
+    return dividedBy(times(bracketed(plus(s(u"a"), s(u"b"))), s(u"h")), QStringLiteral("2"));
+}
+
+QString halfDiagonals(const Symbols& s)
+{
+    return dividedBy(times(s(u"e"), s(u"f")), QStringLiteral("2"));
+}
+
+QString aTimesB(const Symbols& s)
+{
+    return times(s(u"a"), s(u"b"));
+}
+
+QString twiceAPlusB(const Symbols& s)
+{
+    return times(QStringLiteral("2"), bracketed(plus(s(u"a"), s(u"b"))));
+}
+
+QString aOverA(const Symbols& s)
+{
+    return dividedBy(s(u"A"), s(u"a"));
+}
+
+QString twiceAPlusOther(const Symbols& s)
+{
+    return times(QStringLiteral("2"), bracketed(plus(s(u"a"), s(u"B"))));
+}
+
+QString halfRestOfP(const Symbols& s)
+{
+    return dividedBy(bracketed(minus(s(u"P"), times(QStringLiteral("2"), s(u"a")))),
+                     QStringLiteral("2"));
+}
+
+QString roundedB(const Symbols& s)
+{
+    return QStringLiteral("Round(") + s(u"B") + QStringLiteral(", 4)");
+}
+
+QString aTimesOther(const Symbols& s)
+{
+    return times(s(u"a"), s(u"B"));
+}
+
+QString bTimesH(const Symbols& s)
+{
+    return times(s(u"b"), s(u"h"));
+}
+
+} // namespace
 
 namespace {
 
@@ -24,73 +100,73 @@ std::optional<double> halfRest(double a, double perimeter)
 Outcome<double> squareArea(double s)
 {
     const double area = s * s;
-    return measured(area, {workedStep(u"Area = s^2", {{u"s", s}}, area)});
+    return measured(area, {workedStep(u"Area", sSquared, {{u"s", s}}, area)});
 }
 
 Outcome<double> squarePerimeter(double s)
 {
     const double perimeter = s * 4;
-    return measured(perimeter, {workedStep(u"Perimeter = 4*s", {{u"s", s}}, perimeter)});
+    return measured(perimeter, {workedStep(u"Perimeter", fourS, {{u"s", s}}, perimeter)});
 }
 
 Outcome<double> squareSideFromArea(double area)
 {
     const double s = std::sqrt(area);
-    return measured(s, {workedStep(u"s = Root(A)", {{u"A", area}}, s)});
+    return measured(s, {workedStep(u"s", rootOfA, {{u"A", area}}, s)});
 }
 
 Outcome<double> squarePerimeterFromArea(double area)
 {
     const double s = std::sqrt(area);
     const double perimeter = s * 4;
-    return measured(perimeter, {workedStep(u"s = Root(A)", {{u"A", area}}, s),
-                                workedStep(u"Perimeter = 4*s", {{u"s", s}}, perimeter)});
+    return measured(perimeter, {workedPart(u"s", rootOfA, {{u"A", area}}, s),
+                                workedStep(u"Perimeter", fourS, {{u"s", s}}, perimeter)});
 }
 
 Outcome<double> squareSideFromPerimeter(double perimeter)
 {
     const double s = perimeter / 4;
-    return measured(s, {workedStep(u"s = P / 4", {{u"P", perimeter}}, s)});
+    return measured(s, {workedStep(u"s", quarterOfP, {{u"P", perimeter}}, s)});
 }
 
 Outcome<double> squareAreaFromPerimeter(double perimeter)
 {
     const double s = perimeter / 4;
     const double area = s * s;
-    return measured(area, {workedStep(u"s = P / 4", {{u"P", perimeter}}, s),
-                           workedStep(u"Area = s^2", {{u"s", s}}, area)});
+    return measured(area, {workedPart(u"s", quarterOfP, {{u"P", perimeter}}, s),
+                           workedStep(u"Area", sSquared, {{u"s", s}}, area)});
 }
 
 Outcome<double> trapeziumArea(double a, double b, double h)
 {
     const double area = (b + a) * h / 2;
     return measured(area,
-                    {workedStep(u"Area = (a + b)*h / 2", {{u"a", a}, {u"b", b}, {u"h", h}}, area)});
+                    {workedStep(u"Area", trapezoid, {{u"a", a}, {u"b", b}, {u"h", h}}, area)});
 }
 
 Outcome<double> perpendicularDiagonalsArea(double e, double f)
 {
     const double area = f * e / 2;
-    return measured(area, {workedStep(u"Area = e*f / 2", {{u"e", e}, {u"f", f}}, area)});
+    return measured(area, {workedStep(u"Area", halfDiagonals, {{u"e", e}, {u"f", f}}, area)});
 }
 
 Outcome<double> rectangleArea(double a, double b)
 {
     const double area = b * a;
-    return measured(area, {workedStep(u"Area = a*b", {{u"a", a}, {u"b", b}}, area)});
+    return measured(area, {workedStep(u"Area", aTimesB, {{u"a", a}, {u"b", b}}, area)});
 }
 
 Outcome<double> rectanglePerimeter(double a, double b)
 {
     const double perimeter = (b + a) * 2;
     return measured(perimeter,
-                    {workedStep(u"Perimeter = 2*(a + b)", {{u"a", a}, {u"b", b}}, perimeter)});
+                    {workedStep(u"Perimeter", twiceAPlusB, {{u"a", a}, {u"b", b}}, perimeter)});
 }
 
 Outcome<double> rectangleSideFromArea(double a, double area)
 {
     const double b = area / a;
-    return measured(b, {workedStep(u"B = A / a", {{u"A", area}, {u"a", a}}, b)});
+    return measured(b, {workedStep(u"B", aOverA, {{u"A", area}, {u"a", a}}, b)});
 }
 
 Outcome<double> rectanglePerimeterFromArea(double a, double area)
@@ -98,8 +174,8 @@ Outcome<double> rectanglePerimeterFromArea(double a, double area)
     const double b = area / a;
     const double perimeter = (b + a) * 2;
     return measured(perimeter,
-                    {workedStep(u"B = A / a", {{u"A", area}, {u"a", a}}, b),
-                     workedStep(u"Perimeter = 2*(a + B)", {{u"a", a}, {u"B", b}}, perimeter)});
+                    {workedPart(u"B", aOverA, {{u"A", area}, {u"a", a}}, b),
+                     workedStep(u"Perimeter", twiceAPlusOther, {{u"a", a}, {u"B", b}}, perimeter)});
 }
 
 Outcome<double> rectangleSideFromPerimeter(double a, double perimeter)
@@ -110,8 +186,8 @@ Outcome<double> rectangleSideFromPerimeter(double a, double perimeter)
     // Half of a finite rest is finite, and rounds to 0 when below 0.00005.
     const double rounded = roundToFourDecimals(*b);
     return Solved<double>{rounded,
-                          {workedStep(u"B = (P - 2*a) / 2", {{u"P", perimeter}, {u"a", a}}, *b),
-                           workedStep(u"Round(B, 4)", {{u"B", *b}}, rounded)}};
+                          {workedPart(u"B", halfRestOfP, {{u"P", perimeter}, {u"a", a}}, *b),
+                           workedStep(u"B", roundedB, {{u"B", *b}}, rounded)}};
 }
 
 Outcome<double> rectangleAreaFromPerimeter(double a, double perimeter)
@@ -120,23 +196,23 @@ Outcome<double> rectangleAreaFromPerimeter(double a, double perimeter)
     if (!b)
         return Message::ImplausibleData;
     const double area = a * *b;
-    return measured(area, {workedStep(u"B = (P - 2*a) / 2", {{u"P", perimeter}, {u"a", a}}, *b),
-                           workedStep(u"Area = a*B", {{u"a", a}, {u"B", *b}}, area)});
+    return measured(area, {workedPart(u"B", halfRestOfP, {{u"P", perimeter}, {u"a", a}}, *b),
+                           workedStep(u"Area", aTimesOther, {{u"a", a}, {u"B", *b}}, area)});
 }
 
 Outcome<double> parallelogramArea(double base, double height)
 {
     const double area = height * base;
-    return measured(area, {workedStep(u"Area = b*h", {{u"b", base}, {u"h", height}}, area)});
+    return measured(area, {workedStep(u"Area", bTimesH, {{u"b", base}, {u"h", height}}, area)});
 }
 
 Outcome<double> parallelogramOtherFromArea(double baseOrHeight, double area)
 {
     const double other = area / baseOrHeight;
     return measured(other,
-                    {step(QStringLiteral("Height/Base = Area / (Base/Height)"),
-                          numberText(area) + QStringLiteral(" / ") + numberText(baseOrHeight),
-                          numberText(other))});
+                    {step(QStringLiteral("Height/Base = ") +
+                              dividedBy(QStringLiteral("Area"), QStringLiteral("(Base/Height)")),
+                          dividedBy(term(area), term(baseOrHeight)), numberText(other))});
 }
 
 Outcome<double> parallelogramPerimeter(double a, double b)

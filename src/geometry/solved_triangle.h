@@ -1,6 +1,7 @@
 #pragma once
 
 #include "input/messages.h"
+#include "input/notation.h"
 #include "input/number_text.h"
 #include "input/outcome.h"
 
@@ -43,11 +44,12 @@ inline bool isTriangleAngle(double degrees)
     return degrees > 0 && degrees < 180;
 }
 
-// The working's step for the angle that makes the sum 180: "y = 180 - x - z = 180 - 60 - 60 = 60".
+// The working's step for the angle that makes the sum 180°: "y = 180° − x − z = 180° − 60° − 60° =
+// 60".
 inline QString thirdAngleStep(const QStringList& names, double first, double second, double result)
 {
-    return step(names[0] + QStringLiteral(" = 180 - ") + names[1] + QStringLiteral(" - ") +
-                    names[2],
-                QStringLiteral("180 - ") + term(first) + QStringLiteral(" - ") + term(second),
+    const QString straight = degrees(QStringLiteral("180"));
+    return step(names[0] + QStringLiteral(" = ") + minus(minus(straight, names[1]), names[2]),
+                minus(minus(straight, degrees(term(first))), degrees(term(second))),
                 numberText(result));
 }

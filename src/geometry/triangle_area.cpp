@@ -1,9 +1,51 @@
 #include "geometry/triangle_area.h"
 
 #include "geometry/worked_step.h"
+#include "input/notation.h"
 
 #include <cmath>
 #include <limits>
+
+namespace {
+
+QString sumOfSides(const Symbols& s)
+{
+    return plus(plus(s(u"a"), s(u"b")), s(u"c"));
+}
+
+QString heronProduct(const Symbols& s)
+{
+    return times(times(times(bracketed(minus(s(u"s"), s(u"a"))), s(u"s")),
+                       bracketed(minus(s(u"s"), s(u"b")))),
+                 bracketed(minus(s(u"s"), s(u"c"))));
+}
+
+QString halfBTimesH(const Symbols& s)
+{
+    return dividedBy(times(s(u"b"), s(u"h")), QStringLiteral("2"));
+}
+
+QString twiceAOverB(const Symbols& s)
+{
+    return dividedBy(times(QStringLiteral("2"), s(u"A")), s(u"b"));
+}
+
+QString twiceAOverH(const Symbols& s)
+{
+    return dividedBy(times(QStringLiteral("2"), s(u"A")), s(u"h"));
+}
+
+QString halfPerimeter(const Symbols& s)
+{
+    return dividedBy(bracketed(plus(plus(s(u"a"), s(u"b")), s(u"c"))), QStringLiteral("2"));
+}
+
+QString rootOfP(const Symbols& s)
+{
+    return root(s(u"p"));
+}
+
+} // namespace
 
 namespace {
 
@@ -34,25 +76,25 @@ Heron heron(double a, double b, double c)
 Outcome<double> triangleArea(double base, double height)
 {
     const double area = height * base / 2;
-    return measured(area, {workedStep(u"Area = b*h / 2", {{u"b", base}, {u"h", height}}, area)});
+    return measured(area, {workedStep(u"Area", halfBTimesH, {{u"b", base}, {u"h", height}}, area)});
 }
 
 Outcome<double> triangleHeight(double base, double area)
 {
     const double height = area * 2 / base;
-    return measured(height, {workedStep(u"h = 2*A / b", {{u"A", area}, {u"b", base}}, height)});
+    return measured(height, {workedStep(u"h", twiceAOverB, {{u"A", area}, {u"b", base}}, height)});
 }
 
 Outcome<double> triangleBase(double height, double area)
 {
     const double base = area * 2 / height;
-    return measured(base, {workedStep(u"b = 2*A / h", {{u"A", area}, {u"h", height}}, base)});
+    return measured(base, {workedStep(u"b", twiceAOverH, {{u"A", area}, {u"h", height}}, base)});
 }
 
 Outcome<double> trianglePerimeter(double a, double b, double c)
 {
     const double perimeter = a + b + c;
-    return measured(perimeter, {workedStep(u"Perimeter = a + b + c",
+    return measured(perimeter, {workedStep(u"Perimeter", sumOfSides,
                                            {{u"a", a}, {u"b", b}, {u"c", c}}, perimeter)});
 }
 
@@ -67,10 +109,10 @@ Outcome<double> heronArea(double a, double b, double c)
         return Message::Unreasonable;
     const double p = h.product();
     const double area = std::sqrt(p);
-    Working working{workedStep(u"s = (a + b + c) / 2", {{u"a", a}, {u"b", b}, {u"c", c}}, h.s),
-                    workedStep(u"p = (s - a)*s*(s - b)*(s - c)",
-                               {{u"s", h.s}, {u"a", a}, {u"b", b}, {u"c", c}}, p),
-                    workedStep(u"Area = Root(p)", {{u"p", p}}, area)};
+    Working working{
+        workedPart(u"s", halfPerimeter, {{u"a", a}, {u"b", b}, {u"c", c}}, h.s),
+        workedPart(u"p", heronProduct, {{u"s", h.s}, {u"a", a}, {u"b", b}, {u"c", c}}, p),
+        workedStep(u"Area", rootOfP, {{u"p", p}}, area)};
     if (h.flat())
         return Solved<double>{area, std::move(working)}; // the 0 that measured would refuse
     return measured(area, std::move(working));

@@ -1,47 +1,48 @@
 #include "geometry/worked_step.h"
 
 #include "geometry/pi.h"
+#include "input/notation.h"
 #include "input/number_text.h"
+
+Symbols::Symbols(std::initializer_list<NamedValue> values, bool withValues)
+    : m_values(values)
+    , m_withValues(withValues)
+{
+}
+
+QString Symbols::operator()(QStringView name) const
+{
+    if (m_withValues)
+        for (const auto& [known, value] : m_values)
+            if (name == known)
+                return term(value);
+    return name.toString();
+}
+
+QString Symbols::pi() const
+{
+    return m_withValues ? workingNumber(pi15) : piSymbol();
+}
 
 namespace {
 
-bool isLetter(QChar c)
+QString written(QStringView name, Expression expression, std::initializer_list<NamedValue> values,
+                const QString& result)
 {
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-}
-
-QString withNumbers(QStringView expression, std::initializer_list<NamedValue> values)
-{
-    QString text;
-    qsizetype i = 0;
-    while (i < expression.size()) {
-        qsizetype end = i;
-        while (end < expression.size() && isLetter(expression[end]))
-            ++end;
-        if (end == i) {
-            text += expression[i++];
-            continue;
-        }
-        const QStringView name = expression.sliced(i, end - i);
-        QString written = name.toString();
-        if (name == u"Pi")
-            written = numberText(pi15);
-        for (const auto& [known, value] : values)
-            if (name == known)
-                written = term(value);
-        text += written;
-        i = end;
-    }
-    return text;
+    return step(name.toString() + QStringLiteral(" = ") + expression(Symbols(values, false)),
+                expression(Symbols(values, true)), result);
 }
 
 } // namespace
 
-QString workedStep(QStringView formula, std::initializer_list<NamedValue> values, double result)
+QString workedStep(QStringView name, Expression expression,
+                   std::initializer_list<NamedValue> values, double result)
 {
-    const qsizetype equals = formula.indexOf(u" = ");
-    const QStringView expression = equals < 0 ? formula : formula.sliced(equals + 3);
-    const QString numbers = withNumbers(expression, values);
-    return step(formula.toString(), numbers == expression ? QString() : numbers,
-                numberText(result));
+    return written(name, expression, values, numberText(result));
+}
+
+QString workedPart(QStringView name, Expression expression,
+                   std::initializer_list<NamedValue> values, double result)
+{
+    return written(name, expression, values, workingNumber(result));
 }

@@ -10,7 +10,27 @@
 
 using NamedValue = std::pair<QStringView, double>;
 
-// One step of working written from its formula: "Area = r*Pi*r" with r = 2 gives
-// "Area = r*Pi*r = 2*3.14159265358979*2 = 12.5663706143592". Every name right of the first
-// " = " that is given a value is written as its number (Pi always as pi15); other words stay.
-QString workedStep(QStringView formula, std::initializer_list<NamedValue> values, double result);
+// The names of a formula as one writing of it shows them: as themselves, or with their values
+// put in (pi as the 15-digit pi the answers use).
+class Symbols {
+public:
+    Symbols(std::initializer_list<NamedValue> values, bool withValues);
+    QString operator()(QStringView name) const;
+    QString pi() const;
+
+private:
+    std::initializer_list<NamedValue> m_values;
+    bool m_withValues;
+};
+
+// A formula's right side, built once and written twice: with its names, then with its values.
+using Expression = QString (*)(const Symbols&);
+
+// "Area = r × π × r = 2 × 3.14159265359 × 2 = 12.5663706143592": a step whose result is an
+// answer the window shows, so it keeps its full number text.
+QString workedStep(QStringView name, Expression expression,
+                   std::initializer_list<NamedValue> values, double result);
+
+// The same for a value on the way to the answer, written as every value inside the working.
+QString workedPart(QStringView name, Expression expression,
+                   std::initializer_list<NamedValue> values, double result);

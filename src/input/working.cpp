@@ -1,11 +1,11 @@
 #include "input/working.h"
 
-#include "input/number_text.h"
+#include "input/notation.h"
 
 QString term(double value)
 {
-    const QString text = numberText(value);
-    return text.startsWith(u'-') ? u'(' + text + u')' : text;
+    const QString text = workingNumber(value);
+    return value < 0 ? bracketed(text) : text;
 }
 
 QString step(const QString& formula, const QString& values, const QString& result)

@@ -8,8 +8,8 @@
 // gave the answer, so its last line always ends with the text the window shows.
 using Working = QStringList;
 
-// A number as it stands inside a step: its number text, bracketed when negative so that
-// "4*(-3)" reads as it is meant.
+// A number as it stands inside a step: its working number, bracketed when negative so that
+// "4 × (−3)" reads as it is meant.
 QString term(double value);
 
 // "formula = values = result", leaving out a middle part that would only repeat the formula.

@@ -1,38 +1,57 @@
 #include "problems/word_problems.h"
 
+#include "input/notation.h"
 #include "input/number_text.h"
 
 #include <cmath>
 
 namespace {
 
-// Two numbers as a step writes them with the operator between: "60 * 2.5".
-QString joined(double a, const char* op, double b)
+using Operator = QString (*)(const QString&, const QString&);
+
+QString text(const char* ascii)
 {
-    return term(a) + QLatin1String(op) + term(b);
+    return QLatin1String(ascii);
+}
+
+// Two numbers as a step writes them with the operator between: "60 × 2.5".
+QString joined(double a, Operator op, double b)
+{
+    return op(term(a), term(b));
 }
 
 // The bracket a formula works out first, as a line of its own.
-QString bracket(const char* formula, double a, const char* op, double b, double result)
+QString bracket(const char* left, Operator op, const char* right, double a, double b, double result)
 {
-    return step(QLatin1String(formula), joined(a, op, b), numberText(result));
+    return step(op(text(left), text(right)), joined(a, op, b), workingNumber(result));
+}
+
+// "Name = left op right".
+QString formula(const char* name, const QString& expression)
+{
+    return text(name) + QStringLiteral(" = ") + expression;
+}
+
+QString hundredths(const QString& product)
+{
+    return dividedBy(product, text("100"));
 }
 
 // The answer after the steps before it, its own step last. Every answer but an unchanged
 // price is other than 0, so a 0 or a value below the normal range is an underflow that lost
 // the answer's digits: beyond the Real range as much as inf.
-Outcome<double> checked(double value, Working steps, const char* formula, const QString& shown)
+Outcome<double> checked(double value, Working steps, const QString& formula, const QString& shown)
 {
     if (std::isnan(value))
         return Message::Unreasonable;
     if (!std::isnormal(value))
         return Message::TooBig;
-    steps << step(QLatin1String(formula), shown, numberText(value));
+    steps << step(formula, shown, numberText(value));
     return Solved<double>{value, std::move(steps)};
 }
 
 // A quotient whose divisor overflowed would come out as a finite zero: refuse it first.
-Outcome<double> quotient(double dividend, double divisor, Working steps, const char* formula,
+Outcome<double> quotient(double dividend, double divisor, Working steps, const QString& formula,
                          const QString& shown)
 {
     if (!std::isfinite(dividend) || !std::isfinite(divisor))
@@ -46,22 +65,31 @@ Outcome<double> solveMotion(WordTask task, const double* v)
 {
     switch (task) {
     case WordTask::FindDistance:
-        return checked(v[0] * v[1], {}, "Distance = Speed * Time", joined(v[0], " * ", v[1]));
+        return checked(v[0] * v[1], {}, formula("Distance", times(text("Speed"), text("Time"))),
+                       joined(v[0], times, v[1]));
     case WordTask::FindSpeed:
-        return quotient(v[0], v[1], {}, "Speed = Distance / Time", joined(v[0], " / ", v[1]));
+        return quotient(v[0], v[1], {}, formula("Speed", dividedBy(text("Distance"), text("Time"))),
+                        joined(v[0], dividedBy, v[1]));
     case WordTask::FindTime:
-        return quotient(v[0], v[1], {}, "Time = Distance / Speed", joined(v[0], " / ", v[1]));
+        return quotient(v[0], v[1], {}, formula("Time", dividedBy(text("Distance"), text("Speed"))),
+                        joined(v[0], dividedBy, v[1]));
     case WordTask::MeetTime: {
         const double speed = v[1] + v[2];
-        return quotient(v[0], speed, {bracket("Speed 1 + Speed 2", v[1], " + ", v[2], speed)},
-                        "Time = Distance / (Speed 1 + Speed 2)", joined(v[0], " / ", speed));
+        return quotient(
+            v[0], speed, {bracket("Speed 1", plus, "Speed 2", v[1], v[2], speed)},
+            formula("Time",
+                    dividedBy(text("Distance"), bracketed(plus(text("Speed 1"), text("Speed 2"))))),
+            joined(v[0], dividedBy, speed));
     }
     default: // CatchUpTime
         if (!(v[1] > v[2]))
             return Message::SpeedOneNotBigger;
         const double speed = v[1] - v[2];
-        return quotient(v[0], speed, {bracket("Speed 1 - Speed 2", v[1], " - ", v[2], speed)},
-                        "Time = Distance / (Speed 1 - Speed 2)", joined(v[0], " / ", speed));
+        return quotient(
+            v[0], speed, {bracket("Speed 1", minus, "Speed 2", v[1], v[2], speed)},
+            formula("Time", dividedBy(text("Distance"),
+                                      bracketed(minus(text("Speed 1"), text("Speed 2"))))),
+            joined(v[0], dividedBy, speed));
     }
 }
 
@@ -69,12 +97,15 @@ Outcome<double> solveMotion(WordTask task, const double* v)
 Outcome<double> percentOfChange(double oldPrice, double newPrice)
 {
     const double change = newPrice - oldPrice;
-    Working first{bracket("New Price - Old Price", newPrice, " - ", oldPrice, change)};
-    const char* formula = "Percent Of Change = (New Price - Old Price) / Old Price * 100";
-    const QString shown = joined(change, " / ", oldPrice) + QStringLiteral(" * 100");
+    Working first{bracket("New Price", minus, "Old Price", newPrice, oldPrice, change)};
+    const QString written = formula(
+        "Percent Of Change",
+        times(dividedBy(bracketed(minus(text("New Price"), text("Old Price"))), text("Old Price")),
+              text("100")));
+    const QString shown = times(joined(change, dividedBy, oldPrice), text("100"));
     if (newPrice == oldPrice)
-        return Solved<double>{0.0, first << step(QLatin1String(formula), shown, numberText(0))};
-    return checked(change / oldPrice * 100, first, formula, shown);
+        return Solved<double>{0.0, first << step(written, shown, numberText(0))};
+    return checked(change / oldPrice * 100, first, written, shown);
 }
 
 // A raise or a cut by a percent: the new price, or the old price from the new one.
@@ -84,23 +115,20 @@ Outcome<double> solvePrice(WordTask task, const double* v)
     if (cut && !(v[1] < 100))
         return Message::PercentNotBelowHundred;
     const double factor = cut ? 100 - v[1] : 100 + v[1];
-    const Working first{cut ? bracket("100 - Percent", 100, " - ", v[1], factor)
-                            : bracket("100 + Percent", 100, " + ", v[1], factor)};
-    const QString newShown = joined(v[0], " * ", factor) + QStringLiteral(" / 100");
-    const QString oldShown = term(v[0]) + QStringLiteral(" * 100 / ") + term(factor);
+    const Operator op = cut ? minus : plus;
+    const Working first{bracket("100", op, "Percent", 100, v[1], factor)};
+    const QString percent = bracketed(op(text("100"), text("Percent")));
     switch (task) {
     case WordTask::RaisePrice:
-        return checked(v[0] * factor / 100, first, "New Price = Price * (100 + Percent) / 100",
-                       newShown);
     case WordTask::LowerPrice:
-        return checked(v[0] * factor / 100, first, "New Price = Price * (100 - Percent) / 100",
-                       newShown);
-    case WordTask::FindOldRaised:
-        return quotient(v[0] * 100, factor, first, "Old Price = New Price * 100 / (100 + Percent)",
-                        oldShown);
-    default: // FindOldLowered
-        return quotient(v[0] * 100, factor, first, "Old Price = New Price * 100 / (100 - Percent)",
-                        oldShown);
+        return checked(v[0] * factor / 100, first,
+                       formula("New Price", hundredths(times(text("Price"), percent))),
+                       hundredths(joined(v[0], times, factor)));
+    default: // FindOldRaised, FindOldLowered
+        return quotient(
+            v[0] * 100, factor, first,
+            formula("Old Price", dividedBy(times(text("New Price"), text("100")), percent)),
+            dividedBy(times(term(v[0]), text("100")), term(factor)));
     }
 }
 
@@ -124,8 +152,9 @@ Outcome<double> solveWordProblem(WordTask task, std::span<const double> values)
     case WordTask::CatchUpTime:
         return solveMotion(task, v);
     case WordTask::PercentOf:
-        return checked(v[0] * v[1] / 100, {}, "Part = Price * Percent / 100",
-                       joined(v[0], " * ", v[1]) + QStringLiteral(" / 100"));
+        return checked(v[0] * v[1] / 100, {},
+                       formula("Part", hundredths(times(text("Price"), text("Percent")))),
+                       hundredths(joined(v[0], times, v[1])));
     case WordTask::FindChange:
         return percentOfChange(v[0], v[1]);
     case WordTask::RaisePrice:

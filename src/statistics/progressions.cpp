@@ -1,5 +1,6 @@
 #include "statistics/progressions.h"
 
+#include "input/notation.h"
 #include "input/number_text.h"
 
 #include <cmath>
@@ -54,7 +55,28 @@ bool isZeroOrOne(double q)
 
 QString quotientText(double numerator, double denominator)
 {
-    return term(numerator) + QStringLiteral(" / ") + term(denominator);
+    return dividedBy(term(numerator), term(denominator));
+}
+
+QString text(const char* ascii)
+{
+    return QLatin1String(ascii);
+}
+
+// "N × (2 × A1 + (N − 1) × D) ÷ 2" and its values: the sum from the first element, or from the
+// last when the difference is taken away.
+QString sumFromOneEnd(const QString& n, const QString& end, bool fromLast, const QString& nLess,
+                      const QString& d)
+{
+    const QString twice = times(text("2"), end);
+    const QString steps = times(nLess, d);
+    return dividedBy(times(n, bracketed(fromLast ? minus(twice, steps) : plus(twice, steps))),
+                     text("2"));
+}
+
+QString nLessOne()
+{
+    return bracketed(minus(text("N"), text("1")));
 }
 
 } // namespace
@@ -65,18 +87,21 @@ Outcome<double> arithmeticSum(const ProgressionTerms& x)
     double t = c(x.n - 1);
     t = c(x.d * t);
     t = c(c(x.a1 + x.a1) + t);
-    return c.result(c(x.n * t) / 2, QStringLiteral("Sn = N * (2*A1 + (N - 1)*D) / 2"),
-                    term(x.n) + QStringLiteral(" * (2*") + term(x.a1) + QStringLiteral(" + ") +
-                        term(x.n - 1) + u'*' + term(x.d) + QStringLiteral(") / 2"));
+    return c.result(c(x.n * t) / 2,
+                    text("Sn = ") +
+                        sumFromOneEnd(text("N"), text("A1"), false, nLessOne(), text("D")),
+                    sumFromOneEnd(term(x.n), term(x.a1), false, term(x.n - 1), term(x.d)));
 }
 
 Outcome<double> arithmeticSumOfEnds(const ProgressionTerms& x)
 {
     Checked c;
     const double t = c(x.a1 + x.an);
-    return c.result(c(x.n * t) / 2, QStringLiteral("Sn = N * (A1 + An) / 2"),
-                    term(x.n) + QStringLiteral(" * (") + term(x.a1) + QStringLiteral(" + ") +
-                        term(x.an) + QStringLiteral(") / 2"));
+    const auto sum = [](const QString& n, const QString& first, const QString& last) {
+        return dividedBy(times(n, bracketed(plus(first, last))), text("2"));
+    };
+    return c.result(c(x.n * t) / 2, text("Sn = ") + sum(text("N"), text("A1"), text("An")),
+                    sum(term(x.n), term(x.a1), term(x.an)));
 }
 
 Outcome<double> arithmeticSumFromLast(const ProgressionTerms& x)
@@ -85,9 +110,10 @@ Outcome<double> arithmeticSumFromLast(const ProgressionTerms& x)
     const double u = c(x.an + x.an);
     double t = c(x.n - 1);
     t = c(u - c(x.d * t));
-    return c.result(c(x.n * t) / 2, QStringLiteral("Sn = N * (2*An - (N - 1)*D) / 2"),
-                    term(x.n) + QStringLiteral(" * (2*") + term(x.an) + QStringLiteral(" - ") +
-                        term(x.n - 1) + u'*' + term(x.d) + QStringLiteral(") / 2"));
+    return c.result(c(x.n * t) / 2,
+                    text("Sn = ") +
+                        sumFromOneEnd(text("N"), text("An"), true, nLessOne(), text("D")),
+                    sumFromOneEnd(term(x.n), term(x.an), true, term(x.n - 1), term(x.d)));
 }
 
 Outcome<double> arithmeticLast(const ProgressionTerms& x)
@@ -95,8 +121,8 @@ Outcome<double> arithmeticLast(const ProgressionTerms& x)
     Checked c;
     double t = c(x.n - 1);
     t = c(x.d * t);
-    return c.result(x.a1 + t, QStringLiteral("An = A1 + (N - 1)*D"),
-                    term(x.a1) + QStringLiteral(" + ") + term(x.n - 1) + u'*' + term(x.d));
+    return c.result(x.a1 + t, text("An = ") + plus(text("A1"), times(nLessOne(), text("D"))),
+                    plus(term(x.a1), times(term(x.n - 1), term(x.d))));
 }
 
 Outcome<double> arithmeticDifference(const ProgressionTerms& x)
@@ -105,9 +131,9 @@ Outcome<double> arithmeticDifference(const ProgressionTerms& x)
         return Message::Unreasonable;
     Checked c;
     const double t = c(x.an - x.a1);
-    return c.result(t / (x.n - 1), QStringLiteral("D = (An - A1) / (N - 1)"),
-                    u'(' + term(x.an) + QStringLiteral(" - ") + term(x.a1) +
-                        QStringLiteral(") / ") + term(x.n - 1));
+    return c.result(t / (x.n - 1),
+                    text("D = ") + dividedBy(bracketed(minus(text("An"), text("A1"))), nLessOne()),
+                    dividedBy(bracketed(minus(term(x.an), term(x.a1))), term(x.n - 1)));
 }
 
 Outcome<double> arithmeticCount(const ProgressionTerms& x)
@@ -117,9 +143,11 @@ Outcome<double> arithmeticCount(const ProgressionTerms& x)
     Checked c;
     double t = c(x.an - x.a1);
     t = c(t + x.d);
-    return c.result(t / x.d, QStringLiteral("N = (An - A1 + D) / D"),
-                    u'(' + term(x.an) + QStringLiteral(" - ") + term(x.a1) + QStringLiteral(" + ") +
-                        term(x.d) + QStringLiteral(") / ") + term(x.d));
+    const auto count = [](const QString& an, const QString& a1, const QString& d) {
+        return dividedBy(bracketed(plus(minus(an, a1), d)), d);
+    };
+    return c.result(t / x.d, text("N = ") + count(text("An"), text("A1"), text("D")),
+                    count(term(x.an), term(x.a1), term(x.d)));
 }
 
 Outcome<double> geometricSum(const ProgressionTerms& x)
@@ -132,11 +160,14 @@ Outcome<double> geometricSum(const ProgressionTerms& x)
     Checked c;
     double t = c(c(*power) - 1);
     t = c(t * x.a1);
-    const QString powerText = numberText(*power);
-    return c.result(t / (x.q - 1), QStringLiteral("Sn = (Q^N - 1) * A1 / (Q - 1)"),
-                    u'(' + powerText + QStringLiteral(" - 1) * ") + term(x.a1) +
-                        QStringLiteral(" / (") + term(x.q) + QStringLiteral(" - 1)"),
-                    {step(QStringLiteral("Q^N"), term(x.q) + u'^' + term(x.n), powerText)});
+    const auto sum = [](const QString& qn, const QString& a1, const QString& q) {
+        return dividedBy(times(bracketed(minus(qn, text("1"))), a1),
+                         bracketed(minus(q, text("1"))));
+    };
+    const QString qn = ::power(text("Q"), text("N"));
+    return c.result(t / (x.q - 1), text("Sn = ") + sum(qn, text("A1"), text("Q")),
+                    sum(term(*power), term(x.a1), term(x.q)),
+                    {step(qn, ::power(term(x.q), term(x.n)), workingNumber(*power))});
 }
 
 Outcome<double> geometricSumToLast(const ProgressionTerms& x)
@@ -145,17 +176,22 @@ Outcome<double> geometricSumToLast(const ProgressionTerms& x)
         return Message::QZeroOrOne;
     Checked c;
     const double t = c(c(x.an * x.q) - x.a1);
-    return c.result(t / (x.q - 1), QStringLiteral("Sn = (An*Q - A1) / (Q - 1)"),
-                    u'(' + term(x.an) + u'*' + term(x.q) + QStringLiteral(" - ") + term(x.a1) +
-                        QStringLiteral(") / (") + term(x.q) + QStringLiteral(" - 1)"));
+    const auto sum = [](const QString& an, const QString& q, const QString& a1) {
+        return dividedBy(bracketed(minus(times(an, q), a1)), bracketed(minus(q, text("1"))));
+    };
+    return c.result(t / (x.q - 1), text("Sn = ") + sum(text("An"), text("Q"), text("A1")),
+                    sum(term(x.an), term(x.q), term(x.a1)));
 }
 
 Outcome<double> geometricInfiniteSum(const ProgressionTerms& x)
 {
     if (x.q >= 1 || x.q == 0 || x.q <= -1)
         return Message::InfiniteQ;
-    return Checked().result(x.a1 / (1 - x.q), QStringLiteral("S = A1 / (1 - Q)"),
-                            term(x.a1) + QStringLiteral(" / (1 - ") + term(x.q) + u')');
+    const auto sum = [](const QString& a1, const QString& q) {
+        return dividedBy(a1, bracketed(minus(text("1"), q)));
+    };
+    return Checked().result(x.a1 / (1 - x.q), text("S = ") + sum(text("A1"), text("Q")),
+                            sum(term(x.a1), term(x.q)));
 }
 
 Outcome<double> geometricLast(const ProgressionTerms& x)
@@ -166,11 +202,10 @@ Outcome<double> geometricLast(const ProgressionTerms& x)
     if (!power)
         return Message::Unreasonable;
     Checked c;
-    const QString powerText = numberText(*power);
-    return c.result(
-        c(*power) * x.a1, QStringLiteral("An = Q^(N - 1) * A1"),
-        powerText + QStringLiteral(" * ") + term(x.a1),
-        {step(QStringLiteral("Q^(N - 1)"), term(x.q) + u'^' + term(x.n - 1), powerText)});
+    const QString qn = ::power(text("Q"), minus(text("N"), text("1")));
+    return c.result(c(*power) * x.a1, text("An = ") + times(qn, text("A1")),
+                    times(term(*power), term(x.a1)),
+                    {step(qn, ::power(term(x.q), term(x.n - 1)), workingNumber(*power))});
 }
 
 Outcome<double> geometricRatio(const ProgressionTerms& x)
@@ -182,17 +217,17 @@ Outcome<double> geometricRatio(const ProgressionTerms& x)
         return Message::TooBig;
     const double root = x.n - 1;
     const double exponent = 1 / root;
-    const Working before{
-        step(QStringLiteral("An / A1"), quotientText(x.an, x.a1), numberText(ratio))};
-    const QString rootText = QStringLiteral("^(1/") + term(root) + u')';
+    const QString quotient = dividedBy(text("An"), text("A1"));
+    const Working before{step(quotient, quotientText(x.an, x.a1), workingNumber(ratio))};
+    const QString index = minus(text("N"), text("1"));
     // A negative ratio has a real odd root: 1, -2, 4, -8 has the ratio -2.
     if (ratio < 0 && !isWhole(exponent) && isWhole(root) && std::fmod(root, 2) == 1)
-        return Checked().result(
-            -std::pow(-ratio, exponent), QStringLiteral("Q = -(|An / A1|^(1 / (N - 1)))"),
-            QStringLiteral("-(") + numberText(-ratio) + rootText + u')', before);
+        return Checked().result(-std::pow(-ratio, exponent),
+                                text("Q = ") + negative(nthRoot(absolute(quotient), index)),
+                                negative(nthRoot(workingNumber(-ratio), term(root))), before);
     const std::optional<double> power = realPower(ratio, exponent);
     if (!power)
         return Message::Unreasonable;
-    return Checked().result(*power, QStringLiteral("Q = (An / A1)^(1 / (N - 1))"),
-                            term(ratio) + rootText, before);
+    return Checked().result(*power, text("Q = ") + nthRoot(quotient, index),
+                            nthRoot(workingNumber(ratio), term(root)), before);
 }

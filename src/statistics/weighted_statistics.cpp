@@ -1,5 +1,6 @@
 #include "statistics/weighted_statistics.h"
 
+#include "input/notation.h"
 #include "input/number_text.h"
 
 #include <cmath>
@@ -51,7 +52,7 @@ template <class Term> QString sumText(std::size_t count, Term termAt)
 
 QString quotient(double numerator, double denominator)
 {
-    return term(numerator) + QStringLiteral(" / ") + term(denominator);
+    return dividedBy(term(numerator), term(denominator));
 }
 
 // A list added up on the board.
@@ -65,22 +66,21 @@ Working sumsWorking(std::span<const double> numbers, std::span<const double> wei
                     double products, double weightSum)
 {
     if (weights.empty())
-        return {step(QStringLiteral("Sum of a"), listText(numbers), numberText(products)),
-                step(QStringLiteral("Count of a"), {}, numberText(weightSum))};
-    return {step(QStringLiteral("Sum of a*w"),
+        return {step(QStringLiteral("Sum of a"), listText(numbers), workingNumber(products)),
+                step(QStringLiteral("Count of a"), {}, workingNumber(weightSum))};
+    return {step(QStringLiteral("Sum of ") + times(QStringLiteral("a"), QStringLiteral("w")),
                  sumText(numbers.size(),
-                         [&](std::size_t i) { return term(numbers[i]) + u'*' + term(weights[i]); }),
-                 numberText(products)),
-            step(QStringLiteral("Sum of w"), listText(weights), numberText(weightSum))};
+                         [&](std::size_t i) { return times(term(numbers[i]), term(weights[i])); }),
+                 workingNumber(products)),
+            step(QStringLiteral("Sum of w"), listText(weights), workingNumber(weightSum))};
 }
 
 // The sum of squares the variance divides, as written on the board.
 QString squaresText(std::span<const double> numbers, std::span<const double> weights, double m)
 {
     return sumText(numbers.size(), [&](std::size_t i) {
-        const QString square =
-            u'(' + term(numbers[i]) + QStringLiteral(" - ") + term(m) + QStringLiteral(")^2");
-        return weights.empty() ? square : term(weights[i]) + u'*' + square;
+        const QString square = squared(bracketed(minus(term(numbers[i]), term(m))));
+        return weights.empty() ? square : times(term(weights[i]), square);
     });
 }
 
@@ -150,9 +150,11 @@ Outcome<double> variance(std::span<const double> numbers, std::span<const double
         const double result = squares / weightSum;
         if (!std::isfinite(result))
             return Message::TooBig;
-        working << step(weights.empty() ? QStringLiteral("Sum of (a - Mean)^2")
-                                        : QStringLiteral("Sum of w*(a - Mean)^2"),
-                        squaresText(numbers, weights, m), numberText(squares))
+        const QString square =
+            squared(bracketed(minus(QStringLiteral("a"), QStringLiteral("Mean"))));
+        working << step(QStringLiteral("Sum of ") +
+                            (weights.empty() ? square : times(QStringLiteral("w"), square)),
+                        squaresText(numbers, weights, m), workingNumber(squares))
                 << step(QStringLiteral("Variance"), quotient(squares, weightSum),
                         numberText(result));
         return Solved<double>{result, working};
@@ -165,8 +167,8 @@ Outcome<double> deviation(std::span<const double> numbers, std::span<const doubl
         if (v < 0)
             return Message::Unreasonable;
         const double result = std::sqrt(v);
-        working << step(QStringLiteral("Deviation = Root(Variance)"),
-                        QStringLiteral("Root(") + numberText(v) + u')', numberText(result));
+        working << step(QStringLiteral("Deviation = ") + root(QStringLiteral("Variance")),
+                        root(workingNumber(v)), numberText(result));
         return Solved<double>{result, working};
     });
 }

@@ -238,25 +238,24 @@ void ComplexNumbersTest::showsItsWorking_data()
     QTest::addColumn<Working>("working");
     QTest::addColumn<Working>("expected");
     QTest::newRow("sum") << workingOf(complexOperation({3, -2}, u"+", {6, 4}))
-                         << Working{"R = R1 + R2 = 3 + 6 = 9", "Im = Im1 + Im2 = (-2) + 4 = 2"};
+                         << Working{"R = R1 + R2 = 3 + 6 = 9", "Im = Im1 + Im2 = (−2) + 4 = 2"};
     QTest::newRow("product") << workingOf(complexOperation({1, 2}, u"*", {3, 4}))
-                             << Working{"R = R1*R2 - Im1*Im2 = 1*3 - 2*4 = -5",
-                                        "Im = R1*Im2 + Im1*R2 = 1*4 + 2*3 = 10"};
-    QTest::newRow("quotient") << workingOf(complexOperation({1, 2}, u"/", {3, 4}))
-                              << Working{"D = R2^2 + Im2^2 = 3^2 + 4^2 = 25",
-                                         "R = (R1*R2 + Im1*Im2) / D = (1*3 + 2*4) / 25 = 0.44",
-                                         "Im = (Im1*R2 - R1*Im2) / D = (2*3 - 1*4) / 25 = 0.08"};
+                             << Working{"R = R1 × R2 − Im1 × Im2 = 1 × 3 − 2 × 4 = -5",
+                                        "Im = R1 × Im2 + Im1 × R2 = 1 × 4 + 2 × 3 = 10"};
+    QTest::newRow("quotient")
+        << workingOf(complexOperation({1, 2}, u"/", {3, 4}))
+        << Working{"D = R2² + Im2² = 3² + 4² = 25",
+                   "R = (R1 × R2 + Im1 × Im2) ÷ D = (1 × 3 + 2 × 4) ÷ 25 = 0.44",
+                   "Im = (Im1 × R2 − R1 × Im2) ÷ D = (2 × 3 − 1 × 4) ÷ 25 = 0.08"};
     QTest::newRow("power, rounded")
         << workingOf(::powerOfI(2.5))
-        << Working{"N = Round(2.5) = 2", "r = N mod 4 = 2 mod 4 = 2", "i^N = i^r = i^2 = -1"};
+        << Working{"N = Round(2.5) = 2", "r = N mod 4 = 2 mod 4 = 2", "iᴺ = iʳ = i² = -1"};
     QTest::newRow("power, negative")
-        << workingOf(::powerOfI(-1))
-        << Working{"r = N mod 4 = -1 mod 4 = 3", "i^N = i^r = i^3 = -i"};
+        << workingOf(::powerOfI(-1)) << Working{"r = N mod 4 = −1 mod 4 = 3", "iᴺ = iʳ = i³ = -i"};
     QTest::newRow("polar") << workingOf(::polarForm(3, 4))
-                           << Working{"Q = R^2 + Im^2 = 3^2 + 4^2 = 25",
-                                      "A = Angle(R, Im) in degrees = Angle(3, 4) = 53.13",
-                                      "Root(Q)*Cos(A) + Root(Q)*i*Sin(A) = " +
-                                          polar("25", "53.13")};
+                           << Working{"Q = R² + Im² = 3² + 4² = 25",
+                                      "A = Angle(R, Im) in degrees = Angle(3, 4) = 53.13°",
+                                      "√Q × cos(A) + √Q × i × sin(A) = " + polar("25", "53.13")};
 }
 
 void ComplexNumbersTest::showsItsWorking()

@@ -315,16 +315,17 @@ void ComplexWindowTest::workingIsHeadedByTheLastTool()
     QVERIFY(!working->isVisible()); // nothing to show yet
     operate({"1", "2", "*", "3", "4"});
     QVERIFY(working->isVisible());
-    QCOMPARE(workingText(window), "Operations, Solve\nR = R1*R2 - Im1*Im2 = 1*3 - 2*4 = -5\n"
-                                  "Im = R1*Im2 + Im1*R2 = 1*4 + 2*3 = 10");
+    QCOMPARE(workingText(window),
+             "Operations, Solve\nR = R1 × R2 − Im1 × Im2 = 1 × 3 − 2 × 4 = -5\nIm "
+             "= R1 × Im2 + Im1 × R2 = 1 × 4 + 2 × 3 = 10");
     typeInto(window, "p", "3");
     click(window, "Command2");
     QCOMPARE(workingText(window),
-             "Power Of i, Solve\nr = N mod 4 = 3 mod 4 = 3\ni^N = i^r = i^3 = -i");
+             "Power Of i, Solve\nr = N mod 4 = 3 mod 4 = 3\niᴺ = iʳ = i³ = -i");
     toPolar("3", "4");
-    QCOMPARE(workingText(window), "Polar Form, To Polar\nQ = R^2 + Im^2 = 3^2 + 4^2 = 25\n"
-                                  "A = Angle(R, Im) in degrees = Angle(3, 4) = 53.13\n"
-                                  "Root(Q)*Cos(A) + Root(Q)*i*Sin(A) = " +
+    QCOMPARE(workingText(window), "Polar Form, To Polar\nQ = R² + Im² = 3² + 4² = 25\n"
+                                  "A = Angle(R, Im) in degrees = Angle(3, 4) = 53.13°\n"
+                                  "√Q × cos(A) + √Q × i × sin(A) = " +
                                       polar("25", "53.13"));
     operate({"1", "2", "x", "3", "4"});
     QCOMPARE(sink.shown, QStringList{"Please Set the operation [+ - * / < > =]!!!."});

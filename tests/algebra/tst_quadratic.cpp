@@ -76,19 +76,18 @@ void QuadraticTest::showsItsWorking_data()
     QTest::addColumn<QStringList>("working");
     QTest::newRow("the window's example")
         << -3.0 << 6.0 << -2.0
-        << QStringList{"D = B^2 - 4*A*C = 6^2 - 4*(-3)*(-2) = 12", "Root(D) = 3.46410161513775",
-                       "X1 = (-B + Root(D)) / (2*A) = (-6 + 3.46410161513775) / (-6) = "
-                       "0.422649730810374",
-                       "X2 = (-B - Root(D)) / (2*A) = (-6 - 3.46410161513775) / (-6) = "
-                       "1.57735026918963"};
+        << QStringList{"D = B² − 4 × A × C = 6² − 4 × (−3) × (−2) = 12", "√D = √12 = 3.46410161514",
+                       "X1 = (−B + √D) ÷ (2 × A) = (−6 + 3.46410161514) ÷ (−6) = 0.422649730810374",
+                       "X2 = (−B − √D) ÷ (2 × A) = (−6 − 3.46410161514) ÷ (−6) = 1.57735026918963"};
     QTest::newRow("no real root") << 1.0 << 2.0 << 3.0
                                   << QStringList{
-                                         "D = B^2 - 4*A*C = 2^2 - 4*1*3 = -8 < 0: No Solution"};
+                                         "D = B² − 4 × A × C = 2² − 4 × 1 × 3 = −8",
+                                         "D = −8 < 0, so there is no real root: No Solution"};
     QTest::newRow("double root, no negative zero")
         << 1.0 << 0.0 << 0.0
-        << QStringList{"D = B^2 - 4*A*C = 0^2 - 4*1*0 = 0", "Root(D) = 0",
-                       "X1 = (-B + Root(D)) / (2*A) = (0 + 0) / 2 = 0",
-                       "X2 = (-B - Root(D)) / (2*A) = (0 - 0) / 2 = 0"};
+        << QStringList{"D = B² − 4 × A × C = 0² − 4 × 1 × 0 = 0", "√D = √0 = 0",
+                       "X1 = (−B + √D) ÷ (2 × A) = (0 + 0) ÷ 2 = 0",
+                       "X2 = (−B − √D) ÷ (2 × A) = (0 − 0) ÷ 2 = 0"};
     QTest::newRow("A is zero: refused, no working") << 0.0 << 1.0 << 1.0 << QStringList{};
     QTest::newRow("overflow: refused, no working") << 1.0 << 1e155 << 1.0 << QStringList{};
 }

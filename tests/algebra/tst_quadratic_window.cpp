@@ -234,9 +234,9 @@ void QuadraticWindowTest::showsWorkingWhenAsked()
     auto* button = control<QPushButton>(window, "showWorking");
     solve("1", "-3", "2");
     QVERIFY(!working->isVisible());
-    QCOMPARE(workingText(window), "D = B^2 - 4*A*C = (-3)^2 - 4*1*2 = 1\nRoot(D) = 1\n"
-                                  "X1 = (-B + Root(D)) / (2*A) = (3 + 1) / 2 = 2\n"
-                                  "X2 = (-B - Root(D)) / (2*A) = (3 - 1) / 2 = 1");
+    QCOMPARE(workingText(window), "D = B² − 4 × A × C = (−3)² − 4 × 1 × 2 = 1\n√D = √1 = 1\n"
+                                  "X1 = (−B + √D) ÷ (2 × A) = (3 + 1) ÷ 2 = 2\n"
+                                  "X2 = (−B − √D) ÷ (2 × A) = (3 − 1) ÷ 2 = 1");
 
     button->click();
     QVERIFY(working->isVisible());
@@ -247,7 +247,8 @@ void QuadraticWindowTest::showsWorkingWhenAsked()
     QTRY_VERIFY2(working->height() >= working->heightForWidth(working->width()),
                  "a step is cut off");
     solve("1", "0", "1");
-    QCOMPARE(workingText(window), "D = B^2 - 4*A*C = 0^2 - 4*1*1 = -4 < 0: No Solution");
+    QCOMPARE(workingText(window), "D = B² − 4 × A × C = 0² − 4 × 1 × 1 = −4\n"
+                                  "D = −4 < 0, so there is no real root: No Solution");
     solve("0", "0", "1");
     QCOMPARE(workingText(window), "");
 

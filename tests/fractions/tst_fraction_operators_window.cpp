@@ -108,8 +108,8 @@ void FractionOperatorsWindowTest::showsWorkingOfTheLastTask()
     QCOMPARE(workingText(window), "");
     run({"b=4", "a=6"}, "Command2");
     QCOMPARE(workingText(window),
-             "Common Denominator, Make Common Denominator\ngcd(B, A) = gcd(6, 4) = "
-             "2\nA*B / gcd(B, A) = 4*6 / 2 = 12");
+             "Common Denominator, Make Common Denominator\ngcd(B, A) = gcd(6, 4) "
+             "= 2\nA × B ÷ gcd(B, A) = 4 × 6 ÷ 2 = 12");
     click(window, "showWorking");
     QVERIFY(!working->isVisible());
 }
@@ -131,41 +131,48 @@ void FractionOperatorsWindowTest::readsOnlyItsOwnFields_data()
         QTest::newRow(name) << typed << QString(press) << QString(shown) << working;
     };
     const QString result = "Operators On Fractions, Result";
-    const QString value = "Fraction %1 = Numerator / Denominator + Whole = %2";
+    // Equal sides: only = holds, and a comparison that fails says which way the values stand.
+    const auto equalSides = [](const char* op, const char* holds) {
+        return QStringLiteral("1.5 %1 1.5").arg(op) +
+               (QByteArray(holds) == "True" ? QString()
+                                            : QStringLiteral(" is not so, because 1.5 = 1.5")) +
+               QStringLiteral(": ") + holds;
+    };
+    const QString value = "Fraction %1 = Numerator ÷ Denominator + Whole = %2";
     using Case = std::pair<const char*, const char*>;
     for (const auto& [op, holds] : {Case{"<", "False"}, Case{">", "False"}, Case{"=", "True"}})
         row(qPrintable(op + QStringLiteral(" with equal sides")), operands("1/1/2", op, "1/2/4"),
             "Command1", qPrintable(QStringLiteral("|||%1|||").arg(holds)),
-            {result, value.arg(1).arg("1 / 2 + 1 = 1.5"), value.arg(2).arg("2 / 4 + 1 = 1.5"),
-             QStringLiteral("1.5 %1 1.5: %2").arg(op, holds)});
+            {result, value.arg(1).arg("1 ÷ 2 + 1 = 1.5"), value.arg(2).arg("2 ÷ 4 + 1 = 1.5"),
+             equalSides(op, holds)});
     row("< holds", operands("-1/1/2", "<", "0/0/1"), "Command1", "|||True|||",
-        {result, value.arg(1).arg("1 / 2 + (-1) = -0.5"), value.arg(2).arg("0 / 1 + 0 = 0"),
-         "-0.5 < 0: True"});
+        {result, value.arg(1).arg("1 ÷ 2 + (−1) = −0.5"), value.arg(2).arg("0 ÷ 1 + 0 = 0"),
+         "−0.5 < 0: True"});
     row("> holds", operands("1/3/4", ">", "1/1/2"), "Command1", "|||True|||",
-        {result, value.arg(1).arg("3 / 4 + 1 = 1.75"), value.arg(2).arg("1 / 2 + 1 = 1.5"),
+        {result, value.arg(1).arg("3 ÷ 4 + 1 = 1.75"), value.arg(2).arg("1 ÷ 2 + 1 = 1.5"),
          "1.75 > 1.5: True"});
     row("= fails", operands("0/1/4", "=", "0/1/2"), "Command1", "|||False|||",
-        {result, value.arg(1).arg("1 / 4 + 0 = 0.25"), value.arg(2).arg("1 / 2 + 0 = 0.5"),
-         "0.25 = 0.5: False"});
+        {result, value.arg(1).arg("1 ÷ 4 + 0 = 0.25"), value.arg(2).arg("1 ÷ 2 + 0 = 0.5"),
+         "0.25 = 0.5 is not so, because 0.25 < 0.5: False"});
     row("add", operands("1/1/2", "+", "2/1/3"), "Command1", "3|5|6||||",
         {result, "Common denominator: common(2, 3) = 6", "1/2 = 3/6, 1/3 = 2/6", "3/6 + 2/6 = 5/6",
          "Whole parts: 1 + 2 = 3", "Result: 3 5/6"});
     row("subtract to a whole", operands("2/1/2", "-", "0/1/2"), "Command1", "2||||||",
-        {result, "2 1/2 = (2*2 + 1)/2 = 5/2", "Common denominator: common(2, 2) = 2",
-         "5/2 - 1/2 = 4/2", "4/2 = 2", "Result: 2"});
+        {result, "2 1/2 = (2 × 2 + 1)/2 = 5/2", "Common denominator: common(2, 2) = 2",
+         "5/2 − 1/2 = 4/2", "4/2 = 2", "Result: 2"});
     row("multiply, negative gcd", operands("0/2/3", "*", "0/-3/4"), "Command1", "0|1|-2||||",
-        {result, "2/3 * (-3/4) = (2*(-3))/(3*4) = -6/12", "gcd(12, -6) = -6", "-6/12 = 1/-2",
+        {result, "2/3 × (−3/4) = (2 × (−3))/(3 × 4) = −6/12", "gcd(12, −6) = −6", "−6/12 = 1/−2",
          "Result: 0 1/-2"});
     row("divide, negative gcd", operands("0/1/2", "/", "0/-1/4"), "Command1", "-2||||||",
-        {result, "1/2 / (-1/4) = (1*4)/(2*(-1)) = 4/-2", "gcd(-2, 4) = -2", "4/-2 = -2/1",
-         "-2/1 = -2", "Result: -2"});
+        {result, "1/2 ÷ (−1/4) = (1 × 4)/(2 × (−1)) = 4/−2", "gcd(−2, 4) = −2", "4/−2 = −2/1",
+         "−2/1 = −2", "Result: -2"});
     row("common denominator, negative gcd", {"b=4", "a=-6"}, "Command2", "||||12||",
-        {"Common Denominator, Make Common Denominator", "gcd(B, A) = gcd(-6, 4) = -2",
-         "A*B / gcd(B, A) = 4*(-6) / (-2) = 12"});
+        {"Common Denominator, Make Common Denominator", "gcd(B, A) = gcd(−6, 4) = −2",
+         "A × B ÷ gcd(B, A) = 4 × (−6) ÷ (−2) = 12"});
     row("reduction", {"inm4=6", "ind4=8"}, "Command3", "|||||3|4",
         {"Reduction, Reduction", "gcd(8, 6) = 2", "6/8 = 3/4"});
     row("reduction, negative gcd", {"inm4=-2", "ind4=4"}, "Command3", "|||||1|-2",
-        {"Reduction, Reduction", "gcd(4, -2) = -2", "-2/4 = 1/-2"});
+        {"Reduction, Reduction", "gcd(4, −2) = −2", "−2/4 = 1/-2"});
 }
 
 // Every other field holds junk, so a button reading a field it must not shows a message.

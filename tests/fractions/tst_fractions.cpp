@@ -323,57 +323,57 @@ void FractionsTest::showsItsWorking_data()
     const auto row = [](const char* tool, const QStringList& fields, const QStringList& working) {
         QTest::addRow("%s %s", tool, qPrintable(fields.join(u' '))) << tool << fields << working;
     };
-    const QString value = "Fraction %1 = Numerator / Denominator + Whole = %2";
+    const QString value = "Fraction %1 = Numerator ÷ Denominator + Whole = %2";
     row("improper", {"2.5", "1", "4.0"},
-        {"2.5 is taken as 2", "Whole * Denominator + Numerator = 2 * 4 + 1 = 9", "Result: 9/4.0"});
+        {"2.5 is taken as 2", "Whole × Denominator + Numerator = 2 × 4 + 1 = 9", "Result: 9/4.0"});
     row("fraction", {"-7", "2"},
-        {"Numerator / Denominator = (-7) / 2 = -3 remainder -1", "Result: -3 -1/2"});
-    row("decimal", {"", "1", "8"}, {"Numerator / Denominator + Whole = 1 / 8 + 0 = 0.125"});
+        {"Numerator ÷ Denominator = (−7) ÷ 2 = −3 remainder −1", "Result: -3 -1/2"});
+    row("decimal", {"", "1", "8"}, {"Numerator ÷ Denominator + Whole = 1 ÷ 8 + 0 = 0.125"});
     row("fromDecimal", {"3.05"},
-        {"Whole part = 3, digits after the point = 05",
-         "Denominator = 10^(number of digits) = 10^2 = 100", "Result: 3 5/100"});
+        {"Whole part = 3, digits after the point = 05 (n = 2)", "Denominator = 10ⁿ = 10² = 100",
+         "Result: 3 5/100"});
     row("fromDecimal", {"-0.5"},
-        {"Whole part = -0, digits after the point = 5",
-         "Denominator = 10^(number of digits) = 10^1 = 10", "Result: -0 5/10"});
+        {"Whole part = -0, digits after the point = 5 (n = 1)", "Denominator = 10ⁿ = 10¹ = 10",
+         "Result: -0 5/10"});
     row("fromDecimal", {"1.5e2"},
-        {"Whole part = 1, digits after the point = 5e2", "Numerator = 5e2 = 500",
-         "Denominator = 10^(number of digits) = 10^3 = 1000", "Result: 1 500/1000"});
+        {"Whole part = 1, digits after the point = 5e2 (n = 3)", "Numerator = 5e2 = 500",
+         "Denominator = 10ⁿ = 10³ = 1000", "Result: 1 500/1000"});
     row("operate", {"/1/4", "+", "/1/6"},
         {"Common denominator: common(4, 6) = 12", "1/4 = 3/12, 1/6 = 2/12", "3/12 + 2/12 = 5/12",
          "Result: 0 5/12"});
     row("operate", {"-1/1/2", "+", "/1/2"},
         {"Common denominator: common(2, 2) = 2", "1/2 + 1/2 = 2/2", "2/2 = 1",
-         "Whole parts: (-1) + 0 + 1 = 0", "Result: 0"});
+         "Whole parts: (−1) + 0 + 1 = 0", "Result: 0"});
     row("operate", {"/1/3", "-", "/1/2"},
-        {"Common denominator: common(3, 2) = 6", "1/3 = 2/6, 1/2 = 3/6", "2/6 - 3/6 = -1/6",
+        {"Common denominator: common(3, 2) = 6", "1/3 = 2/6, 1/2 = 3/6", "2/6 − 3/6 = −1/6",
          "Result: 0 -1/6"});
     row("operate", {"/1/2.4", "-", "/1/3"},
         {"2.4 is taken as 2", "Common denominator: common(2, 3) = 6", "1/2.4 = 2.5/6, 1/3 = 2/6",
-         "2.5/6 - 2/6 = 0.5/6", "0.5 is taken as 0", "Result: 0"});
+         "2.5/6 − 2/6 = 0.5/6", "0.5 is taken as 0", "Result: 0"});
     row("operate", {"0.1/0.2/1", "=", "/0.3/1"},
-        {value.arg(1).arg("0.2 / 1 + 0.1 = 0.3"), value.arg(2).arg("0.3 / 1 + 0 = 0.3"),
-         "Fraction 1 and Fraction 2 both show as 0.3 but differ beyond the 15th digit",
-         "Fraction 1 = Fraction 2: False"});
+        {value.arg(1).arg("0.2 ÷ 1 + 0.1 = 0.3"), value.arg(2).arg("0.3 ÷ 1 + 0 = 0.3"),
+         "Fraction 1 and Fraction 2 both show as 0.3 but differ beyond the 12th digit",
+         "Fraction 1 = Fraction 2 is not so, because Fraction 1 > Fraction 2: False"});
     row("operate", {"1/1/2", "*", "1/1/2"},
-        {"1 1/2 = (1*2 + 1)/2 = 3/2", "1 1/2 = (1*2 + 1)/2 = 3/2", "3/2 * 3/2 = (3*3)/(2*2) = 9/4",
-         "gcd(4, 9) = 1", "9/4 = 2 1/4", "Result: 2 1/4"});
+        {"1 1/2 = (1 × 2 + 1)/2 = 3/2", "1 1/2 = (1 × 2 + 1)/2 = 3/2",
+         "3/2 × 3/2 = (3 × 3)/(2 × 2) = 9/4", "gcd(4, 9) = 1", "9/4 = 2 1/4", "Result: 2 1/4"});
     // A negative gcd still divides the result through.
     row("operate", {"/2/3", "*", "/-3/4"},
-        {"2/3 * (-3/4) = (2*(-3))/(3*4) = -6/12", "gcd(12, -6) = -6", "-6/12 = 1/-2",
+        {"2/3 × (−3/4) = (2 × (−3))/(3 × 4) = −6/12", "gcd(12, −6) = −6", "−6/12 = 1/−2",
          "Result: 0 1/-2"});
     row("operate", {"/1/2", "/", "/-1/4"},
-        {"1/2 / (-1/4) = (1*4)/(2*(-1)) = 4/-2", "gcd(-2, 4) = -2", "4/-2 = -2/1", "-2/1 = -2",
+        {"1/2 ÷ (−1/4) = (1 × 4)/(2 × (−1)) = 4/−2", "gcd(−2, 4) = −2", "4/−2 = −2/1", "−2/1 = −2",
          "Result: -2"});
     row("operate", {"-1/1/2", "<", "/0/1"},
-        {value.arg(1).arg("1 / 2 + (-1) = -0.5"), value.arg(2).arg("0 / 1 + 0 = 0"),
-         "-0.5 < 0: True"});
+        {value.arg(1).arg("1 ÷ 2 + (−1) = −0.5"), value.arg(2).arg("0 ÷ 1 + 0 = 0"),
+         "−0.5 < 0: True"});
     row("common", {"6", "-4"},
-        {"gcd(B, A) = gcd(6, -4) = 2", "A*B / gcd(B, A) = (-4)*6 / 2 = -12"});
+        {"gcd(B, A) = gcd(6, −4) = 2", "A × B ÷ gcd(B, A) = (−4) × 6 ÷ 2 = -12"});
     row("common", {"-6", "4"},
-        {"gcd(B, A) = gcd(-6, 4) = -2", "A*B / gcd(B, A) = 4*(-6) / (-2) = 12"});
+        {"gcd(B, A) = gcd(−6, 4) = −2", "A × B ÷ gcd(B, A) = 4 × (−6) ÷ (−2) = 12"});
     row("reduce", {"8", "6"}, {"gcd(6, 8) = 2", "8/6 = 4/3"});
-    row("reduce", {"-2", "4"}, {"gcd(4, -2) = -2", "-2/4 = 1/-2"});
-    row("reduce", {"0", "-5"}, {"gcd(-5, 0) = -5", "0/-5 = 0/1"});
+    row("reduce", {"-2", "4"}, {"gcd(4, −2) = −2", "−2/4 = 1/-2"});
+    row("reduce", {"0", "-5"}, {"gcd(−5, 0) = −5", "0/−5 = 0/1"});
     row("operate", {"/1/2", "/", "/0/5"}, {}); // refused: no working at all
 }
 

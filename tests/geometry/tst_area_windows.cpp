@@ -153,15 +153,15 @@ void AreaWindowsTest::showsWorkingWhenAsked()
     perform(window.get(), {"a7=1", "p7=3.123456", "Command10"});
     QVERIFY(!working->isVisible());
     QCOMPARE(workingText(window.get()),
-             "Rectangle, Find B\nB = (P - 2*a) / 2 = (3.123456 - 2*1) / 2 = "
-             "0.561728\nRound(B, 4) = Round(0.561728, 4) = 0.5617");
+             "Rectangle, Find B\nB = (P − 2 × a) ÷ 2 = (3.123456 − 2 × 1) ÷ 2 = "
+             "0.561728\nB = Round(B, 4) = Round(0.561728, 4) = 0.5617");
 
     click(window.get(), "showWorking");
     QVERIFY(working->isVisible());
     perform(window.get(), {"a7=5", "p7=10", "Command10"}); // a message
     QCOMPARE(workingText(window.get()), "");
     perform(window.get(), {"s1=3", "Command1"});
-    QCOMPARE(workingText(window.get()), "Square, Find Area\nArea = s^2 = 3^2 = 9");
+    QCOMPARE(workingText(window.get()), "Square, Find Area\nArea = s² = 3² = 9");
     perform(window.get(), {"s1=x", "Command3"}); // a refused field
     QCOMPARE(workingText(window.get()), "");
     QCOMPARE(sink.shown, (QStringList{implausible, "x Is not a numeric value"}));

@@ -173,70 +173,69 @@ void AreasTest::showsItsWorking_data()
     QTest::addColumn<QList<double>>("inputs");
     QTest::addColumn<QStringList>("steps"); // found in the working; none where the task refuses
     workingRow("circle, radius: area", withInputs<circleAreaFromRadius>, {1},
-               {"Area = r*Pi*r = 1*3.14159265358979*1 = 3.14159265358979"});
+               {"Area = r × π × r = 1 × 3.14159265359 × 1 = 3.14159265358979"});
     workingRow("circle, tiny radius: area", withInputs<circleAreaFromRadius>, {1e-5},
-               {"1E-05*3.14159265358979*1E-05"});
+               {"1E-05 × 3.14159265359 × 1E-05"});
     workingRow("circle, radius: perimeter", withInputs<circlePerimeterFromRadius>, {1},
-               {"2*3.14159265358979*1"});
+               {"2 × 3.14159265359 × 1"});
     workingRow("circle, diameter: area", withInputs<circleAreaFromDiameter>, {2},
-               {"r = d / 2 = 2 / 2 = 1"});
+               {"r = d ÷ 2 = 2 ÷ 2 = 1"});
     workingRow("circle, diameter: perimeter", withInputs<circlePerimeterFromDiameter>, {2},
-               {"r = d / 2 = 2 / 2 = 1"});
+               {"r = d ÷ 2 = 2 ÷ 2 = 1"});
     workingRow("circle, area: radius", withInputs<circleRadiusFromArea>, {3.14159265358979},
-               {"Root(3.14159265358979 / 3.14159265358979)"});
+               {"√(3.14159265359 ÷ 3.14159265359)"});
     workingRow("circle, area: diameter", withInputs<circleDiameterFromArea>, {3.14159265358979},
-               {"d = 2*r = 2*1 = 2"});
+               {"d = 2 × r = 2 × 1 = 2"});
     workingRow("circle, perimeter: radius", withInputs<circleRadiusFromPerimeter>, {10},
-               {"d = P / Pi = 10 / 3.14159265358979 = 3.18309886183791"});
+               {"d = P ÷ π = 10 ÷ 3.14159265359 = 3.18309886184"});
     workingRow("circle, perimeter: diameter", withInputs<circleDiameterFromPerimeter>, {10},
-               {"10 / 3.14159265358979"});
+               {"10 ÷ 3.14159265359"});
     workingRow("circle, area: perimeter", withInputs<circlePerimeterFromArea>, {10},
-               {"Root(10 / 3.14159265358979) = 1.78412411615277", "2*1.78412411615277*"});
+               {"√(10 ÷ 3.14159265359) = 1.78412411615", "2 × 1.78412411615 × "});
     workingRow("circle, perimeter: area", withInputs<circleAreaFromPerimeter>, {10},
-               {"1.59154943091896^2*3.14159265358979"});
+               {"1.59154943092² × 3.14159265359"});
     workingRow("circle, too big: none", withInputs<circleAreaFromRadius>, {1e200}, {});
 
-    workingRow("square, side: area", withInputs<squareArea>, {3}, {"Area = s^2 = 3^2 = 9"});
-    workingRow("square, side: perimeter", withInputs<squarePerimeter>, {3}, {"4*3"});
-    workingRow("square, area: side", withInputs<squareSideFromArea>, {2}, {"Root(2)"});
+    workingRow("square, side: area", withInputs<squareArea>, {3}, {"Area = s² = 3² = 9"});
+    workingRow("square, side: perimeter", withInputs<squarePerimeter>, {3}, {"4 × 3"});
+    workingRow("square, area: side", withInputs<squareSideFromArea>, {2}, {"√2"});
     workingRow("square, area: perimeter", withInputs<squarePerimeterFromArea>, {2},
-               {"s = Root(A) = Root(2) = 1.4142135623731", "4*1.4142135623731"});
-    workingRow("square, perimeter: side", withInputs<squareSideFromPerimeter>, {10}, {"10 / 4"});
-    workingRow("square, perimeter: area", withInputs<squareAreaFromPerimeter>, {10}, {"2.5^2"});
-    workingRow("trapezium", withInputs<trapeziumArea>, {3, 5, 2}, {"(3 + 5)*2 / 2"});
-    workingRow("diagonals", withInputs<perpendicularDiagonalsArea>, {4, 6}, {"4*6 / 2"});
-    workingRow("rectangle: area", withInputs<rectangleArea>, {3, 4}, {"3*4"});
-    workingRow("rectangle: perimeter", withInputs<rectanglePerimeter>, {3, 4}, {"2*(3 + 4)"});
-    workingRow("rectangle, area: B", withInputs<rectangleSideFromArea>, {4, 10}, {"10 / 4"});
+               {"s = √A = √2 = 1.41421356237", "4 × 1.41421356237"});
+    workingRow("square, perimeter: side", withInputs<squareSideFromPerimeter>, {10}, {"10 ÷ 4"});
+    workingRow("square, perimeter: area", withInputs<squareAreaFromPerimeter>, {10}, {"2.5²"});
+    workingRow("trapezium", withInputs<trapeziumArea>, {3, 5, 2}, {"(3 + 5) × 2 ÷ 2"});
+    workingRow("diagonals", withInputs<perpendicularDiagonalsArea>, {4, 6}, {"4 × 6 ÷ 2"});
+    workingRow("rectangle: area", withInputs<rectangleArea>, {3, 4}, {"3 × 4"});
+    workingRow("rectangle: perimeter", withInputs<rectanglePerimeter>, {3, 4}, {"2 × (3 + 4)"});
+    workingRow("rectangle, area: B", withInputs<rectangleSideFromArea>, {4, 10}, {"10 ÷ 4"});
     workingRow("rectangle, area: perimeter", withInputs<rectanglePerimeterFromArea>, {4, 10},
-               {"B = A / a = 10 / 4 = 2.5", "2*(4 + 2.5)"});
+               {"B = A ÷ a = 10 ÷ 4 = 2.5", "2 × (4 + 2.5)"});
     workingRow("rectangle, perimeter: B", withInputs<rectangleSideFromPerimeter>, {1, 3.123456},
-               {"B = (P - 2*a) / 2 = (3.123456 - 2*1) / 2 = 0.561728",
+               {"B = (P − 2 × a) ÷ 2 = (3.123456 − 2 × 1) ÷ 2 = 0.561728",
                 "Round(B, 4) = Round(0.561728, 4) = 0.5617"});
     workingRow("rectangle, perimeter: area", withInputs<rectangleAreaFromPerimeter>, {1, 3.123456},
-               {"1*0.561728"});
+               {"1 × 0.561728"});
     workingRow("rectangle, a tie: B", withInputs<rectangleSideFromPerimeter>, {0.1, 0.2025},
                {"Round(B, 4) = Round(0.00125, 4) = 0.0012"});
     workingRow("rectangle, implausible: none", withInputs<rectangleSideFromPerimeter>, {5, 10}, {});
-    workingRow("parallelogram: area", withInputs<parallelogramArea>, {4, 2.5}, {"4*2.5"});
+    workingRow("parallelogram: area", withInputs<parallelogramArea>, {4, 2.5}, {"4 × 2.5"});
     workingRow("parallelogram: the other", withInputs<parallelogramOtherFromArea>, {4, 10},
-               {"Height/Base = Area / (Base/Height) = 10 / 4 = 2.5"});
+               {"Height/Base = Area ÷ (Base/Height) = 10 ÷ 4 = 2.5"});
     workingRow("parallelogram: perimeter", withInputs<parallelogramPerimeter>, {3, 4},
-               {"2*(3 + 4)"});
+               {"2 × (3 + 4)"});
 
-    workingRow("triangle: area", withInputs<triangleArea>, {4, 3}, {"4*3 / 2"});
+    workingRow("triangle: area", withInputs<triangleArea>, {4, 3}, {"4 × 3 ÷ 2"});
     workingRow("triangle: height", withInputs<triangleHeight>, {4, 6},
-               {"h = 2*A / b = 2*6 / 4 = 3"});
-    workingRow("triangle: base", withInputs<triangleBase>, {3, 6}, {"2*6 / 3"});
+               {"h = 2 × A ÷ b = 2 × 6 ÷ 4 = 3"});
+    workingRow("triangle: base", withInputs<triangleBase>, {3, 6}, {"2 × 6 ÷ 3"});
     workingRow("triangle: perimeter", withInputs<trianglePerimeter>, {3, 4, 5}, {"3 + 4 + 5"});
     workingRow("Heron", withInputs<heronArea>, {3, 4, 5},
-               {"s = (a + b + c) / 2 = (3 + 4 + 5) / 2 = 6", "(6 - 3)*6*(6 - 4)*(6 - 5) = 36",
-                "Root(36)"});
-    workingRow("Heron, flat", withInputs<heronArea>, {1, 2, 3}, {"Root(0) = 0"});
-    workingRow("Heron, flat and huge", withInputs<heronArea>, {1e-300, 1e300, 1e300},
-               {"Root(0) = 0"});
+               {"s = (a + b + c) ÷ 2 = (3 + 4 + 5) ÷ 2 = 6", "(6 − 3) × 6 × (6 − 4) × (6 − 5) = 36",
+                "√36"});
+    workingRow("Heron, flat", withInputs<heronArea>, {1, 2, 3}, {"√0 = 0"});
+    workingRow("Heron, flat and huge", withInputs<heronArea>, {1e-300, 1e300, 1e300}, {"√0 = 0"});
     workingRow("Heron, flat as typed", withInputs<heronArea>, {0.1, 0.2, 0.3},
-               {"*(0.3 - 0.3) = 0", "Root(0) = 0"});
+               {" × (0.3 − 0.3) = 0", "√0 = 0"});
     workingRow("Heron, no triangle: none", withInputs<heronArea>, {1, 1, 3}, {});
 }
 

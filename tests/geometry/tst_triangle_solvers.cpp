@@ -93,16 +93,16 @@ void TriangleSolversTest::lawOfCosines_data()
     addSolveColumns();
     row("3, 90, 4: cos(90) is not quite 0, c still shows 5", "azb", 3, 90, 4,
         {"5", "53.1301023541561", "36.8698976458439"},
-        "c = Root(a^2 + b^2 - 2*a*b*Cos(z)) = Root(9 + 16 - 24*Cos(90)) = 5\n"
-        "x = Arccos((c^2 + a^2 - b^2) / (2*a*c)) = Arccos((5^2 + 3^2 - 4^2) / (2*3*5)) = "
-        "Arccos(0.599999999999999) = 53.1301023541561");
+        "c = √(a² + b² − 2 × a × b × cos(z)) = √(9 + 16 − 24 × cos(90°)) = 5\n"
+        "x = cos⁻¹((c² + a² − b²) ÷ (2 × a × c)) = cos⁻¹((5² + 3² − 4²) ÷ (2 × 3 × 5)) = "
+        "cos⁻¹(0.6) = 53.1301023541561");
     row("sides of 1e200 overflow", "azb", 1e200, 60, 1, {tooBig});
     row("flat: c^2 rounds to 0", "azb", 1, 1e-9, 1, {unreasonable});
     row("flat: the cosine rounds beyond 1", "azb", 5, 1e-6, 0.1, {unreasonable});
     row("flat: y rounds below 0", "azb", 1, 179.99999999999935, 8.06523789668895, {unreasonable});
     row("1, 2, 3: flat, cosines exactly 1", "abc", 1, 2, 3, {"180", "0", "0"});
     row("1, 3, 2: a cosine exactly -1, x exactly 180", "abc", 1, 3, 2, {"0", "180", "0"},
-        "Arccos(-1) = 180");
+        "cos⁻¹(−1) = 180");
     row("1, 1, 3: no triangle", "abc", 1, 1, 3, {unreasonable});
     row("1, 1, 1: off in the 15th digit", "abc", 1, 1, 1,
         {"59.9999999999999", "60.0000000000001", "60.0000000000001"});
@@ -115,27 +115,30 @@ void TriangleSolversTest::lawOfSines_data()
 {
     addSolveColumns();
     row("60, 60, 1", "xzb", 60, 60, 1, {"1", "1", "60"},
-        "c = Sin(z) * b / Sin(x) = Sin(60) * 1 / Sin(60) = 1");
+        "c = sin(z) × b ÷ sin(x) = sin(60°) × 1 ÷ sin(60°) = 1");
     row("100, 80: the third angle is 0", "xzb", 100, 80, 1, {none});
     row("a sine of 1e-320 underflows", "xzb", 1e-320, 60, 1, {tooBig});
     row("sides near 1e308 overflow", "xzb", 10, 150, 1e308, {tooBig});
     row("a side underflows to 0: a triangle, but too small", "xzb", 60, 1, 1e-322, {tooBig});
     row("30, 60, 2", "yzc", 30, 60, 2, {"90", "1.15470053837925", "2.3094010767585"},
-        "x = 180 - y - z = 180 - 30 - 60 = 90");
+        "x = 180° − y − z = 180° − 30° − 60° = 90");
     row("120, 60: no third angle", "yzc", 120, 60, 2, {none});
     row("a side underflows to 0", "yzc", 1, 60, 1e-322, {tooBig});
     row("90, 5, 3", "yac", 90, 5, 3, {"53.1301023541559", "36.8698976458441", "4"},
-        "Sin(z) = Sin(y) * c / a = Sin(90) * 3 / 5 = 0.6");
+        "sin(z) = sin(y) × c ÷ a = sin(90°) × 3 ÷ 5 = 0.6");
     row("90, 5, 5: z exactly 90, x 0", "yac", 90, 5, 5, {none});
     row("30, 5, 10: one right triangle, a hair off 90", "yac", 30, 5, 10,
-        {"60.0000024148364", "89.9999975851636", "8.66025424857862"});
+        {"60.0000024148364", "89.9999975851636", "8.66025424857862"},
+        "z = 90°, so z' = 180° − z is z itself: one triangle only");
     row("30, 8, 10: two triangles", "yac", 30, 8, 10,
         {"111.317812546511", "38.6821874534894", "14.9052520362428"},
-        "z = Arcsin(0.624999999999999) = 38.6821874534894\nx = 180 - y - z = 180 - 30 - "
-        "38.6821874534894 = 111.317812546511\nb = Sin(x) * a / Sin(y) = Sin(111.317812546511) "
-        "* 8 / Sin(30) = 14.9052520362428\nSecond triangle:\nz' = 180 - z",
+        "z = sin⁻¹(0.625) = 38.6821874534894\nx = 180° − y − z = 180° − 30° − "
+        "38.6821874535° = 111.317812546511\nb = sin(x) × a ÷ sin(y) = sin(111.317812547°) "
+        "× 8 ÷ sin(30°) = 14.9052520362428\nSecond triangle:\nz' = 180° − z",
         "Second triangle:  X = 8.68218745348943  Z = 141.317812546511  b = 2.41525603944599");
-    row("45, 1, 1: a not below c, one triangle", "yac", 45, 1, 1, {"90", "45", "1.4142135623731"});
+    row("45, 1, 1: a not below c, one triangle", "yac", 45, 1, 1, {"90", "45", "1.4142135623731"},
+        "z = sin⁻¹(0.707106781187) = 45\na ≥ c, so z' = 180° − z leaves no room for y: one "
+        "triangle only");
     row("30, 4, 10: a cannot reach", "yac", 30, 4, 10, {none + " (height)"});
     row("the sine of z underflows", "yac", 1e-300, 1e300, 1, {tooBig});
 }

@@ -230,10 +230,10 @@ void TriangleWindowsTest::showsWorkingWhenAsked()
     QVERIFY(!working->isVisible());
     QCOMPARE(workingText(window),
              "Top left panel, Solve Triangle\n"
-             "c = Root(a^2 + b^2 - 2*a*b*Cos(z)) = Root(9 + 16 - 24*Cos(90)) = 5\n"
-             "x = Arccos((c^2 + a^2 - b^2) / (2*a*c)) = Arccos((5^2 + 3^2 - 4^2) / (2*3*5)) = "
-             "Arccos(0.599999999999999) = 53.1301023541561\n"
-             "y = 180 - x - z = 180 - 53.1301023541561 - 90 = 36.8698976458439");
+             "c = √(a² + b² − 2 × a × b × cos(z)) = √(9 + 16 − 24 × cos(90°)) = 5\n"
+             "x = cos⁻¹((c² + a² − b²) ÷ (2 × a × c)) = cos⁻¹((5² + 3² − 4²) ÷ (2 × 3 × 5)) = "
+             "cos⁻¹(0.6) = 53.1301023541561\n"
+             "y = 180° − x − z = 180° − 53.1301023542° − 90° = 36.8698976458439");
 
     click(window, "showWorking");
     QVERIFY(working->isVisible());
@@ -242,11 +242,11 @@ void TriangleWindowsTest::showsWorkingWhenAsked()
     solve(4, "a=1;b=1;c=1");
     QCOMPARE(workingText(window),
              "Bottom right panel, Solve Triangle\n"
-             "x = Arccos((c^2 + a^2 - b^2) / (2*a*c)) = Arccos((1^2 + 1^2 - 1^2) / (2*1*1)) = "
-             "Arccos(0.5) = 60.0000000000001\n"
-             "y = Arccos((c^2 + b^2 - a^2) / (2*b*c)) = Arccos((1^2 + 1^2 - 1^2) / (2*1*1)) = "
-             "Arccos(0.5) = 60.0000000000001\n"
-             "z = 180 - x - y = 180 - 60.0000000000001 - 60.0000000000001 = 59.9999999999999");
+             "x = cos⁻¹((c² + a² − b²) ÷ (2 × a × c)) = cos⁻¹((1² + 1² − 1²) ÷ (2 × 1 × 1)) = "
+             "cos⁻¹(0.5) = 60.0000000000001\n"
+             "y = cos⁻¹((c² + b² − a²) ÷ (2 × b × c)) = cos⁻¹((1² + 1² − 1²) ÷ (2 × 1 × 1)) = "
+             "cos⁻¹(0.5) = 60.0000000000001\n"
+             "z = 180° − x − y = 180° − 60° − 60° = 59.9999999999999");
     click(window, "Command3"); // another panel's Clear
     QCOMPARE(workingText(window), "");
     click(window, "showWorking");

@@ -25,20 +25,20 @@ void WordProblemsTest::solves_data()
     const QString speeds = QStringLiteral("Speed 1 Must Be Bigger Than Speed 2!!!.");
     const QString percent = QStringLiteral("The Percent Must Be Smaller Than 100!!!.");
     using enum WordTask;
-    QTest::newRow("distance") << FindDistance << Values{60, 2.5} << "= 60 * 2.5 = 150";
-    QTest::newRow("speed") << FindSpeed << Values{150, 2.5} << "= 150 / 2.5 = 60";
-    QTest::newRow("time, the example") << FindTime << Values{150, 60} << "= 150 / 60 = 2.5";
-    QTest::newRow("meet, the example") << MeetTime << Values{300, 60, 40} << "= 300 / 100 = 3";
-    QTest::newRow("catch up") << CatchUpTime << Values{300, 60, 40} << "= 300 / 20 = 15";
-    QTest::newRow("raise, the example") << RaisePrice << Values{80, 25} << "= 80 * 125 / 100 = 100";
-    QTest::newRow("lower") << LowerPrice << Values{80, 20} << "= 80 * 80 / 100 = 64";
-    QTest::newRow("percent of") << PercentOf << Values{80, 25} << "= 80 * 25 / 100 = 20";
-    QTest::newRow("change, a fall") << FindChange << Values{50, 40} << "= (-10) / 50 * 100 = -20";
-    QTest::newRow("change, none") << FindChange << Values{50, 50} << "= 0 / 50 * 100 = 0";
+    QTest::newRow("distance") << FindDistance << Values{60, 2.5} << "= 60 × 2.5 = 150";
+    QTest::newRow("speed") << FindSpeed << Values{150, 2.5} << "= 150 ÷ 2.5 = 60";
+    QTest::newRow("time, the example") << FindTime << Values{150, 60} << "= 150 ÷ 60 = 2.5";
+    QTest::newRow("meet, the example") << MeetTime << Values{300, 60, 40} << "= 300 ÷ 100 = 3";
+    QTest::newRow("catch up") << CatchUpTime << Values{300, 60, 40} << "= 300 ÷ 20 = 15";
+    QTest::newRow("raise, the example") << RaisePrice << Values{80, 25} << "= 80 × 125 ÷ 100 = 100";
+    QTest::newRow("lower") << LowerPrice << Values{80, 20} << "= 80 × 80 ÷ 100 = 64";
+    QTest::newRow("percent of") << PercentOf << Values{80, 25} << "= 80 × 25 ÷ 100 = 20";
+    QTest::newRow("change, a fall") << FindChange << Values{50, 40} << "= (−10) ÷ 50 × 100 = -20";
+    QTest::newRow("change, none") << FindChange << Values{50, 50} << "= 0 ÷ 50 × 100 = 0";
     QTest::newRow("old before a raise")
-        << FindOldRaised << Values{100, 25} << "= 100 * 100 / 125 = 80";
+        << FindOldRaised << Values{100, 25} << "= 100 × 100 ÷ 125 = 80";
     QTest::newRow("old, the example")
-        << FindOldLowered << Values{80, 20} << "= 80 * 100 / 80 = 100";
+        << FindOldLowered << Values{80, 20} << "= 80 × 100 ÷ 80 = 100";
     QTest::newRow("catch up, equal speeds") << CatchUpTime << Values{300, 40, 40} << speeds;
     QTest::newRow("lower by 100") << LowerPrice << Values{80, 100} << percent;
     QTest::newRow("old before a 100% cut") << FindOldLowered << Values{80, 100} << percent;

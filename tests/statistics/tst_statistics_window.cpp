@@ -125,7 +125,7 @@ void StatisticsWindowTest::showsWorkingWhenAsked()
     click(window, "showWorking");
     QVERIFY(working->isVisible());
     QCOMPARE(workingText(window),
-             "Sum of a*w = 1*2 + 4*1 = 6\nSum of w = 2 + 1 = 3\nMean = 6 / 3 = 2");
+             "Sum of a × w = 1 × 2 + 4 × 1 = 6\nSum of w = 2 + 1 = 3\nMean = 6 ÷ 3 = 2");
 }
 
 QTEST_MAIN(StatisticsWindowTest)

@@ -3,10 +3,13 @@
 #include <QRegularExpression>
 #include <QString>
 
-// No text the program shows may hold inf, nan or a negative zero; "-0.5", "1E-05", a typed
-// "2e-0" and words such as "Infinite" are fine.
-inline bool isCleanText(const QString& text)
+// No text the program shows may hold inf, nan or a negative zero ("-0" or "−0"); "-0.5",
+// "1E-05", a typed "2e-0" and words such as "Infinite" are fine.
+inline bool isCleanText(const QString& shown)
 {
+    // The working writes a minus sign where a field writes a hyphen: both are checked alike.
+    QString text = shown;
+    text.replace(QChar(0x2212), u'-');
     static const QRegularExpression notFinite(
         QStringLiteral("(?<![a-z])(inf(inity)?|nan)(?![a-z])"),
         QRegularExpression::CaseInsensitiveOption);
@@ -29,9 +32,12 @@ inline bool isCleanText(const QString& text)
 }
 
 // A line of working where a number came out empty, as one that is not finite does: it ends
-// on a blank, or an operator or bracket is followed by another ("2* + 3", "Root()", "= =").
+// on a blank, an operator or bracket is followed by another ("2 × + 3", "√()", "= ="), or a
+// degree sign stands on no number ("cos(°)").
 inline bool missesANumber(const QString& line)
 {
-    static const QRegularExpression gap(QStringLiteral("[-+*/^=(,] ?[+*/^=,)]"));
+    static const QRegularExpression gap(QStringLiteral(
+        "[-\\x{2212}+*/\\x{00D7}\\x{00F7}^=(,\\x{221A}] ?[+*/\\x{00D7}\\x{00F7}^=,)]|"
+        "(?<!\\d)\\x{00B0}"));
     return line.isEmpty() || line.endsWith(u' ') || line.contains(gap);
 }

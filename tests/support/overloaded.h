@@ -4,3 +4,6 @@
 template <class... Ts> struct overloaded : Ts... {
     using Ts::operator()...;
 };
+
+// Clang 14, used for the fuzz build, does not yet deduce aggregate template arguments itself.
+template <class... Ts> overloaded(Ts...) -> overloaded<Ts...>;
