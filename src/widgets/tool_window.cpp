@@ -1,6 +1,7 @@
 #include "widgets/tool_window.h"
 
 #include "input/number_text.h"
+#include "input/reading_step.h"
 #include "widgets/controls.h"
 #include "widgets/working_panel.h"
 
@@ -74,6 +75,7 @@ void ToolWindow::beginClick(const QList<QLabel*>& results)
         m_askedBy[m_pressed] = m_pressedButton;
     markStale(m_pressed, true);
     m_refused = nullptr;
+    m_readings.clear();
     for (QLabel* result : results)
         if (result)
             result->clear();
@@ -107,6 +109,10 @@ double ToolWindow::eval(QStringView text, QLineEdit* from)
 {
     const bool wasValid = m_reader.isValid();
     const double value = m_reader.eval(text);
+    // A fraction or mixed number is first shown as it was read, once however often it is.
+    if (const QString reading = readingStep(text);
+        !reading.isEmpty() && !m_readings.contains(reading))
+        m_readings << reading;
     if (wasValid && !m_reader.isValid() && !m_refused) {
         m_refused = from;
         from->setFocus(Qt::OtherFocusReason);
@@ -146,5 +152,8 @@ void ToolWindow::writeNumber(QLabel* output, double value)
 
 void ToolWindow::showWorking(const Working& working, const QString& heading)
 {
-    m_working->setWorking(working, heading);
+    // "Reduction, Reduction": a panel and its button of the same name are named once.
+    const QStringList names = heading.split(QStringLiteral(", "));
+    const bool repeats = names.size() == 2 && names[0].simplified() == names[1].simplified();
+    m_working->setWorking(m_readings + working, repeats ? names[0] : heading);
 }

@@ -109,4 +109,5 @@ private:
     qsizetype m_pressed = -1;      // the panel whose button began the click
     QPushButton* m_pressedButton = nullptr;
     QLineEdit* m_refused = nullptr;
+    Working m_readings; // how this click's fractions and mixed numbers were read
 };

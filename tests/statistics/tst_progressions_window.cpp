@@ -179,9 +179,9 @@ void ProgressionsWindowTest::showsWorkingHeadedByItsPanel()
     typeInto(window, "q9", "1/2");
     click(window, "command22");
     QVERIFY(working->isVisible());
-    QCOMPARE(workingText(window),
-             "Geometric Progression (A1, Q), Find Sn (Infinite Progression)\nS = "
-             "A1 ÷ (1 − Q) = 1 ÷ (1 − 0.5) = 2");
+    QCOMPARE(workingText(window), "Geometric Progression (A1, Q), Find Sn (Infinite Progression)\n"
+                                  "1/2 = 1 ÷ 2 = 0.5\n"
+                                  "S = A1 ÷ (1 − Q) = 1 ÷ (1 − 0.5) = 2");
 }
 
 QTEST_MAIN(ProgressionsWindowTest)
