@@ -322,7 +322,7 @@ void ProgressionsWindow::solve(std::size_t index)
         const double value = eval(box);
         const bool rewritten = panel.boxes[at].rewritten;
         if (rewritten)
-            box->setText(numberText(value));
+            showAsRead(box, value);
         terms.*panel.boxes[at].quantity = rewritten ? roundToShown(value) : value;
     }
     if (!m_reader.isValid()) {

@@ -92,7 +92,7 @@ std::optional<QList<double>> ToolWindow::readFields(const QList<QLineEdit*>& fie
         if (rules.stopAtRefusal && !m_reader.isValid())
             return std::nullopt;
         if (rules.showAsRead)
-            field->setText(numberText(value));
+            showAsRead(field, value);
         numbers << (rules.showAsRead ? roundToShown(value) : value);
     }
     if (!m_reader.isValid())
@@ -121,6 +121,13 @@ double ToolWindow::eval(QStringView text, QLineEdit* from)
     return value;
 }
 
+void ToolWindow::showAsRead(QLineEdit* field, double value)
+{
+    field->setText(numberText(value));
+    if (field == m_refused)
+        field->selectAll();
+}
+
 void ToolWindow::watchForEdits(qsizetype panel)
 {
     for (QLineEdit* field : std::as_const(m_panelParts[panel].fields))
@@ -135,11 +142,14 @@ void ToolWindow::markStale(qsizetype panel, bool stale)
     const QString tip =
         tr("Out of date: press %1 again").arg(button ? button->text().simplified() : QString());
     for (QLabel* result : std::as_const(m_panelParts[panel].results)) {
-        if (stale == result->property("stale").toBool() || (stale && result->text().isEmpty()))
+        const bool wasStale = result->property("stale").toBool();
+        if (stale && result->text().isEmpty())
+            continue;
+        result->setProperty("stale", stale);
+        if (stale == wasStale)
             continue;
         if (stale)
             result->setProperty("freshTip", result->toolTip());
-        result->setProperty("stale", stale);
         result->setForegroundRole(stale ? QPalette::PlaceholderText : QPalette::WindowText);
         result->setToolTip(stale ? tip : result->property("freshTip").toString());
     }

@@ -60,6 +60,8 @@ protected:
     // names the field it came from.
     double eval(QLineEdit* field);
     double eval(QStringView text, QLineEdit* from);
+    // Shows a field as the number it was read as, the refused one still selected.
+    void showAsRead(QLineEdit* field, double value);
 
     template <class Values, class Refusal, class Write>
     void deliver(const Outcome<Values, Refusal>& outcome, const QString& heading, Write&& write)
