@@ -64,7 +64,7 @@ CircleWindow::CircleWindow(MessageSink& sink, QWidget* parent)
     evenButtons();
 
     auto* window = new QVBoxLayout(this);
-    window->addWidget(makeHeading("Label1", windowTitle(), true));
+    window->addWidget(makeTitle("Label1", windowTitle()));
     window->addLayout(grid);
     // A small mark in the corner that the window has always carried.
     window->addWidget(makeLabel("Label28", QStringLiteral("Label1"), this), 0, Qt::AlignLeft);

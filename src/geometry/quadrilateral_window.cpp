@@ -101,7 +101,7 @@ QuadrilateralWindow::QuadrilateralWindow(MessageSink& sink, QWidget* parent)
     shared->setColumnStretch(1, 1);
 
     auto* window = new QVBoxLayout(this);
-    window->addWidget(makeHeading("Label1", windowTitle(), true), 0, Qt::AlignHCenter);
+    window->addWidget(makeTitle("Label1", windowTitle()));
     window->addWidget(makeHeading("Label9", QStringLiteral("Square")));
     window->addLayout(buildRow(0, 3));
     window->addWidget(makeRule("Line1", this));

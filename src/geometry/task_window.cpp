@@ -16,9 +16,9 @@ namespace {
 QLabel* makeOutputLabel(const char* name, const QString& accessibleName, QWidget* parent)
 {
     QLabel* output = makeResultLabel(name, accessibleName, parent);
-    // Room for a full 15-digit answer (none is negative); a longer one widens the window.
+    // Room for a 15-digit answer below 1 and a digit to spare (none is negative).
     output->setMinimumWidth(
-        output->fontMetrics().horizontalAdvance(QStringLiteral("0.000000000000000")) +
+        output->fontMetrics().horizontalAdvance(QStringLiteral("0.00000000000000000")) +
         2 * output->frameWidth() + 4);
     return output;
 }
@@ -97,9 +97,9 @@ void TaskWindow::chainBoxes(std::span<const TaskBox> boxes)
     chainPanels();
 }
 
-QLabel* TaskWindow::makeHeading(const char* name, const QString& text, bool large)
+QLabel* TaskWindow::makeHeading(const char* name, const QString& text)
 {
-    return ::makeHeading(name, text, this, large ? 1.25 : 1);
+    return ::makeHeading(name, text, this);
 }
 
 void TaskWindow::evenWidths(const QList<QWidget*>& widgets)

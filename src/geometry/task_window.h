@@ -51,7 +51,7 @@ protected:
     // Tab walks the boxes in table order, whatever order the window built them in, then Show
     // Working; call once every box is built.
     void chainBoxes(std::span<const TaskBox> boxes);
-    QLabel* makeHeading(const char* name, const QString& text, bool large = false);
+    QLabel* makeHeading(const char* name, const QString& text);
     // Gives every task button the width of the widest, so boxes line up one under another.
     void evenButtons();
     static void evenWidths(const QList<QWidget*>& widgets);

@@ -59,7 +59,7 @@ TriangleAreaWindow::TriangleAreaWindow(MessageSink& sink, QWidget* parent)
     evenButtons();
 
     auto* window = new QVBoxLayout(this);
-    window->addWidget(makeHeading("Label1", windowTitle(), true), 0, Qt::AlignHCenter);
+    window->addWidget(makeTitle("Label1", windowTitle()));
     window->addLayout(grid);
     window->addWidget(workingPanel());
     chainBoxes(boxes);

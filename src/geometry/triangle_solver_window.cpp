@@ -91,7 +91,7 @@ TriangleSolverWindow::TriangleSolverWindow(const char* name, const QString& titl
                                            MessageSink& sink, QWidget* parent)
     : ToolWindow(name, title, behaviour, sink, parent)
 {
-    QLabel* Label1 = makeHeading("Label1", title, this, 1.3);
+    QLabel* Label1 = makeTitle("Label1", title);
 
     // A frame around the four panels, divided by one vertical and one horizontal line.
     auto* frame = makePanel("frame", this);

@@ -111,11 +111,11 @@ WordProblemsWindow::WordProblemsWindow(MessageSink& sink, QWidget* parent)
     const QString title = windowTitle();
 
     auto* window = new QVBoxLayout(this);
-    window->addWidget(makeHeading("Label1", title, this, 1.4));
+    window->addWidget(makeTitle("Label1", title));
     // Panels are built in reading order, so Tab walks fields and buttons as they are read.
     for (int s = 0; s < int(std::size(sections)); ++s) {
         QLabel* heading =
-            makeHeading(sections[s].name, QString::fromLatin1(sections[s].heading), this, 1.15);
+            makeHeading(sections[s].name, QString::fromLatin1(sections[s].heading), this);
         window->addSpacing(heading->fontMetrics().height() / 3);
         window->addWidget(heading);
         auto* row = new QHBoxLayout;

@@ -281,6 +281,7 @@ void ProgressionsWindow::buildPanel(std::size_t index, QGridLayout* grid, int ro
         grid->addWidget(controls.button, row + 1, 3);
     }
     controls.output = makeResultLabel(panel.output, title, this);
+    fitAnyAnswer(controls.output);
     grid->addWidget(controls.output, row + 1, 4);
     addPanel({.fields = fields, .buttons = {controls.button}, .results = {controls.output}});
     connect(controls.button, &QPushButton::clicked, this, [this, index] { solve(index); });

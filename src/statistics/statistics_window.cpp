@@ -63,7 +63,7 @@ StatisticsWindow::StatisticsWindow(MessageSink& sink, QWidget* parent)
 
 QLabel* StatisticsWindow::buildHeading()
 {
-    return ::makeHeading("Label2", QStringLiteral("Statistics"), this, 1.4);
+    return makeTitle("Label2", QStringLiteral("Statistics"));
 }
 
 // The numbers and the weights, each under the words that say how to type them.
@@ -128,6 +128,7 @@ QGridLayout* StatisticsWindow::buildFormulas()
 QVBoxLayout* StatisticsWindow::buildAnswer()
 {
     sol = makeResultLabel("sol", QStringLiteral("Answer"), this);
+    fitAnyAnswer(sol);
     QLabel* Label1 = makeLabel("Label1", QStringLiteral("Answer"), this);
     Label1->setAlignment(Qt::AlignHCenter);
     auto* answer = new QVBoxLayout;

@@ -75,3 +75,10 @@ QFrame* makeRule(const char* name, QWidget* parent)
     rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     return rule;
 }
+
+void fitAnyAnswer(QLabel* result)
+{
+    result->setMinimumWidth(
+        result->fontMetrics().horizontalAdvance(QStringLiteral("-0.000000000000000000")) +
+        2 * result->frameWidth() + 4);
+}

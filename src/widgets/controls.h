@@ -22,6 +22,10 @@ QLineEdit* makeField(const char* name, const QString& accessibleName, QWidget* p
 // An answer the pupil can select and copy; starts empty.
 QLabel* makeResultLabel(const char* name, const QString& accessibleName, QWidget* parent);
 
+// Widens a result that stands alone in its row to the widest answer a window writes: a sign
+// and 15 digits after "0.00".
+void fitAnyAnswer(QLabel* result);
+
 QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent);
 
 // A framed panel that groups one tool of a window.

@@ -22,6 +22,13 @@ ToolWindow::ToolWindow(const char* name, const QString& title, const ReaderBehav
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
+QLabel* ToolWindow::makeTitle(const char* name, const QString& text)
+{
+    QLabel* title = makeHeading(name, text, this, 1.3);
+    title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return title;
+}
+
 WorkingPanel* ToolWindow::addWorkingPanel()
 {
     m_working = new WorkingPanel(this);

@@ -43,6 +43,9 @@ protected:
     ToolWindow(const char* name, const QString& title, const ReaderBehaviour& behaviour,
                MessageSink& sink, QWidget* parent);
 
+    // The window's title over its panels: the one font and place every window shares.
+    QLabel* makeTitle(const char* name, const QString& text);
+
     // Made where the window wants it in its layout, so Tab reaches Show Working last.
     WorkingPanel* addWorkingPanel();
 
