@@ -3,6 +3,7 @@
 #include "algebra/complex_numbers.h"
 #include "widgets/angle_bracket.h"
 #include "widgets/controls.h"
+#include "widgets/tips.h"
 #include "widgets/working_panel.h"
 
 #include <QFrame>
@@ -53,6 +54,25 @@ QLayout* makeSection(QLabel* title, QLayout* row, QLabel* example = nullptr)
     return section;
 }
 
+// A complex number is its real part and its imaginary part, the number before i.
+const Tip tips[] = {
+    {"r1", QT_TRANSLATE_NOOP("Tip", "The real part of the first number")},
+    {"i1", QT_TRANSLATE_NOOP("Tip", "The imaginary part of the first number: the number before i")},
+    {"op", QT_TRANSLATE_NOOP("Tip",
+                             "The operation: + to add, - to subtract, * to multiply, / to divide")},
+    {"r2", QT_TRANSLATE_NOOP("Tip", "The real part of the second number")},
+    {"i2",
+     QT_TRANSLATE_NOOP("Tip", "The imaginary part of the second number: the number before i")},
+    {"o1", QT_TRANSLATE_NOOP("Tip", "The real part of the result")},
+    {"o2", QT_TRANSLATE_NOOP("Tip", "The imaginary part of the result: the number before i")},
+    {"p", QT_TRANSLATE_NOOP("Tip", "N: the power to raise i to, a whole number")},
+    {"o3", QT_TRANSLATE_NOOP("Tip", "i to the power N: 1, i, -1 or -i")},
+    {"re3", QT_TRANSLATE_NOOP("Tip", "The real part of the number")},
+    {"im3", QT_TRANSLATE_NOOP("Tip", "The imaginary part of the number: the number before i")},
+    {"o4", QT_TRANSLATE_NOOP(
+               "Tip", "The polar form: the modulus, the root of Q, and the angle A in degrees")},
+};
+
 } // namespace
 
 ComplexWindow::ComplexWindow(MessageSink& sink, QWidget* parent)
@@ -71,6 +91,7 @@ ComplexWindow::ComplexWindow(MessageSink& sink, QWidget* parent)
     addPanel({.fields = {p}, .buttons = {Command2}, .results = {o3}});
     addPanel({.fields = {re3, im3}, .buttons = {Command3}, .results = {o4}});
     chainPanels();
+    applyTips(this, tips);
 
     connect(Command1, &QPushButton::clicked, this, &ComplexWindow::operate);
     connect(Command2, &QPushButton::clicked, this, &ComplexWindow::raiseI);

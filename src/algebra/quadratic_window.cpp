@@ -4,6 +4,7 @@
 #include "input/number_text.h"
 #include "widgets/controls.h"
 #include "widgets/fraction_box.h"
+#include "widgets/tips.h"
 #include "widgets/working_panel.h"
 
 #include <QFrame>
@@ -13,6 +14,21 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+
+// A, B and C by the part of A·X² + B·X + C = 0 each one multiplies; X1 and X2 its roots.
+const Tip tips[] = {
+    {"a", QT_TRANSLATE_NOOP("Tip", "A: the coefficient of X², the number before X²")},
+    {"b", QT_TRANSLATE_NOOP("Tip", "B: the coefficient of X, the number before X")},
+    {"c", QT_TRANSLATE_NOOP("Tip", "C: the constant term, the number without X")},
+    {"x1",
+     QT_TRANSLATE_NOOP("Tip", "X1: the first root, a value of X that makes the equation true")},
+    {"x2",
+     QT_TRANSLATE_NOOP("Tip", "X2: the second root, a value of X that makes the equation true")},
+};
+
+} // namespace
 
 QuadraticWindow::QuadraticWindow(MessageSink& sink, QWidget* parent)
     : ToolWindow("Form2", QStringLiteral("Solving Quadratic Equation"), behaviours::guarded, sink,
@@ -31,6 +47,7 @@ QuadraticWindow::QuadraticWindow(MessageSink& sink, QWidget* parent)
     window->addWidget(m_working);
     addPanel({.fields = {a, b, c}, .buttons = {Command1}, .results = {x1, x2}});
     chainPanels();
+    applyTips(this, tips);
     connect(Command1, &QPushButton::clicked, this, &QuadraticWindow::solve);
 }
 

@@ -4,6 +4,7 @@
 #include "fractions/fraction_conversion.h"
 #include "widgets/controls.h"
 #include "widgets/fraction_box.h"
+#include "widgets/tips.h"
 #include "widgets/working_panel.h"
 
 #include <QFrame>
@@ -129,6 +130,36 @@ QWidget* buildOutputs(const FractionParts& parts, QList<QLabel*>& results, QWidg
     return makeFraction(whole, results[results.size() - 2], parts.bar, results.last(), parent);
 }
 
+constexpr const char* whole = QT_TRANSLATE_NOOP("Tip", "The whole part of the mixed number");
+constexpr const char* numerator =
+    QT_TRANSLATE_NOOP("Tip", "The numerator: the number above the fraction line");
+constexpr const char* denominator =
+    QT_TRANSLATE_NOOP("Tip", "The denominator: the number below the fraction line");
+
+// A mixed number is a whole part and a proper fraction; an improper fraction has no whole part.
+const Tip tips[] = {
+    {"in1s", whole},
+    {"in1m", numerator},
+    {"in1d", denominator},
+    {"sol1m", QT_TRANSLATE_NOOP("Tip", "The numerator of the improper fraction")},
+    {"sol1d", QT_TRANSLATE_NOOP("Tip", "The denominator of the improper fraction")},
+    {"in2m",
+     QT_TRANSLATE_NOOP("Tip", "The numerator of the improper fraction: the number above the line")},
+    {"in2d", QT_TRANSLATE_NOOP(
+                 "Tip", "The denominator of the improper fraction: the number below the line")},
+    {"sol2s", whole},
+    {"sol2m", numerator},
+    {"sol2d", denominator},
+    {"in3s", whole},
+    {"in3m", numerator},
+    {"in3d", denominator},
+    {"out3", QT_TRANSLATE_NOOP("Tip", "The mixed number written as a decimal")},
+    {"in4", QT_TRANSLATE_NOOP("Tip", "The decimal to write as a mixed number")},
+    {"out4s", whole},
+    {"out4m", numerator},
+    {"out4d", denominator},
+};
+
 } // namespace
 
 FractionConversionWindow::FractionConversionWindow(MessageSink& sink, QWidget* parent)
@@ -156,6 +187,7 @@ FractionConversionWindow::FractionConversionWindow(MessageSink& sink, QWidget* p
     window->addStretch();
 
     chainPanels();
+    applyTips(this, tips);
 }
 
 // A panel: its heading on top, then inputs, button and outputs from left to right.

@@ -4,6 +4,7 @@
 #include "fractions/fraction_operators.h"
 #include "widgets/controls.h"
 #include "widgets/fraction_box.h"
+#include "widgets/tips.h"
 #include "widgets/working_panel.h"
 
 #include <QFrame>
@@ -22,6 +23,32 @@ QLabel* makeCaption(const char* name, const QString& text, QWidget* parent)
     caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     return caption;
 }
+
+const Tip tips[] = {
+    {"s1", QT_TRANSLATE_NOOP("Tip", "The whole part of the first mixed number")},
+    {"m1",
+     QT_TRANSLATE_NOOP("Tip", "The numerator of the first fraction: the number above the line")},
+    {"d1",
+     QT_TRANSLATE_NOOP("Tip", "The denominator of the first fraction: the number below the line")},
+    {"op", QT_TRANSLATE_NOOP("Tip", "The operator: + - * / to calculate, < > = to compare")},
+    {"s2", QT_TRANSLATE_NOOP("Tip", "The whole part of the second mixed number")},
+    {"m2",
+     QT_TRANSLATE_NOOP("Tip", "The numerator of the second fraction: the number above the line")},
+    {"d2",
+     QT_TRANSLATE_NOOP("Tip", "The denominator of the second fraction: the number below the line")},
+    {"s3", QT_TRANSLATE_NOOP("Tip", "The whole part of the result")},
+    {"m3", QT_TRANSLATE_NOOP("Tip", "The numerator of the result")},
+    {"d3", QT_TRANSLATE_NOOP("Tip", "The denominator of the result")},
+    {"bool", QT_TRANSLATE_NOOP("Tip", "The answer to a comparison with <, > or =")},
+    {"b", QT_TRANSLATE_NOOP("Tip", "A: the first denominator")},
+    {"a", QT_TRANSLATE_NOOP("Tip", "B: the second denominator")},
+    {"c",
+     QT_TRANSLATE_NOOP("Tip", "The common denominator: the smallest number both A and B divide")},
+    {"inm4", QT_TRANSLATE_NOOP("Tip", "The numerator of the fraction to reduce")},
+    {"ind4", QT_TRANSLATE_NOOP("Tip", "The denominator of the fraction to reduce")},
+    {"om4", QT_TRANSLATE_NOOP("Tip", "The numerator of the reduced fraction")},
+    {"od4", QT_TRANSLATE_NOOP("Tip", "The denominator of the reduced fraction")},
+};
 
 } // namespace
 
@@ -47,6 +74,7 @@ FractionOperatorsWindow::FractionOperatorsWindow(MessageSink& sink, QWidget* par
     window->addStretch();
 
     chainPanels();
+    applyTips(this, tips);
     connect(Command1, &QPushButton::clicked, this, &FractionOperatorsWindow::operate);
     connect(Command2, &QPushButton::clicked, this, &FractionOperatorsWindow::findCommonDenominator);
     connect(Command3, &QPushButton::clicked, this, &FractionOperatorsWindow::reduce);

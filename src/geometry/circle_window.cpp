@@ -2,6 +2,7 @@
 
 #include "geometry/circle.h"
 #include "widgets/controls.h"
+#include "widgets/tips.h"
 #include "widgets/working_panel.h"
 
 #include <QGridLayout>
@@ -48,6 +49,26 @@ const TaskBox boxes[] = {
      "o6"},
 };
 
+constexpr const char* area = QT_TRANSLATE_NOOP("Tip", "The area: the surface inside the circle");
+constexpr const char* circumference =
+    QT_TRANSLATE_NOOP("Tip", "The circumference: the length around the circle");
+
+const Tip tips[] = {
+    {"r1", QT_TRANSLATE_NOOP("Tip", "The radius: from the centre to the circle")},
+    {"o1", QT_TRANSLATE_NOOP("Tip", "The area or the circumference, as asked")},
+    {"d1", QT_TRANSLATE_NOOP(
+               "Tip", "The diameter: across the circle through its centre, twice the radius")},
+    {"o2", QT_TRANSLATE_NOOP("Tip", "The area or the circumference, as asked")},
+    {"a1", area},
+    {"o3", QT_TRANSLATE_NOOP("Tip", "The radius or the diameter, as asked")},
+    {"p1", circumference},
+    {"o4", QT_TRANSLATE_NOOP("Tip", "The radius or the diameter, as asked")},
+    {"a2", area},
+    {"o5", circumference},
+    {"p2", circumference},
+    {"o6", area},
+};
+
 } // namespace
 
 CircleWindow::CircleWindow(MessageSink& sink, QWidget* parent)
@@ -70,4 +91,5 @@ CircleWindow::CircleWindow(MessageSink& sink, QWidget* parent)
     window->addWidget(makeLabel("Label28", QStringLiteral("Label1"), this), 0, Qt::AlignLeft);
     window->addWidget(workingPanel());
     chainBoxes(boxes);
+    applyTips(this, tips);
 }

@@ -2,6 +2,7 @@
 
 #include "geometry/quadrilateral.h"
 #include "widgets/controls.h"
+#include "widgets/tips.h"
 #include "widgets/working_panel.h"
 
 #include <QFrame>
@@ -79,6 +80,47 @@ const TaskBox boxes[] = {
      "o10"},
 };
 
+constexpr const char* sideA = QT_TRANSLATE_NOOP("Tip", "Side A: one side");
+constexpr const char* sideB = QT_TRANSLATE_NOOP("Tip", "Side B: the side next to side A");
+constexpr const char* base = QT_TRANSLATE_NOOP("Tip", "The base: the side the height stands on");
+constexpr const char* height =
+    QT_TRANSLATE_NOOP("Tip", "The height: the distance from the base to the side facing it");
+
+const Tip tips[] = {
+    {"s1", QT_TRANSLATE_NOOP("Tip", "The side of the square")},
+    {"o1", QT_TRANSLATE_NOOP("Tip", "The area or the perimeter, as asked")},
+    {"a1", QT_TRANSLATE_NOOP("Tip", "The area of the square")},
+    {"o2", QT_TRANSLATE_NOOP("Tip", "The side or the perimeter, as asked")},
+    {"p1", QT_TRANSLATE_NOOP("Tip", "The perimeter: the four sides together")},
+    {"o3", QT_TRANSLATE_NOOP("Tip", "The side or the area, as asked")},
+    {"a2", QT_TRANSLATE_NOOP("Tip", "Side A: one of the two parallel sides")},
+    {"b2", QT_TRANSLATE_NOOP("Tip", "Side B: the other parallel side")},
+    {"h2", QT_TRANSLATE_NOOP("Tip", "The height: the distance between the parallel sides")},
+    {"o4", QT_TRANSLATE_NOOP("Tip", "The area of the trapezium")},
+    {"hh1", QT_TRANSLATE_NOOP("Tip", "Height A: the first diagonal")},
+    {"hh2", QT_TRANSLATE_NOOP("Tip", "Height B: the second diagonal")},
+    {"o11", QT_TRANSLATE_NOOP("Tip", "The area: half the first diagonal times the second")},
+    {"a3", sideA},
+    {"b3", sideB},
+    {"o5", QT_TRANSLATE_NOOP("Tip", "The area or the perimeter, as asked")},
+    {"a6", sideA},
+    {"ar6", QT_TRANSLATE_NOOP("Tip", "The area of the rectangle")},
+    {"o6", QT_TRANSLATE_NOOP("Tip", "Side B or the perimeter, as asked")},
+    {"a7", sideA},
+    {"p7", QT_TRANSLATE_NOOP("Tip", "The perimeter: the four sides together")},
+    {"o7", QT_TRANSLATE_NOOP("Tip", "Side B or the area, as asked")},
+    {"b6", base},
+    {"h6", height},
+    {"o8", QT_TRANSLATE_NOOP("Tip", "The area: the base times the height")},
+    {"b7", QT_TRANSLATE_NOOP("Tip", "The base, or the height")},
+    {"ar7", QT_TRANSLATE_NOOP("Tip", "The area of the parallelogram")},
+    {"o9",
+     QT_TRANSLATE_NOOP("Tip", "The height for the base given, or the base for the height given")},
+    {"a8", sideA},
+    {"b8", sideB},
+    {"o10", QT_TRANSLATE_NOOP("Tip", "The perimeter: the four sides together")},
+};
+
 } // namespace
 
 QuadrilateralWindow::QuadrilateralWindow(MessageSink& sink, QWidget* parent)
@@ -115,6 +157,7 @@ QuadrilateralWindow::QuadrilateralWindow(MessageSink& sink, QWidget* parent)
     window->addWidget(workingPanel());
     evenWidths(m_columns);
     chainBoxes(boxes);
+    applyTips(this, tips);
 }
 
 QLayout* QuadrilateralWindow::buildRow(int first, int count)

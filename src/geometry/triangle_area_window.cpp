@@ -1,6 +1,7 @@
 #include "geometry/triangle_area_window.h"
 
 #include "geometry/triangle_area.h"
+#include "widgets/tips.h"
 #include "widgets/working_panel.h"
 
 #include <QGridLayout>
@@ -42,6 +43,34 @@ const TaskBox boxes[] = {
      "o5"},
 };
 
+constexpr const char* base = QT_TRANSLATE_NOOP("Tip", "The base: the side the height stands on");
+constexpr const char* height =
+    QT_TRANSLATE_NOOP("Tip", "The height: from the base straight up to the corner facing it");
+constexpr const char* area = QT_TRANSLATE_NOOP("Tip", "The area of the triangle");
+constexpr const char* sideA = QT_TRANSLATE_NOOP("Tip", "Side A: one side of the triangle");
+constexpr const char* sideB = QT_TRANSLATE_NOOP("Tip", "Side B: a second side");
+constexpr const char* sideC = QT_TRANSLATE_NOOP("Tip", "Side C: the third side");
+
+const Tip tips[] = {
+    {"b1", base},
+    {"h1", height},
+    {"o1", area},
+    {"b2", base},
+    {"s2", area},
+    {"o2", QT_TRANSLATE_NOOP("Tip", "The height on that base")},
+    {"h3", height},
+    {"s3", area},
+    {"o3", QT_TRANSLATE_NOOP("Tip", "The base under that height")},
+    {"a4", sideA},
+    {"b4", sideB},
+    {"c4", sideC},
+    {"o4", QT_TRANSLATE_NOOP("Tip", "The perimeter: the three sides together")},
+    {"a5", sideA},
+    {"b5", sideB},
+    {"c5", sideC},
+    {"o5", QT_TRANSLATE_NOOP("Tip", "The area, found from the three sides alone")},
+};
+
 } // namespace
 
 TriangleAreaWindow::TriangleAreaWindow(MessageSink& sink, QWidget* parent)
@@ -63,4 +92,5 @@ TriangleAreaWindow::TriangleAreaWindow(MessageSink& sink, QWidget* parent)
     window->addLayout(grid);
     window->addWidget(workingPanel());
     chainBoxes(boxes);
+    applyTips(this, tips);
 }

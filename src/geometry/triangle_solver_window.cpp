@@ -1,9 +1,11 @@
 #include "geometry/triangle_solver_window.h"
 
 #include "widgets/controls.h"
+#include "widgets/tips.h"
 #include "widgets/triangle_figure.h"
 #include "widgets/working_panel.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -11,11 +13,22 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
 constexpr char letters[] = "abcxyz";
+
+// By letter: what each value is, and where it stands against the others.
+const char* const letterTips[] = {
+    QT_TRANSLATE_NOOP("Tip", "Side a, opposite angle y"),
+    QT_TRANSLATE_NOOP("Tip", "Side b, opposite angle x"),
+    QT_TRANSLATE_NOOP("Tip", "Side c, opposite angle z"),
+    QT_TRANSLATE_NOOP("Tip", "Angle x, opposite side b, in degrees"),
+    QT_TRANSLATE_NOOP("Tip", "Angle y, opposite side a, in degrees"),
+    QT_TRANSLATE_NOOP("Tip", "Angle z, opposite side c, in degrees"),
+};
 
 constexpr const ReaderBehaviour& behaviour = behaviours::positiveEchoing;
 
@@ -65,6 +78,9 @@ QLabel* makeSecondLabel(int number, QWidget* parent)
     QLabel* second = makeResultLabel(("second" + QByteArray::number(number)).constData(),
                                      QStringLiteral("Second triangle"), parent);
     second->setFrameStyle(QFrame::NoFrame);
+    second->setToolTip(tipText(QT_TRANSLATE_NOOP(
+        "Tip", "The other triangle these values fit, where there are two: its angles x and z, "
+               "and side b")));
     // Wide enough for the usual answer on one line, with room for a second line from the
     // start, so longer numbers wrap rather than go missing.
     const QFontMetrics metrics = second->fontMetrics();
@@ -75,6 +91,16 @@ QLabel* makeSecondLabel(int number, QWidget* parent)
                                                  "000.000000000000  b = 0.00000000000000")),
         2 * metrics.lineSpacing());
     return second;
+}
+
+// The case a panel solves, under its buttons, beside the figure: the window has no height
+// to spare for a line above it.
+QLabel* makeCaseLabel(const TrianglePanelRow& row, QWidget* parent)
+{
+    QLabel* label = makeLabel(("case" + QByteArray::number(row.number)).constData(),
+                              QCoreApplication::translate("Triangle", row.caption), parent);
+    label->setWordWrap(true);
+    return label;
 }
 
 QFrame* makeDivider(QFrame::Shape shape, QWidget* parent)
@@ -130,6 +156,7 @@ QWidget* TriangleSolverWindow::buildPanel(Panel& panel)
     auto* layout = new QGridLayout(widget);
     layout->addWidget(solveButton, 0, 0);
     layout->addWidget(clearButton, 1, 0);
+    layout->addWidget(makeCaseLabel(row, widget), 2, 0, Qt::AlignTop);
     layout->setRowStretch(2, 1);
     layout->addWidget(figure, 0, 1, 3, 1);
     layout->setColumnStretch(1, 1);
@@ -165,17 +192,20 @@ TriangleFigure* TriangleSolverWindow::buildFigure(Panel& panel, QWidget* widget)
         else
             control = panel.labels[indexOf(letter)] =
                 makeResultLabel(name.constData(), accessibleName, widget);
+        control->setToolTip(tipText(letterTips[indexOf(letter)]));
         figure->place(TriangleFigure::Place(place), control, QString(QLatin1Char(letter)));
     }
     return figure;
 }
 
-// The fields in the order they are read, whatever corner they stand in, then Solve and
-// Clear: the order Tab walks.
+// The fields in the order the panel's caption names them, whatever corner they stand in, then
+// Solve and Clear: the order Tab walks.
 PanelParts TriangleSolverWindow::partsOf(const Panel& panel, QPushButton* solve, QPushButton* clear)
 {
+    const TrianglePanelRow& row = *panel.row;
+    Q_ASSERT(std::is_permutation(row.inputs, row.inputs + 3, row.tabOrder));
     PanelParts parts{.buttons = {solve, clear}};
-    for (const char* letter = panel.row->inputs; *letter; ++letter)
+    for (const char* letter = row.tabOrder; *letter; ++letter)
         parts.fields << panel.fields[indexOf(*letter)];
     for (QLabel* label : panel.labels)
         if (label)

@@ -28,6 +28,10 @@ struct TrianglePanelRow {
     const char* solveCaption;
     const char* clearName;
     const char* clearCaption;
+    // The case it solves in a pupil's words, naming its inputs in their Tab order; the reading
+    // order stays apart, as it decides which refusal a pupil meets first.
+    const char* caption;
+    const char* tabOrder;
     const char* places;  // letters at: apex, lower left, lower right, left side, right side, base
     const char* inputs;  // in reading order
     const char* outputs; // in writing order

@@ -2,6 +2,7 @@
 
 #include "problems/word_problems.h"
 #include "widgets/controls.h"
+#include "widgets/tips.h"
 #include "widgets/working_panel.h"
 
 #include <QFrame>
@@ -33,6 +34,29 @@ QLabel* makeTextLabel(const QByteArray& name, const char* text, QWidget* parent)
 {
     return makeLabel(name.constData(), QString::fromLatin1(text), parent);
 }
+
+const Tip tips[] = {
+    {"distance", QT_TRANSLATE_NOOP("Tip", "The distance travelled")},
+    {"speed", QT_TRANSLATE_NOOP("Tip", "The speed: the distance travelled in one unit of time")},
+    {"time", QT_TRANSLATE_NOOP("Tip", "The time the journey takes")},
+    {"motionAnswer", QT_TRANSLATE_NOOP("Tip", "The distance, the speed or the time, as asked")},
+    {"gap", QT_TRANSLATE_NOOP("Tip", "The distance between the two travellers when they set off")},
+    {"speed1",
+     QT_TRANSLATE_NOOP("Tip", "The speed of the first traveller, the faster one when catching up")},
+    {"speed2", QT_TRANSLATE_NOOP("Tip", "The speed of the second traveller")},
+    {"travellersAnswer",
+     QT_TRANSLATE_NOOP("Tip",
+                       "The time until they meet, or until the first catches up with the second")},
+    {"price", QT_TRANSLATE_NOOP("Tip", "The price before the change")},
+    {"percent", QT_TRANSLATE_NOOP("Tip", "The percent: how many hundredths of the price")},
+    {"priceAnswer",
+     QT_TRANSLATE_NOOP("Tip", "The new price, or the percent of the price, as asked")},
+    {"oldPrice", QT_TRANSLATE_NOOP("Tip", "The price before the change")},
+    {"newPrice", QT_TRANSLATE_NOOP("Tip", "The price after the change")},
+    {"changePercent", QT_TRANSLATE_NOOP("Tip", "The percent by which the price was raised or cut")},
+    {"changeAnswer",
+     QT_TRANSLATE_NOOP("Tip", "The percent of change, or the price before the change, as asked")},
+};
 
 } // namespace
 
@@ -127,6 +151,7 @@ WordProblemsWindow::WordProblemsWindow(MessageSink& sink, QWidget* parent)
     window->addWidget(m_working);
     window->addStretch();
     chainPanels();
+    applyTips(this, tips);
 }
 
 QFrame* WordProblemsWindow::buildPanel(int index)

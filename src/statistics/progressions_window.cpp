@@ -3,6 +3,7 @@
 #include "input/number_text.h"
 #include "statistics/progressions.h"
 #include "widgets/controls.h"
+#include "widgets/tips.h"
 #include "widgets/working_panel.h"
 #include "widgets/wrapped_button.h"
 
@@ -203,6 +204,60 @@ const Panel panels[] = {
      .readingOrder = {0, 2, 1}},
 };
 
+constexpr const char* firstTerm = QT_TRANSLATE_NOOP("Tip", "The first term");
+constexpr const char* difference = QT_TRANSLATE_NOOP("Tip", "The common difference");
+constexpr const char* ratio = QT_TRANSLATE_NOOP("Tip", "The common ratio");
+constexpr const char* lastTerm = QT_TRANSLATE_NOOP("Tip", "The last term");
+constexpr const char* count = QT_TRANSLATE_NOOP("Tip", "The number of terms");
+constexpr const char* sum = QT_TRANSLATE_NOOP("Tip", "Sn: the sum of the first N terms");
+
+// Panel by panel: its fields, then its answer.
+const Tip tips[] = {
+    {"a1", firstTerm},
+    {"d", difference},
+    {"n", count},
+    {"ans1", sum},
+    {"a12", firstTerm},
+    {"an2", lastTerm},
+    {"n2", count},
+    {"ans2", sum},
+    {"d3", difference},
+    {"an3", lastTerm},
+    {"n3", count},
+    {"ans3", sum},
+    {"a14", firstTerm},
+    {"d4", difference},
+    {"n4", count},
+    {"ans4", QT_TRANSLATE_NOOP("Tip", "An: the last term")},
+    {"a15", firstTerm},
+    {"an5", lastTerm},
+    {"n5", count},
+    {"ans5", QT_TRANSLATE_NOOP("Tip", "D: the common difference")},
+    {"a16", firstTerm},
+    {"d6", difference},
+    {"an6", lastTerm},
+    {"ans66", QT_TRANSLATE_NOOP("Tip", "N: the number of terms")},
+    {"a17", firstTerm},
+    {"q7", ratio},
+    {"n7", count},
+    {"ans7", sum},
+    {"a18", firstTerm},
+    {"q8", ratio},
+    {"an8", lastTerm},
+    {"ans8", sum},
+    {"a19", firstTerm},
+    {"q9", ratio},
+    {"ans9", QT_TRANSLATE_NOOP("Tip", "S: the sum of all the terms, without end")},
+    {"a110", firstTerm},
+    {"q10", ratio},
+    {"n10", count},
+    {"ans10", QT_TRANSLATE_NOOP("Tip", "An: the last term")},
+    {"a111", firstTerm},
+    {"an11", lastTerm},
+    {"n11", count},
+    {"ans11", QT_TRANSLATE_NOOP("Tip", "Q: the common ratio")},
+};
+
 } // namespace
 
 ProgressionsWindow::ProgressionsWindow(MessageSink& sink, QWidget* parent)
@@ -222,6 +277,7 @@ ProgressionsWindow::ProgressionsWindow(MessageSink& sink, QWidget* parent)
     window->addWidget(m_working);
     window->addStretch();
     chainPanels();
+    applyTips(this, tips);
 }
 
 QWidget* ProgressionsWindow::buildGroup(bool isGeometric)

@@ -2,6 +2,7 @@
 
 #include "widgets/controls.h"
 #include "widgets/fraction_box.h"
+#include "widgets/tips.h"
 #include "widgets/working_panel.h"
 
 #include <QFrame>
@@ -31,6 +32,14 @@ FractionBox* makeFormula(QLabel* numerator, QLabel* denominator, QWidget* parent
     return new FractionBox(numerator, bar, denominator, nullptr, parent);
 }
 
+const Tip tips[] = {
+    {"n", QT_TRANSLATE_NOOP("Tip", "The numbers, one blank apart: 1 4 65 898")},
+    {"w", QT_TRANSLATE_NOOP("Tip", "The weights: how many times each number counts, in the same "
+                                   "order, one blank apart; empty when every number counts once")},
+    {"sol", QT_TRANSLATE_NOOP(
+                "Tip", "The weighted mean, the variance or the standard deviation, as asked")},
+};
+
 } // namespace
 
 StatisticsWindow::StatisticsWindow(MessageSink& sink, QWidget* parent)
@@ -56,6 +65,7 @@ StatisticsWindow::StatisticsWindow(MessageSink& sink, QWidget* parent)
               .results = {sol},
               .returnRepeatsLast = true});
     chainPanels();
+    applyTips(this, tips);
     connect(Command1, &QPushButton::clicked, this, [this] { calculate(&mean); });
     connect(Command3, &QPushButton::clicked, this, [this] { calculate(&variance); });
     connect(Command2, &QPushButton::clicked, this, [this] { calculate(&deviation); });

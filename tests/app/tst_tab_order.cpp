@@ -43,6 +43,8 @@ class TabOrderTest : public QObject {
 private slots:
     void tabWalksInReadingOrder_data();
     void tabWalksInReadingOrder();
+    void typingFollowsTheCaption_data();
+    void typingFollowsTheCaption();
 };
 
 void TabOrderTest::tabWalksInReadingOrder_data()
@@ -86,11 +88,11 @@ void TabOrderTest::tabWalksInReadingOrder_data()
                 "Command11");
     QTest::newRow("law of cosines")
         << maker<CosinesWindow>()
-        << walk("a1 z1 b1 Command1 Command3 a2 z2 b2 Command2 Command4 a3 z3 b3 Command8 "
+        << walk("a1 b1 z1 Command1 Command3 a2 b2 z2 Command2 Command4 a3 b3 z3 Command8 "
                 "Command6 a4 b4 c4 Command7 Command5");
     QTest::newRow("law of sines")
         << maker<SinesWindow>()
-        << walk("x1 z1 b1 Command1 Command3 y2 a2 c2 Command2 Command4 y3 a3 c3 Command6 "
+        << walk("x1 z1 b1 Command1 Command3 a2 c2 y2 Command2 Command4 a3 c3 y3 Command6 "
                 "Command8 y4 z4 c4 Command7 Command5");
     QTest::newRow("word problems")
         << maker<WordProblemsWindow>()
@@ -134,6 +136,54 @@ void TabOrderTest::tabWalksInReadingOrder()
             (label && label->textInteractionFlags() & Qt::TextSelectableByMouse))
             QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
     }
+    QVERIFY(sink.shown.isEmpty());
+}
+
+void TabOrderTest::typingFollowsTheCaption_data()
+{
+    QTest::addColumn<WindowMaker>("make");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("fields"); // the fields that get 7, 9 and 60, in turn
+    const auto cosines = maker<CosinesWindow>();
+    const auto sines = maker<SinesWindow>();
+    const QString between = QStringLiteral("Two sides and the angle between them");
+    const QString opposite = QStringLiteral("Two sides and an angle opposite one of them");
+    const QString twoAngles = QStringLiteral("Two angles and a side opposite one of them");
+    QTest::newRow("cosines 1") << cosines << between << QStringList{"a1", "b1", "z1"};
+    QTest::newRow("cosines 2") << cosines << between << QStringList{"a2", "b2", "z2"};
+    QTest::newRow("cosines 3") << cosines << between << QStringList{"a3", "b3", "z3"};
+    QTest::newRow("cosines 4") << cosines << QStringLiteral("Three sides")
+                               << QStringList{"a4", "b4", "c4"};
+    QTest::newRow("sines 1") << sines << twoAngles << QStringList{"x1", "z1", "b1"};
+    QTest::newRow("sines 2") << sines << opposite << QStringList{"a2", "c2", "y2"};
+    QTest::newRow("sines 3") << sines << opposite << QStringList{"a3", "c3", "y3"};
+    QTest::newRow("sines 4") << sines << twoAngles << QStringList{"y4", "z4", "c4"};
+}
+
+// Typing 7, Tab, 9, Tab, 60 from a panel's first field fills the fields its caption names.
+void TabOrderTest::typingFollowsTheCaption()
+{
+    QFETCH(WindowMaker, make);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, fields);
+    RecordingSink sink;
+    const std::unique_ptr<QWidget> window(make(sink));
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    const QByteArray panel = fields.first().right(1).toLatin1();
+    QCOMPARE(textOf(window.get(), "case" + panel), caption);
+
+    control<QLineEdit>(window.get(), fields.first().toLatin1())->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
+    for (const char* number : {"9", "60"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), QLatin1String(number));
+    }
+    QStringList typed;
+    for (const QString& name : fields)
+        typed << textOf(window.get(), name.toLatin1());
+    QCOMPARE(typed, (QStringList{"7", "9", "60"}));
     QVERIFY(sink.shown.isEmpty());
 }
 
