@@ -34,9 +34,9 @@ struct Part {
 // A fraction of fields or results: whole part, numerator, bar, denominator. A single box has
 // only its whole part and no bar.
 struct FractionParts {
-    Part whole, numerator;
+    Part whole{}, numerator{};
     const char* bar = nullptr;
-    Part denominator;
+    Part denominator{};
 };
 
 struct Conversion {

@@ -20,9 +20,9 @@ class WorkingPanel;
 // walks them, its buttons and the results they write. Return in a field presses the first
 // button, or the one pressed last where the panel's buttons share their fields.
 struct PanelParts {
-    QList<QLineEdit*> fields;
-    QList<QPushButton*> buttons;
-    QList<QLabel*> results;
+    QList<QLineEdit*> fields{};
+    QList<QPushButton*> buttons{};
+    QList<QLabel*> results{};
     bool returnRepeatsLast = false;
 };
 
