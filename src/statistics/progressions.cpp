@@ -3,6 +3,8 @@
 #include "input/notation.h"
 #include "input/number_text.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <optional>
 
@@ -146,8 +148,17 @@ Outcome<double> arithmeticCount(const ProgressionTerms& x)
     const auto count = [](const QString& an, const QString& a1, const QString& d) {
         return dividedBy(bracketed(plus(minus(an, a1), d)), d);
     };
-    return c.result(t / x.d, text("N = ") + count(text("An"), text("A1"), text("D")),
-                    count(term(x.an), term(x.a1), term(x.d)));
+    Outcome<double> outcome =
+        c.result(t / x.d, text("N = ") + count(text("An"), text("A1"), text("D")),
+                 count(term(x.an), term(x.a1), term(x.d)));
+    // A count that is not whole is still the answer, but An is then no term at all.
+    if (auto* solved = std::get_if<Solved<double>>(&outcome);
+        solved && solved->values != std::floor(solved->values))
+        solved->working << QCoreApplication::translate(
+                               "Working", "N is not a whole number, so An is not a term of this "
+                                          "progression: N = %1")
+                               .arg(numberText(solved->values));
+    return outcome;
 }
 
 Outcome<double> geometricSum(const ProgressionTerms& x)

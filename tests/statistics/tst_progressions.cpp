@@ -57,7 +57,8 @@ void ProgressionsTest::computes_data()
     row("AP5 2", {.a1 = 3, .an = 11, .n = 5}, "2");
     row("AP5 N = 1 divides by zero", {.a1 = 3, .an = 11, .n = 1}, unreasonable);
     row("AP6 5", {.a1 = 3, .an = 11, .d = 2}, "5");
-    row("AP6 2.5", {.a1 = 1, .an = 4, .d = 2}, "2.5");
+    row("AP6 2.5", {.a1 = 1, .an = 4, .d = 2}, "2.5",
+        "N is not a whole number, so An is not a term of this progression: N = 2.5");
     row("AP6 D = 0 divides by zero", {.a1 = 1, .an = 4, .d = 0}, unreasonable);
     row("GP1 1023", {.a1 = 1, .n = 10, .q = 2}, "1023", "Qᴺ = 2¹⁰ = 1024");
     row("GP1 Q = 0", {.a1 = 1, .n = 10, .q = 0}, zeroOrOne);
