@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
@@ -23,6 +24,9 @@ AnswerFormatBar::AnswerFormatBar(AnswerFormat& format, QWidget* parent)
     m_places->setObjectName(QStringLiteral("decimalPlaces"));
     m_places->setRange(leastPlaces, mostPlaces);
     m_places->setAccessibleName(tr("Decimal places"));
+    // A screen reader may land on the line the spin box edits in: it carries the name too.
+    if (auto* line = m_places->findChild<QLineEdit*>())
+        line->setAccessibleName(m_places->accessibleName());
     m_places->setToolTip(tr("Decimal places: how many digits a rounded answer keeps after "
                             "the decimal point"));
 
