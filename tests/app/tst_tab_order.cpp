@@ -73,7 +73,7 @@ void TabOrderTest::tabWalksInReadingOrder_data()
     QTest::newRow("fraction conversion")
         << maker<FractionConversionWindow>()
         << fractionWalk("in1s in1m in1d Command1 in2m in2d Command2 in3s in3m in3d Command3 in4 "
-                "Command4");
+                        "Command4");
     QTest::newRow("operators on fractions")
         << maker<FractionOperatorsWindow>()
         << fractionWalk("s1 m1 d1 op s2 m2 d2 Command1 b a Command2 inm4 ind4 Command3");
