@@ -84,7 +84,7 @@ ComplexWindow::ComplexWindow(MessageSink& sink, QWidget* parent)
     window->addLayout(buildPower());
     window->addWidget(makeRule("Line14", this));
     window->addLayout(buildPolar());
-    addWorkingPanel();
+    addWorkingPanel(AnswerFormats::Offered);
     window->addWidget(m_working);
     window->addStretch();
     addPanel({.fields = {r1, i1, op, r2, i2}, .buttons = {Command1}, .results = {o1, o2}});

@@ -1,7 +1,6 @@
 #include "algebra/quadratic_window.h"
 
 #include "algebra/quadratic.h"
-#include "input/number_text.h"
 #include "widgets/controls.h"
 #include "widgets/fraction_box.h"
 #include "widgets/tips.h"
@@ -43,7 +42,7 @@ QuadraticWindow::QuadraticWindow(MessageSink& sink, QWidget* parent)
     window->addWidget(
         makeLabel("Label3", QStringLiteral("           A = -3          B = 6      C = -2"), this));
     window->addLayout(results);
-    addWorkingPanel();
+    addWorkingPanel(AnswerFormats::Offered);
     window->addWidget(m_working);
     addPanel({.fields = {a, b, c}, .buttons = {Command1}, .results = {x1, x2}});
     chainPanels();
@@ -129,9 +128,13 @@ void QuadraticWindow::solve()
         solveQuadratic(shown->at(0), shown->at(1), shown->at(2)), {},
         [this](const QuadraticAnswer& answer) {
             const auto* roots = std::get_if<QuadraticRoots>(&answer);
-            const QString none = captionText(Caption::NoSolution);
-            x1->setText(roots ? numberText(roots->x1) : none);
-            x2->setText(roots ? numberText(roots->x2) : none);
+            if (!roots) {
+                x1->setText(captionText(Caption::NoSolution));
+                x2->setText(captionText(Caption::NoSolution));
+                return;
+            }
+            writeNumber(x1, roots->x1);
+            writeNumber(x2, roots->x2);
         },
         [this](Message message) {
             m_sink.show(message);

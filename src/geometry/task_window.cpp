@@ -28,7 +28,7 @@ QLabel* makeOutputLabel(const char* name, const QString& accessibleName, QWidget
 TaskWindow::TaskWindow(const char* name, const QString& title, MessageSink& sink, QWidget* parent)
     : ToolWindow(name, title, behaviours::positive, sink, parent)
 {
-    addWorkingPanel();
+    addWorkingPanel(AnswerFormats::Offered);
 }
 
 QWidget* TaskWindow::buildBox(const TaskBox& box)

@@ -137,7 +137,7 @@ TriangleSolverWindow::TriangleSolverWindow(const char* name, const QString& titl
     auto* window = new QVBoxLayout(this);
     window->addWidget(Label1);
     window->addWidget(frame, 1);
-    addWorkingPanel();
+    addWorkingPanel(AnswerFormats::Offered);
     window->addWidget(m_working);
     window->addWidget(makeLabel("Label2", captionText(Caption::DegreesNotice), this));
     chainPanels();

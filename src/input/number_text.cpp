@@ -2,10 +2,12 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -64,6 +66,32 @@ std::string fifteenDigits(double value)
     return std::string(buffer, result.ptr);
 }
 
+// Adds one to a string of decimal digits, growing it when all are nines.
+void addOne(std::string& digits)
+{
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return;
+        }
+        *it = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+// The 15 significant digits of a finite, nonzero magnitude and the power of ten of the first.
+std::pair<std::string, int> significantDigits(double magnitude)
+{
+    char buffer[40];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
+    const std::string text(buffer, result.ptr);
+    const auto e = text.find('e');
+    std::string digits = text.substr(0, e);
+    digits.erase(1, 1); // the point after the first digit
+    return {digits, std::stoi(text.substr(e + 1))};
+}
+
 } // namespace
 
 QString numberText(double value)
@@ -83,6 +111,30 @@ QString numberText(double value)
     if (separator != QStringLiteral("."))
         shown.replace(u'.', separator);
     return shown;
+}
+
+QString roundedText(double value, int places)
+{
+    if (!std::isfinite(value))
+        return {};
+    const auto [digits, exponent] =
+        value == 0 ? std::pair{std::string("0"), 0} : significantDigits(std::fabs(value));
+    if (exponent >= 15)
+        return numberText(value);
+    // The value times 10^places as a whole number: the digits kept, the next one rounding.
+    places = std::clamp(places, 0, 10);
+    const int kept = exponent + places + 1;
+    std::string whole = kept > 0 ? digits.substr(0, static_cast<std::size_t>(kept)) : "";
+    whole.resize(static_cast<std::size_t>(std::max(kept, 0)), '0');
+    if (kept >= 0 && kept < int(digits.size()) && digits[static_cast<std::size_t>(kept)] >= '5')
+        addOne(whole);
+    if (whole.size() <= static_cast<std::size_t>(places))
+        whole.insert(0, static_cast<std::size_t>(places) + 1 - whole.size(), '0');
+    const bool isZero = whole.find_first_not_of('0') == std::string::npos;
+    QString text = QString::fromLatin1(whole.data(), static_cast<qsizetype>(whole.size()));
+    if (places > 0)
+        text.insert(text.size() - places, decimalSeparator());
+    return value < 0 && !isZero ? QStringLiteral("-") + text : text;
 }
 
 namespace {

@@ -11,6 +11,12 @@
 // decimal separator, and never a negative zero. A value that is not finite has no text.
 QString numberText(double value);
 
+// A Real rounded to a number of decimal places (0 to 10), half away from zero, the rounding
+// made on its 15-digit number text so that 2.675 gives 2.68 as the pupil expects. Trailing
+// zeros stay ("2.50"), the locale's decimal separator, never a negative zero and no exponent
+// form below 10^15; from there on, and for a value that is not finite, its number text.
+QString roundedText(double value, int places);
+
 // The number test and the text-to-Real conversion in one, so they can never disagree:
 // optional blanks around, optional sign, ASCII digits with at most one locale decimal
 // separator, optional exponent. Anything else, or a value beyond the Real range, is no number.

@@ -147,7 +147,7 @@ WordProblemsWindow::WordProblemsWindow(MessageSink& sink, QWidget* parent)
             row->addWidget(buildPanel(p), 1);
         window->addLayout(row);
     }
-    addWorkingPanel();
+    addWorkingPanel(AnswerFormats::Offered);
     window->addWidget(m_working);
     window->addStretch();
     chainPanels();

@@ -273,7 +273,7 @@ ProgressionsWindow::ProgressionsWindow(MessageSink& sink, QWidget* parent)
         window->addWidget(buildGroup(isGeometric));
     }
     window->addWidget(buildLegend());
-    addWorkingPanel();
+    addWorkingPanel(AnswerFormats::Offered);
     window->addWidget(m_working);
     window->addStretch();
     chainPanels();
@@ -388,7 +388,7 @@ void ProgressionsWindow::solve(std::size_t index)
     }
     deliver(
         panel.task(terms), panel.title(),
-        [&controls](double answer) { writeNumber(controls.output, answer); },
+        [this, &controls](double answer) { writeNumber(controls.output, answer); },
         [this, index](Message message) { refuse(index, message); });
 }
 

@@ -56,7 +56,7 @@ StatisticsWindow::StatisticsWindow(MessageSink& sink, QWidget* parent)
     lower->addLayout(answer, 1);
     window->addWidget(makeRule("Line1", this));
     window->addLayout(lower);
-    addWorkingPanel();
+    addWorkingPanel(AnswerFormats::Offered);
     window->addWidget(m_working);
     window->addStretch();
 

@@ -2,6 +2,8 @@
 
 #include "input/number_text.h"
 #include "input/reading_step.h"
+#include "widgets/answer_format.h"
+#include "widgets/answer_format_bar.h"
 #include "widgets/controls.h"
 #include "widgets/working_panel.h"
 
@@ -29,9 +31,15 @@ QLabel* ToolWindow::makeTitle(const char* name, const QString& text)
     return title;
 }
 
-WorkingPanel* ToolWindow::addWorkingPanel()
+WorkingPanel* ToolWindow::addWorkingPanel(AnswerFormats formats)
 {
     m_working = new WorkingPanel(this);
+    if (formats == AnswerFormats::Offered) {
+        m_formatBar = new AnswerFormatBar(AnswerFormat::program(), m_working);
+        m_working->addBeside(m_formatBar);
+        connect(&AnswerFormat::program(), &AnswerFormat::changed, this,
+                &ToolWindow::rewriteAnswers);
+    }
     return m_working;
 }
 
@@ -73,6 +81,10 @@ void ToolWindow::chainPanels()
     }
     if (m_working)
         chain(m_working->findChild<QPushButton*>(QStringLiteral("showWorking")));
+    if (m_formatBar) {
+        chain(m_formatBar->firstInTabOrder());
+        chain(m_formatBar->lastInTabOrder());
+    }
 }
 
 void ToolWindow::beginClick(const QList<QLabel*>& results)
@@ -162,9 +174,17 @@ void ToolWindow::markStale(qsizetype panel, bool stale)
     }
 }
 
+AnswerChoice ToolWindow::answerChoice() const
+{
+    return m_formatBar ? AnswerFormat::program().choice() : AnswerChoice{};
+}
+
 void ToolWindow::writeNumber(QLabel* output, double value)
 {
-    output->setText(numberText(value));
+    const QString text = answerText(value, answerChoice());
+    output->setText(text);
+    if (m_formatBar)
+        m_answers.insert(output, {value, text});
 }
 
 void ToolWindow::showWorking(const Working& working, const QString& heading)
@@ -172,5 +192,43 @@ void ToolWindow::showWorking(const Working& working, const QString& heading)
     // "Reduction, Reduction": a panel and its button of the same name are named once.
     const QStringList names = heading.split(QStringLiteral(", "));
     const bool repeats = names.size() == 2 && names[0].simplified() == names[1].simplified();
-    m_working->setWorking(m_readings + working, repeats ? names[0] : heading);
+    m_steps = m_readings + working;
+    m_heading = repeats ? names[0] : heading;
+    m_working->setWorking(withRounding(m_steps), m_heading);
+}
+
+void ToolWindow::rewriteAnswers()
+{
+    // Only the answers still on show: a caption or a cleared label is left as it stands.
+    const AnswerChoice choice = answerChoice();
+    for (auto it = m_answers.begin(); it != m_answers.end(); ++it) {
+        if (it.key()->text() != it->text)
+            continue;
+        it->text = answerText(it->value, choice);
+        it.key()->setText(it->text);
+    }
+    if (!m_working->text().isEmpty())
+        m_working->setWorking(withRounding(m_steps), m_heading);
+}
+
+// Rounded answers end their working with the rounding: "... = 78.5398163397448 ≈ 78.54".
+Working ToolWindow::withRounding(Working steps) const
+{
+    const AnswerChoice choice = answerChoice();
+    if (choice.style != AnswerStyle::Rounded || steps.isEmpty())
+        return steps;
+    QString& last = steps.last();
+    for (auto it = m_answers.cbegin(); it != m_answers.cend(); ++it) {
+        const QString decimal = QStringLiteral(" ") + numberText(it->value);
+        QString typeset = decimal;
+        typeset.replace(u'-', QChar(0x2212));
+        if (it.key()->text() != it->text || !(last.endsWith(decimal) || last.endsWith(typeset)))
+            continue;
+        QString rounded = roundedText(it->value, choice.places);
+        if (last.endsWith(typeset) && typeset != decimal)
+            rounded.replace(u'-', QChar(0x2212));
+        last += QStringLiteral(" ≈ ") + rounded;
+        break;
+    }
+    return steps;
 }

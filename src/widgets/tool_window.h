@@ -1,9 +1,11 @@
 #pragma once
 
+#include "input/answer_text.h"
 #include "input/field_reader.h"
 #include "input/message_sink.h"
 #include "input/outcome.h"
 
+#include <QHash>
 #include <QList>
 #include <QStringView>
 #include <QWidget>
@@ -13,6 +15,7 @@
 
 class QLabel;
 class QLineEdit;
+class AnswerFormatBar;
 class QPushButton;
 class WorkingPanel;
 
@@ -33,6 +36,10 @@ struct ReadRules {
     bool showAsRead = false;
 };
 
+// Whether a window offers the program's answer format beside Show Working: the windows whose
+// answers are real numbers do; answers that are fractions keep their own form.
+enum class AnswerFormats { Fixed, Offered };
+
 // What every tool window is built on: its object name and title, a window of its own that
 // is discarded when closed, the reader its fields go through, the sink its messages go to,
 // the working panel under its results, and one click path for every button.
@@ -46,11 +53,12 @@ protected:
     // The window's title over its panels: the one font and place every window shares.
     QLabel* makeTitle(const char* name, const QString& text);
 
-    // Made where the window wants it in its layout, so Tab reaches Show Working last.
-    WorkingPanel* addWorkingPanel();
+    // Made where the window wants it in its layout, so Tab reaches Show Working last, then the
+    // answer format where the window offers it.
+    WorkingPanel* addWorkingPanel(AnswerFormats formats = AnswerFormats::Fixed);
 
     // Tab walks the panels in the order they were added, each one's fields then its buttons,
-    // then Show Working.
+    // then Show Working and the answer format.
     void addPanel(const PanelParts& panel);
     void chainPanels();
 
@@ -93,10 +101,11 @@ protected:
         beginClick({output});
         if (const std::optional<QList<double>> numbers = readFields(fields))
             deliver(task(*numbers), heading,
-                    [output](double value) { writeNumber(output, value); });
+                    [this, output](double value) { writeNumber(output, value); });
     }
 
-    static void writeNumber(QLabel* output, double value);
+    // Every real answer goes through here, so a new answer format rewrites it where it stands.
+    void writeNumber(QLabel* output, double value);
     void showWorking(const Working& working, const QString& heading);
 
     FieldReader m_reader;
@@ -104,6 +113,15 @@ protected:
     WorkingPanel* m_working = nullptr;
 
 private:
+    struct ShownAnswer {
+        double value;
+        QString text; // as written; a label showing anything else has been written over since
+    };
+
+    AnswerChoice answerChoice() const;
+    void rewriteAnswers();
+    Working withRounding(Working steps) const;
+
     // Results that no longer answer the fields beside them are drawn greyed, their text kept,
     // with a tip naming the button to press again; the panel's next answer clears it.
     void markStale(qsizetype panel, bool stale);
@@ -115,4 +133,8 @@ private:
     QPushButton* m_pressedButton = nullptr;
     QLineEdit* m_refused = nullptr;
     Working m_readings; // how this click's fractions and mixed numbers were read
+    AnswerFormatBar* m_formatBar = nullptr;
+    QHash<QLabel*, ShownAnswer> m_answers;
+    Working m_steps; // the working on show, before any rounding is added
+    QString m_heading;
 };

@@ -72,10 +72,10 @@ WorkingPanel::WorkingPanel(QWidget* parent)
 
     // The steps beside the button rather than under it: a tall window has little height to
     // spare, and the button's own row is free.
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(showWorking, 0, Qt::AlignLeft | Qt::AlignTop);
-    layout->addWidget(scroller, 1);
+    row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(showWorking, 0, Qt::AlignLeft | Qt::AlignTop);
+    row->addWidget(scroller, 1);
 
     connect(showWorking, &QPushButton::toggled, this, &WorkingPanel::showOrHide);
 }
@@ -186,6 +186,11 @@ void WorkingPanel::setWorking(const Working& steps, const QString& heading)
         lines.prepend(heading);
     working->setText(lines.isEmpty() ? QString() : stepsOf(lines));
     showOrHide();
+}
+
+void WorkingPanel::addBeside(QWidget* controls)
+{
+    row->insertWidget(row->indexOf(scroller), controls, 0, Qt::AlignLeft | Qt::AlignTop);
 }
 
 void WorkingPanel::clearWorking()

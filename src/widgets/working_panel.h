@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QScrollArea;
@@ -22,6 +23,9 @@ public:
     // ("Rectangle, Find B"); a window of one task passes no heading.
     void setWorking(const Working& steps, const QString& heading = {});
 
+    // Controls that belong with the working, in the button's row so they add no height.
+    void addBeside(QWidget* controls);
+
     // After a refusal, a message or a Clear: no working is on show.
     void clearWorking();
 
@@ -39,6 +43,7 @@ private:
     void giveBackWindow();
 
     QPushButton* showWorking;
+    QHBoxLayout* row;
     QScrollArea* scroller;
     QLabel* working;
     QStringList lines;

@@ -17,8 +17,10 @@
 #include "support/menu_tour.h"
 #include "support/recording_sink.h"
 #include "support/window_test.h"
+#include "widgets/answer_format.h"
 
 #include <QAbstractButton>
+#include <QStandardPaths>
 
 #include <functional>
 #include <memory>
@@ -41,6 +43,8 @@ class TabOrderTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup() { AnswerFormat::program().setChoice({}); }
     void tabWalksInReadingOrder_data();
     void tabWalksInReadingOrder();
     void typingFollowsTheCaption_data();
@@ -51,20 +55,28 @@ void TabOrderTest::tabWalksInReadingOrder_data()
 {
     QTest::addColumn<WindowMaker>("make");
     QTest::addColumn<QStringList>("order");
-    // Every tool window ends on Show Working.
-    const auto walk = [](const char* names) {
+    // Every tool window ends on Show Working; one of real answers on the answer format after
+    // it, the places being out of reach until Rounded is chosen.
+    const auto fractionWalk = [](const char* names) {
         return QString::fromLatin1(names).split(u' ') << QStringLiteral("showWorking");
     };
+    const auto walk = [&fractionWalk](const char* names) {
+        return fractionWalk(names) << QStringLiteral("answerFormat");
+    };
     QTest::newRow("quadratic") << maker<QuadraticWindow>() << walk("a b c Command1");
+    QTest::newRow("quadratic, rounded") << WindowMaker([](MessageSink& sink) -> QWidget* {
+        AnswerFormat::program().setChoice({AnswerStyle::Rounded, 2});
+        return new QuadraticWindow(sink);
+    }) << (walk("a b c Command1") << QStringLiteral("decimalPlaces"));
     QTest::newRow("complex") << maker<ComplexWindow>()
                              << walk("r1 i1 op r2 i2 Command1 p Command2 re3 im3 Command3");
     QTest::newRow("fraction conversion")
         << maker<FractionConversionWindow>()
-        << walk("in1s in1m in1d Command1 in2m in2d Command2 in3s in3m in3d Command3 in4 "
-                "Command4");
+        << fractionWalk("in1s in1m in1d Command1 in2m in2d Command2 in3s in3m in3d Command3 in4 "
+                        "Command4");
     QTest::newRow("operators on fractions")
         << maker<FractionOperatorsWindow>()
-        << walk("s1 m1 d1 op s2 m2 d2 Command1 b a Command2 inm4 ind4 Command3");
+        << fractionWalk("s1 m1 d1 op s2 m2 d2 Command1 b a Command2 inm4 ind4 Command3");
     QTest::newRow("statistics") << maker<StatisticsWindow>()
                                 << walk("n w Command1 Command3 Command2");
     QTest::newRow("progressions")

@@ -23,6 +23,8 @@ private slots:
     void wholeReading();
     void germanUsesDecimalComma_data();
     void germanUsesDecimalComma();
+    void rounds_data();
+    void rounds();
 };
 
 void NumberTextTest::shows_data()
@@ -225,6 +227,70 @@ void NumberTextTest::germanUsesDecimalComma()
         QCOMPARE(*read, value);
         QVERIFY2(shown.contains(u','), qPrintable(shown));
     }
+}
+
+void NumberTextTest::rounds_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("places");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    // The Real 2.675 lies below it; its 15-digit text does not.
+    QTest::newRow("half up from the shown text") << 2.675 << 2 << "C"
+                                                 << "2.68";
+    QTest::newRow("half away from zero, negative") << -2.5 << 0 << "C"
+                                                   << "-3";
+    QTest::newRow("half away from zero, positive") << 2.5 << 0 << "C"
+                                                   << "3";
+    QTest::newRow("below half") << 2.4999 << 0 << "C"
+                                << "2";
+    QTest::newRow("trailing zeros kept") << 2.5 << 2 << "C"
+                                         << "2.50";
+    QTest::newRow("whole gets places") << 7.0 << 3 << "C"
+                                       << "7.000";
+    QTest::newRow("carry into a new digit") << 9.995 << 2 << "C"
+                                            << "10.00";
+    QTest::newRow("area of radius 5") << 78.5398163397448 << 2 << "C"
+                                      << "78.54";
+    QTest::newRow("ten places") << 1.0 / 3 << 10 << "C"
+                                << "0.3333333333";
+    QTest::newRow("small to zero") << 0.004 << 2 << "C"
+                                   << "0.00";
+    QTest::newRow("no negative zero") << -0.004 << 2 << "C"
+                                      << "0.00";
+    QTest::newRow("zero") << 0.0 << 1 << "C"
+                          << "0.0";
+    QTest::newRow("tiny rounds up") << 0.006 << 2 << "C"
+                                    << "0.01";
+    QTest::newRow("no exponent form when small") << 0.00001 << 5 << "C"
+                                                 << "0.00001";
+    QTest::newRow("very small") << 1e-300 << 3 << "C"
+                                << "0.000";
+    QTest::newRow("15 digits, no exponent form") << 999999999999999.0 << 2 << "C"
+                                                 << "999999999999999.00";
+    QTest::newRow("from 10^15 the number text") << 1e15 << 2 << "C"
+                                                << "1E+15";
+    QTest::newRow("just under 10^15, halves") << 123456789012345.6 << 0 << "C"
+                                              << "123456789012346";
+    QTest::newRow("not finite") << nan << 2 << "C"
+                                << "";
+    QTest::newRow("German comma") << 2.675 << 2 << "de_DE"
+                                  << "2,68";
+    QTest::newRow("German, no places, no comma") << 2.675 << 0 << "de_DE"
+                                                 << "3";
+}
+
+void NumberTextTest::rounds()
+{
+    QFETCH(double, value);
+    QFETCH(int, places);
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QLocale::setDefault(QLocale(locale));
+    const QString shown = roundedText(value, places);
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(shown, text);
 }
 
 QTEST_GUILESS_MAIN(NumberTextTest)

@@ -44,7 +44,8 @@ void TipsTest::everyFieldAndAnswerHasATip_data()
     QTest::newRow("word problems") << &newWindow<WordProblemsWindow> << 11 << 4;
 }
 
-// Answers are the labels a pupil can copy, the working aside.
+// Answers are the labels a pupil can copy, fields the lines a pupil types numbers into; the
+// working and the controls beside it aside.
 void TipsTest::everyFieldAndAnswerHasATip()
 {
     QFETCH(WindowMaker, make);
@@ -58,7 +59,9 @@ void TipsTest::everyFieldAndAnswerHasATip()
         const auto* label = qobject_cast<const QLabel*>(widget);
         const bool answer = label && label->textInteractionFlags() & Qt::TextSelectableByMouse &&
                             !working->isAncestorOf(label);
-        const bool field = qobject_cast<const QLineEdit*>(widget) != nullptr;
+        // The answer format's spin box edits in a line of its own, beside the working.
+        const bool field =
+            qobject_cast<const QLineEdit*>(widget) != nullptr && !working->isAncestorOf(widget);
         fieldCount += field;
         answerCount += answer;
         if ((field || answer) && widget->toolTip().trimmed().isEmpty())
