@@ -17,10 +17,11 @@ AnswerFormatBar::AnswerFormatBar(AnswerFormat& format, QWidget* parent)
     setObjectName(QStringLiteral("answerFormatBar"));
     m_style->setObjectName(QStringLiteral("answerFormat"));
     m_style->addItem(tr("Decimal"), QVariant::fromValue(int(AnswerStyle::Decimal)));
-    m_style->addItem(tr("Exact"), QVariant::fromValue(int(AnswerStyle::Exact)));
+    // Exact joins the list once answers carry exact values; until then it would only
+    // repeat the decimals, and a kept choice of it shows as Decimal.
     m_style->addItem(tr("Rounded"), QVariant::fromValue(int(AnswerStyle::Rounded)));
     m_style->setAccessibleName(tr("Answer format"));
-    m_style->setToolTip(tr("How the answers are written: as decimals, exactly, or rounded"));
+    m_style->setToolTip(tr("How the answers are written: as decimals, or rounded"));
     m_places->setObjectName(QStringLiteral("decimalPlaces"));
     m_places->setRange(leastPlaces, mostPlaces);
     m_places->setAccessibleName(tr("Decimal places"));
@@ -56,7 +57,7 @@ void AnswerFormatBar::showChoice()
     const AnswerChoice choice = m_format.choice();
     const QSignalBlocker styleBlocker(m_style);
     const QSignalBlocker placesBlocker(m_places);
-    m_style->setCurrentIndex(m_style->findData(int(choice.style)));
+    m_style->setCurrentIndex(qMax(0, m_style->findData(int(choice.style))));
     m_places->setValue(choice.places);
     m_places->setEnabled(choice.style == AnswerStyle::Rounded);
 }

@@ -129,9 +129,11 @@ void AnswerFormatWindowsTest::answersFollowTheChoice()
     }
     QCOMPARE(afterPress, shown);
     QCOMPARE(afterChange, (QStringList{shown[1], shown[0], shown[2], shown[0]}));
-    // Exact has no forms yet: the decimal text.
-    choose(window.get(), {AnswerStyle::Exact, 2});
+    // A kept choice of Exact, which no answer carries yet, writes and shows as Decimal.
+    AnswerFormat::program().setChoice({AnswerStyle::Exact, 2});
     QCOMPARE(textOf(window.get(), result), shown[0]);
+    QCOMPARE(control<QComboBox>(window.get(), "answerFormat")->currentText(), "Decimal");
+    AnswerFormat::program().setChoice(decimal);
     QCOMPARE(sink.shown, QStringList{});
 }
 
@@ -239,8 +241,9 @@ void AnswerFormatWindowsTest::placesOnlyWithRounded()
     QVERIFY(!places->isEnabled());
     choose(window.get(), roundedTo0);
     QVERIFY(places->isEnabled());
-    choose(window.get(), {AnswerStyle::Exact, 0});
+    choose(window.get(), decimal);
     QVERIFY(!places->isEnabled());
+    QCOMPARE(control<QComboBox>(window.get(), "answerFormat")->count(), 2);
 }
 
 QTEST_MAIN(AnswerFormatWindowsTest)
