@@ -1,6 +1,7 @@
 #include "exact/rounded_text.h"
 
 #include "exact/exact_reading.h"
+#include "input/number_text.h"
 
 #include <charconv>
 #include <cmath>
@@ -52,12 +53,11 @@ std::string fifteenDigits(double value)
     return std::string(buffer, result.ptr);
 }
 
-// The number text's exponent form for magnitudes too large for plain places.
+// The number text, in its exponent form for magnitudes too large for plain places; none for a
+// value beyond the Real range.
 QString exponentText(double value, const QLocale& locale)
 {
-    QString text = QString::fromStdString(fifteenDigits(value));
-    text.replace(u'e', u'E');
-    return text.replace(u'.', locale.decimalPoint());
+    return numberText(value).replace(QLocale().decimalPoint(), locale.decimalPoint());
 }
 
 } // namespace
@@ -151,6 +151,8 @@ QString roundedText(double value, int places, const QLocale& locale)
 {
     if (!placesAllowed(places) || !std::isfinite(value))
         return {};
+    if (std::fabs(value) >= plainLimit)
+        return exponentText(value, locale);
     const std::optional<mpq_class> shown = decimalRational(fifteenDigits(value));
     if (!shown)
         return {};
