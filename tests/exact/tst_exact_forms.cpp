@@ -208,6 +208,12 @@ void ExactFormsTest::squareRoot_data()
                         << "2√2";
     QTest::newRow("√13") << "13"
                          << "√13";
+    QTest::newRow("fourth power taken out, √48") << "48"
+                                                 << "4√3";
+    QTest::newRow("odd powers, √864 = √(2⁵·3³)") << "864"
+                                                 << "12√6";
+    QTest::newRow("√(1/32)") << "1/32"
+                             << "√2/8";
     QTest::newRow("√(1/2)") << "1/2"
                             << "√2/2";
     QTest::newRow("√(2/3)") << "2/3"
