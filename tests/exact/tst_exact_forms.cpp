@@ -45,10 +45,14 @@ private slots:
     void rationalText();
     void surdText_data();
     void surdText();
+    void rootText_data();
+    void rootText();
     void surdArithmetic_data();
     void surdArithmetic();
     void squareRoot_data();
     void squareRoot();
+    void squareRootOfLargeNumbers_data();
+    void squareRootOfLargeNumbers();
     void piText_data();
     void piText();
     void toDouble_data();
@@ -110,6 +114,22 @@ void ExactFormsTest::surdText_data()
                                       << "-1"
                                       << "13"
                                       << "3 - √13";
+    QTest::newRow("negative rational part") << "-1/2"
+                                            << "-1/2"
+                                            << "5"
+                                            << "(-1 - √5)/2";
+    QTest::newRow("common denominator") << "1/2"
+                                        << "1/3"
+                                        << "2"
+                                        << "(3 + 2√2)/6";
+}
+
+void ExactFormsTest::rootText_data()
+{
+    QTest::addColumn<QString>("p");
+    QTest::addColumn<QString>("q");
+    QTest::addColumn<QString>("n");
+    QTest::addColumn<QString>("text");
     QTest::newRow("root over two") << "0"
                                    << "1/2"
                                    << "13"
@@ -134,18 +154,15 @@ void ExactFormsTest::surdText_data()
                                     << "1"
                                     << "4"
                                     << "3";
-    QTest::newRow("negative rational part") << "-1/2"
-                                            << "-1/2"
-                                            << "5"
-                                            << "(-1 - √5)/2";
-    QTest::newRow("common denominator") << "1/2"
-                                        << "1/3"
-                                        << "2"
-                                        << "(3 + 2√2)/6";
     QTest::newRow("root times zero") << "-7/3"
                                      << "0"
                                      << "5"
                                      << "-7/3";
+}
+
+void ExactFormsTest::rootText()
+{
+    surdText();
 }
 
 void ExactFormsTest::surdText()
@@ -230,17 +247,28 @@ void ExactFormsTest::squareRoot_data()
                         << "0";
     QTest::newRow("√1") << "1"
                         << "1";
+    QTest::newRow("negative") << "-1"
+                              << "";
+}
+
+void ExactFormsTest::squareRootOfLargeNumbers_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("text");
     QTest::newRow("a large prime") << "1000000007"
                                    << "√1000000007";
     QTest::newRow("a large prime squared, twice") << "2000000028000000098"
                                                   << "1000000007√2";
     QTest::newRow("square of a prime above the trial division") << "1000000014000000049"
                                                                 << "1000000007";
-    QTest::newRow("negative") << "-1"
-                              << "";
     QTest::newRow("two large primes cannot be told apart from a square-free product")
         << "1000000016000000063"
         << "";
+}
+
+void ExactFormsTest::squareRootOfLargeNumbers()
+{
+    squareRoot();
 }
 
 void ExactFormsTest::squareRoot()
