@@ -45,12 +45,10 @@ QString plainText(const mpz_class& units, int places, const QLocale& locale)
     return units < 0 ? u'-' + text : text;
 }
 
-std::string fifteenDigits(double value)
+// A value no enclosure settles is rounded as the Real it is closest to, in the given locale.
+QString realRoundedText(double value, int places, const QLocale& locale)
 {
-    char buffer[40];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    return std::string(buffer, result.ptr);
+    return roundedText(value, places).replace(QLocale().decimalPoint(), locale.decimalPoint());
 }
 
 // The number text, in its exponent form for magnitudes too large for plain places; none for a
@@ -119,7 +117,7 @@ QString surdText(const Surd& value, int places, const QLocale& locale)
     for (unsigned long bits = 64; bits <= 4096; bits *= 4)
         if (const auto text = enclosedText(surdEnclosure(value, bits), places, locale))
             return *text;
-    return roundedText(value.toDouble(), places, locale);
+    return realRoundedText(value.toDouble(), places, locale);
 }
 
 QString piText(const PiMultiple& value, int places, const QLocale& locale)
@@ -128,7 +126,7 @@ QString piText(const PiMultiple& value, int places, const QLocale& locale)
         return rationalText(0, places, locale);
     if (const auto text = enclosedText(piEnclosure(value), places, locale))
         return *text;
-    return roundedText(value.toDouble(), places, locale);
+    return realRoundedText(value.toDouble(), places, locale);
 }
 
 bool placesAllowed(int places)
@@ -145,16 +143,4 @@ QString roundedText(const ExactValue& value, int places, const QLocale& locale)
     if (const Surd* surd = std::get_if<Surd>(&value))
         return surdText(*surd, places, locale);
     return piText(std::get<PiMultiple>(value), places, locale);
-}
-
-QString roundedText(double value, int places, const QLocale& locale)
-{
-    if (!placesAllowed(places) || !std::isfinite(value))
-        return {};
-    if (std::fabs(value) >= plainLimit)
-        return exponentText(value, locale);
-    const std::optional<mpq_class> shown = decimalRational(fifteenDigits(value));
-    if (!shown)
-        return {};
-    return rationalText(*shown, places, locale);
 }

@@ -11,6 +11,4 @@
 // from there on. Empty for places outside 0..10 or a value beyond the Real range.
 QString roundedText(const ExactValue& value, int places, const QLocale& locale);
 
-// The same from a Real, rounded from its 15-significant-digit text, so 2.675 gives 2.68 where
-// the binary double just below 2.675 would give 2.67.
-QString roundedText(double value, int places, const QLocale& locale);
+// A Real's rounded text is number_text's roundedText(double, int).
