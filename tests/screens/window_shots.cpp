@@ -19,6 +19,7 @@
 #include "widgets/working_panel.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QDir>
 #include <QHash>
@@ -97,7 +98,11 @@ QStringList problemsOf(QWidget* window, const QImage& picture)
         clipped(control);
     for (QWidget* control : window->findChildren<QAbstractButton*>())
         clipped(control);
-    for (QWidget* control : window->findChildren<QLineEdit*>())
+    // A spin box's own line sits inside its frame by design: the spin box is what must fit.
+    for (QLineEdit* control : window->findChildren<QLineEdit*>())
+        if (!qobject_cast<QAbstractSpinBox*>(control->parentWidget()))
+            clipped(control);
+    for (QWidget* control : window->findChildren<QAbstractSpinBox*>())
         clipped(control);
     return problems;
 }
@@ -193,6 +198,8 @@ std::pair<QWidget*, QWidget*> fieldAndAnswer(QWidget* window)
     QWidget* field = nullptr;
     QWidget* answer = nullptr;
     for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
+        if (qobject_cast<QAbstractSpinBox*>(edit->parentWidget()))
+            continue; // the style frames a spin box as a whole; its line has no frame
         QWidget*& first = edit->isReadOnly() ? answer : field;
         if (!first && edit->isVisibleTo(window))
             first = edit;
