@@ -1,5 +1,7 @@
 #include "fractions/fraction_controls.h"
 
+#include "input/number_text.h"
+
 #include "widgets/controls.h"
 #include "widgets/fraction_box.h"
 
@@ -56,4 +58,19 @@ QString taskHeading(const QLabel* panel, const QPushButton* button)
 void showFraction(const FractionText& fraction, const QList<QLabel*>& parts)
 {
     showFraction(fraction, parts.value(0), parts.value(1), parts.value(2));
+}
+
+QLineEdit* refusedField(Message message, const QList<QLineEdit*>& testedForNumber,
+                        const QList<QLineEdit*>& testedForZero)
+{
+    const bool zero = message == Message::DenominatorZero || message == Message::NumberZero ||
+                      message == Message::SecondFractionZero;
+    if (message != Message::NotNumeric && !zero)
+        return nullptr;
+    for (QLineEdit* field : zero ? testedForZero : testedForNumber) {
+        const std::optional<double> value = readNumber(field->text());
+        if (zero ? value == 0.0 : !isNumber(field->text()))
+            return field;
+    }
+    return nullptr;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fractions/fraction_arithmetic.h"
+#include "input/messages.h"
 
 #include <QList>
 
@@ -33,6 +34,12 @@ void showFraction(const FractionText& fraction, const QList<QLabel*>& parts);
 
 // Rewrites a field only when its text changes, so an unchanged field keeps its cursor and undo.
 void setFieldText(QLineEdit* field, const QString& text);
+
+// The field a fraction tool's refusal is about: for a text that is no number, the first such
+// of the fields in the order the tool tests them; for a zero where none may stand, the first
+// field reading 0 of those that may not; otherwise none.
+QLineEdit* refusedField(Message message, const QList<QLineEdit*>& testedForNumber,
+                        const QList<QLineEdit*>& testedForZero);
 
 // The heading of a task's working: its panel and its button, "Reduction, Reduction".
 QString taskHeading(const QLabel* panel, const QPushButton* button);

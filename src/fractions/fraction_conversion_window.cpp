@@ -225,18 +225,26 @@ void FractionConversionWindow::toImproper()
 {
     const Tool& tool = m_tools[0];
     beginClick();
-    deliver(fractionToImproper(textOf(tool, 0), textOf(tool, 1), textOf(tool, 2)), tool.heading,
-            [&tool](const FractionText& improper) {
-                showFraction(improper, nullptr, tool.results[0], tool.results[1]);
-            });
+    deliver(
+        fractionToImproper(textOf(tool, 0), textOf(tool, 1), textOf(tool, 2)), tool.heading,
+        [&tool](const FractionText& improper) {
+            showFraction(improper, nullptr, tool.results[0], tool.results[1]);
+        },
+        [this, &tool](Message message) {
+            refuse(message, tool, {2, 1, 0});
+        });
 }
 
 void FractionConversionWindow::toMixed()
 {
     const Tool& tool = m_tools[1];
     beginClick();
-    deliver(improperToFraction(textOf(tool, 0), textOf(tool, 1)), tool.heading,
-            [&tool](const FractionText& mixed) { showFraction(mixed, tool.results); });
+    deliver(
+        improperToFraction(textOf(tool, 0), textOf(tool, 1)), tool.heading,
+        [&tool](const FractionText& mixed) { showFraction(mixed, tool.results); },
+        [this, &tool](Message message) {
+            refuse(message, tool, {1, 0});
+        });
 }
 
 void FractionConversionWindow::toDecimal()
@@ -250,9 +258,9 @@ void FractionConversionWindow::toDecimal()
             setFieldText(whole, result.whole);
             tool.results[0]->setText(result.decimal);
         },
-        [this, whole](const std::variant<Message, WholeReset>& refusal) {
+        [this, &tool, whole](const std::variant<Message, WholeReset>& refusal) {
             if (const auto* message = std::get_if<Message>(&refusal))
-                m_sink.show(*message);
+                refuse(*message, tool, {2, 1});
             else
                 setFieldText(whole, QStringLiteral("0"));
         });
@@ -262,8 +270,25 @@ void FractionConversionWindow::fromDecimal()
 {
     const Tool& tool = m_tools[3];
     beginClick();
-    deliver(decimalToFraction(textOf(tool, 0)), tool.heading,
-            [&tool](const FractionText& mixed) { showFraction(mixed, tool.results); });
+    deliver(
+        decimalToFraction(textOf(tool, 0)), tool.heading,
+        [&tool](const FractionText& mixed) { showFraction(mixed, tool.results); },
+        [this, &tool](Message message) {
+            m_sink.show(message);
+            focusRefused(tool.fields[0]); // the one field, whatever was wrong with it
+        });
+}
+
+// The message, then the focus on the field it is about: the panel's fields as its tool tests
+// them, the denominator (the last) the one that may not be 0.
+void FractionConversionWindow::refuse(Message message, const Tool& tool,
+                                      std::initializer_list<int> testOrder)
+{
+    m_sink.show(message);
+    QList<QLineEdit*> tested;
+    for (const int field : testOrder)
+        tested << tool.fields[field];
+    focusRefused(refusedField(message, tested, {tool.fields.last()}));
 }
 
 QString FractionConversionWindow::textOf(const Tool& tool, int field)

@@ -7,6 +7,7 @@
 #include <QList>
 
 #include <array>
+#include <initializer_list>
 
 class QLabel;
 class QLineEdit;
@@ -31,6 +32,7 @@ private:
 
     QWidget* buildPanel(int index);
     static QString textOf(const Tool& tool, int field);
+    void refuse(Message message, const Tool& tool, std::initializer_list<int> testOrder);
 
     void toImproper();
     void toMixed();

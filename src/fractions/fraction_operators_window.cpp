@@ -209,19 +209,35 @@ void FractionOperatorsWindow::operate()
             if (refusal.message == Message::SecondFractionZero)
                 showFraction({}, s3, m3, d3);
             m_sink.show(refusal.message);
+            focusRefused(refusal.message == Message::SetOperation
+                             ? op
+                             : refusedField(refusal.message, {m2, d2, m1, d1},
+                                            refusal.message == Message::SecondFractionZero
+                                                ? QList<QLineEdit*>{m2}
+                                                : QList<QLineEdit*>{d1, d2}));
         });
 }
 
 void FractionOperatorsWindow::findCommonDenominator()
 {
     beginClick();
-    deliver(commonDenominator(a->text(), b->text()), taskHeading(Label1, Command2),
-            [this](double denominator) { writeNumber(c, denominator); });
+    deliver(
+        commonDenominator(a->text(), b->text()), taskHeading(Label1, Command2),
+        [this](double denominator) { writeNumber(c, denominator); },
+        [this](Message message) {
+            m_sink.show(message);
+            focusRefused(refusedField(message, {a, b}, {a, b}));
+        });
 }
 
 void FractionOperatorsWindow::reduce()
 {
     beginClick();
-    deliver(reduceFraction(inm4->text(), ind4->text()), taskHeading(Label9, Command3),
-            [this](const FractionText& reduced) { showFraction(reduced, nullptr, om4, od4); });
+    deliver(
+        reduceFraction(inm4->text(), ind4->text()), taskHeading(Label9, Command3),
+        [this](const FractionText& reduced) { showFraction(reduced, nullptr, om4, od4); },
+        [this](Message message) {
+            m_sink.show(message);
+            focusRefused(refusedField(message, {inm4, ind4}, {ind4}));
+        });
 }

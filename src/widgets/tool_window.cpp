@@ -132,12 +132,18 @@ double ToolWindow::eval(QStringView text, QLineEdit* from)
     if (const QString reading = readingStep(text);
         !reading.isEmpty() && !m_readings.contains(reading))
         m_readings << reading;
-    if (wasValid && !m_reader.isValid() && !m_refused) {
-        m_refused = from;
-        from->setFocus(Qt::OtherFocusReason);
-        from->selectAll();
-    }
+    if (wasValid && !m_reader.isValid())
+        focusRefused(from);
     return value;
+}
+
+void ToolWindow::focusRefused(QLineEdit* field)
+{
+    if (m_refused || !field)
+        return;
+    m_refused = field;
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
 }
 
 void ToolWindow::showAsRead(QLineEdit* field, double value)

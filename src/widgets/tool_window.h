@@ -71,6 +71,8 @@ protected:
     // names the field it came from.
     double eval(QLineEdit* field);
     double eval(QStringView text, QLineEdit* from);
+    // Gives the refused field the focus, its text selected; the first of a click wins.
+    void focusRefused(QLineEdit* field);
     // Shows a field as the number it was read as, the refused one still selected.
     void showAsRead(QLineEdit* field, double value);
 

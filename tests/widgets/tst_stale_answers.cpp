@@ -87,17 +87,31 @@ void StaleAnswersTest::editMakesResultsStale()
         QVERIFY(!label->toolTip().startsWith(QLatin1String("Out of date")));
 }
 
-// The fraction windows check their parts themselves and name no field, so they have no row.
 void StaleAnswersTest::refusalFocusesTheField_data()
 {
     QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("bad"); // "field=text" that its reader refuses
-    const char* const bad[] = {"a=x",  nullptr, nullptr,           "n=1 2 3 4 5 6 7 8 9 10 11 x",
-                               "q7=x", "d1=x",  "p7=-1",           "b5=x",
-                               "b4=x", "y4=x",  "changePercent=x", "i2=x"};
-    for (int k = 0; k < int(std::size(longestTasks)); ++k)
-        if (bad[k])
-            QTest::newRow(longestTasks[k].name) << k << QString::fromLatin1(bad[k]);
+    QTest::addColumn<QString>("bad"); // "field=text" that its window refuses
+    const struct {
+        int index;
+        const char* bad;
+    } rows[] = {
+        {0, "a=x"},
+        {1, "in4=x"},
+        {2, "d1=x"},
+        {2, "d2=0"},
+        {3, "n=1 2 3 4 5 6 7 8 9 10 11 x"},
+        {4, "q7=x"},
+        {5, "d1=x"},
+        {6, "p7=-1"},
+        {7, "b5=x"},
+        {8, "b4=x"},
+        {9, "y4=x"},
+        {10, "changePercent=x"},
+        {11, "i2=x"},
+    };
+    for (const auto& row : rows)
+        QTest::addRow("%s, %s", longestTasks[row.index].name, row.bad)
+            << row.index << QString::fromLatin1(row.bad);
 }
 
 void StaleAnswersTest::refusalFocusesTheField()
