@@ -1,5 +1,6 @@
 #include "exact/exact_reading.h"
 #include "input/field_reader.h"
+#include "support/rows.h"
 
 #include "exact_values.h"
 
@@ -53,33 +54,20 @@ void ExactReadingTest::readsNumbers_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("exact");
-    QTest::newRow("decimal") << "2.5"
-                             << "5/2";
-    QTest::newRow("exponent") << "1e-3"
-                              << "1/1000";
-    QTest::newRow("capital exponent") << "1.5E2"
-                                      << "150";
-    QTest::newRow("blanks around") << " \t2.5 "
-                                   << "5/2";
-    QTest::newRow("plus sign") << "+3"
-                               << "3";
-    QTest::newRow("no whole digits") << ".5"
-                                     << "1/2";
-    QTest::newRow("no fraction digits") << "5."
-                                        << "5";
-    QTest::newRow("a tenth, which no Real holds") << "0.1"
-                                                  << "1/10";
-    QTest::newRow("more digits than a Real keeps")
-        << "0.123456789012345678901"
-        << "123456789012345678901/1000000000000000000000";
-    QTest::newRow("beyond 2^64") << "18446744073709551617"
-                                 << "18446744073709551617";
-    QTest::newRow("negative zero") << "-0"
-                                   << "0";
-    QTest::newRow("large") << "1e300"
-                           << "1" + QString(300, u'0');
-    QTest::newRow("small but normal") << "1e-300"
-                                      << "1/1" + QString(300, u'0');
+    row("decimal", "2.5", "5/2");
+    row("exponent", "1e-3", "1/1000");
+    row("capital exponent", "1.5E2", "150");
+    row("blanks around", " \t2.5 ", "5/2");
+    row("plus sign", "+3", "3");
+    row("no whole digits", ".5", "1/2");
+    row("no fraction digits", "5.", "5");
+    row("a tenth, which no Real holds", "0.1", "1/10");
+    row("more digits than a Real keeps", "0.123456789012345678901",
+        "123456789012345678901/1000000000000000000000");
+    row("beyond 2^64", "18446744073709551617", "18446744073709551617");
+    row("negative zero", "-0", "0");
+    row("large", "1e300", "1" + QString(300, u'0'));
+    row("small but normal", "1e-300", "1/1" + QString(300, u'0'));
 }
 
 void ExactReadingTest::readsNumbers()
@@ -91,30 +79,18 @@ void ExactReadingTest::readsFractions_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("exact");
-    QTest::newRow("fraction") << "7/4"
-                              << "7/4";
-    QTest::newRow("fraction reduced") << "6/4"
-                                      << "3/2";
-    QTest::newRow("mixed") << "1/3/4"
-                           << "7/4";
-    QTest::newRow("mixed, negative whole only") << "-1/1/2"
-                                                << "-1/2";
-    QTest::newRow("mixed, negative numerator only") << "1/-3/4"
-                                                    << "1/4";
-    QTest::newRow("mixed, both negative") << "-1/-1/2"
-                                          << "-3/2";
-    QTest::newRow("mixed, decimal whole") << "1.5/1/2"
-                                          << "2";
-    QTest::newRow("mixed, zero numerator") << "1/0/1"
-                                           << "1";
-    QTest::newRow("blanks around pieces") << " 1 / 3 "
-                                          << "1/3";
-    QTest::newRow("zero over five") << "0/5"
-                                    << "0";
-    QTest::newRow("decimal over decimal") << "2.5/0.5"
-                                          << "5";
-    QTest::newRow("over a small exponent") << "3/1e-5"
-                                           << "300000";
+    row("fraction", "7/4", "7/4");
+    row("fraction reduced", "6/4", "3/2");
+    row("mixed", "1/3/4", "7/4");
+    row("mixed, negative whole only", "-1/1/2", "-1/2");
+    row("mixed, negative numerator only", "1/-3/4", "1/4");
+    row("mixed, both negative", "-1/-1/2", "-3/2");
+    row("mixed, decimal whole", "1.5/1/2", "2");
+    row("mixed, zero numerator", "1/0/1", "1");
+    row("blanks around pieces", " 1 / 3 ", "1/3");
+    row("zero over five", "0/5", "0");
+    row("decimal over decimal", "2.5/0.5", "5");
+    row("over a small exponent", "3/1e-5", "300000");
 }
 
 void ExactReadingTest::readsFractions()
@@ -135,23 +111,23 @@ void ExactReadingTest::refusesWhereTheReaderRefuses_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<ReaderBehaviour>("behaviour");
-    QTest::newRow("empty") << "" << behaviours::plain;
-    QTest::newRow("letters") << "abc" << behaviours::plain;
-    QTest::newRow("denominator zero") << "1/0" << behaviours::plain;
-    QTest::newRow("mixed denominator zero") << "1/1/0" << behaviours::plain;
-    QTest::newRow("four pieces") << "1/2/3/4" << behaviours::plain;
-    QTest::newRow("empty piece") << "1//2" << behaviours::plain;
-    QTest::newRow("comma in the C locale") << "2,5" << behaviours::plain;
-    QTest::newRow("two separators") << "1.2.3" << behaviours::plain;
-    QTest::newRow("exponent without digits") << "1e" << behaviours::plain;
-    QTest::newRow("beyond the Real range") << "1e400" << behaviours::plain;
-    QTest::newRow("quotient beyond the Real range") << "1e308/1e-308" << behaviours::plain;
-    QTest::newRow("read by the Real as zero") << "1e-400" << behaviours::plain;
-    QTest::newRow("quotient below the normal range") << "1e-200/1e200" << behaviours::plain;
-    QTest::newRow("denominator read by the Real as zero") << "1/1e-400" << behaviours::plain;
-    QTest::newRow("negative where positive is asked") << "-2" << behaviours::positive;
-    QTest::newRow("zero where positive is asked") << "0" << behaviours::positiveEchoing;
-    QTest::newRow("negative mixed where positive is asked") << "-1/1/2" << behaviours::positive;
+    row("empty", "", behaviours::plain);
+    row("letters", "abc", behaviours::plain);
+    row("denominator zero", "1/0", behaviours::plain);
+    row("mixed denominator zero", "1/1/0", behaviours::plain);
+    row("four pieces", "1/2/3/4", behaviours::plain);
+    row("empty piece", "1//2", behaviours::plain);
+    row("comma in the C locale", "2,5", behaviours::plain);
+    row("two separators", "1.2.3", behaviours::plain);
+    row("exponent without digits", "1e", behaviours::plain);
+    row("beyond the Real range", "1e400", behaviours::plain);
+    row("quotient beyond the Real range", "1e308/1e-308", behaviours::plain);
+    row("read by the Real as zero", "1e-400", behaviours::plain);
+    row("quotient below the normal range", "1e-200/1e200", behaviours::plain);
+    row("denominator read by the Real as zero", "1/1e-400", behaviours::plain);
+    row("negative where positive is asked", "-2", behaviours::positive);
+    row("zero where positive is asked", "0", behaviours::positiveEchoing);
+    row("negative mixed where positive is asked", "-1/1/2", behaviours::positive);
 }
 
 void ExactReadingTest::refusesWhereTheReaderRefuses()

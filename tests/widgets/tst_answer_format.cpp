@@ -1,6 +1,7 @@
 // The answer format is one choice for the program, kept between runs in the settings file; a
 // file it cannot use gives Decimal with 2 places and never stops the program.
 
+#include "support/rows.h"
 #include "widgets/answer_format.h"
 
 #include <QDir>
@@ -51,30 +52,24 @@ void AnswerFormatTest::readsTheSettingsFile_data()
     const auto rounded = AnswerStyle::Rounded;
     const auto decimal = AnswerStyle::Decimal;
     const QByteArray three = "[answers]\nformat=Rounded\ndecimalPlaces=3\n";
-    QTest::newRow("missing file") << Setup::Missing << QByteArray() << decimal << 2;
-    QTest::newRow("empty file") << Setup::Written << QByteArray() << decimal << 2;
-    QTest::newRow("rounded to 3") << Setup::Written << three << rounded << 3;
-    QTest::newRow("exact") << Setup::Written << QByteArray("[answers]\nformat=Exact\n")
-                           << AnswerStyle::Exact << 2;
-    QTest::newRow("read-only empty file") << Setup::ReadOnly << QByteArray() << decimal << 2;
-    QTest::newRow("read-only file, still read") << Setup::ReadOnly << three << rounded << 3;
-    QTest::newRow("a folder in its place") << Setup::Folder << QByteArray() << decimal << 2;
-    QTest::newRow("damaged file") << Setup::Written << QByteArray("\x00\xff[[answers\n=\x01", 14)
-                                  << decimal << 2;
-    QTest::newRow("unknown format")
-        << Setup::Written << QByteArray("[answers]\nformat=Fancy\ndecimalPlaces=3\n") << decimal
-        << 2;
-    QTest::newRow("format in another case")
-        << Setup::Written << QByteArray("[answers]\nformat=rounded\n") << decimal << 2;
-    QTest::newRow("places beyond 10")
-        << Setup::Written << QByteArray("[answers]\nformat=Rounded\ndecimalPlaces=11\n") << decimal
-        << 2;
-    QTest::newRow("negative places")
-        << Setup::Written << QByteArray("[answers]\nformat=Rounded\ndecimalPlaces=-1\n") << decimal
-        << 2;
-    QTest::newRow("places not a number")
-        << Setup::Written << QByteArray("[answers]\nformat=Rounded\ndecimalPlaces=two\n") << decimal
-        << 2;
+    row("missing file", Setup::Missing, QByteArray(), decimal, 2);
+    row("empty file", Setup::Written, QByteArray(), decimal, 2);
+    row("rounded to 3", Setup::Written, three, rounded, 3);
+    row("exact", Setup::Written, QByteArray("[answers]\nformat=Exact\n"), AnswerStyle::Exact, 2);
+    row("read-only empty file", Setup::ReadOnly, QByteArray(), decimal, 2);
+    row("read-only file, still read", Setup::ReadOnly, three, rounded, 3);
+    row("a folder in its place", Setup::Folder, QByteArray(), decimal, 2);
+    row("damaged file", Setup::Written, QByteArray("\x00\xff[[answers\n=\x01", 14), decimal, 2);
+    row("unknown format", Setup::Written, QByteArray("[answers]\nformat=Fancy\ndecimalPlaces=3\n"),
+        decimal, 2);
+    row("format in another case", Setup::Written, QByteArray("[answers]\nformat=rounded\n"),
+        decimal, 2);
+    row("places beyond 10", Setup::Written,
+        QByteArray("[answers]\nformat=Rounded\ndecimalPlaces=11\n"), decimal, 2);
+    row("negative places", Setup::Written,
+        QByteArray("[answers]\nformat=Rounded\ndecimalPlaces=-1\n"), decimal, 2);
+    row("places not a number", Setup::Written,
+        QByteArray("[answers]\nformat=Rounded\ndecimalPlaces=two\n"), decimal, 2);
 }
 
 void AnswerFormatTest::readsTheSettingsFile()
@@ -111,10 +106,10 @@ void AnswerFormatTest::choiceOutlivesTheProgram_data()
 {
     QTest::addColumn<AnswerStyle>("style");
     QTest::addColumn<int>("places");
-    QTest::newRow("rounded to 0") << AnswerStyle::Rounded << 0;
-    QTest::newRow("rounded to 10") << AnswerStyle::Rounded << 10;
-    QTest::newRow("exact") << AnswerStyle::Exact << 2;
-    QTest::newRow("back to decimal") << AnswerStyle::Decimal << 4;
+    row("rounded to 0", AnswerStyle::Rounded, 0);
+    row("rounded to 10", AnswerStyle::Rounded, 10);
+    row("exact", AnswerStyle::Exact, 2);
+    row("back to decimal", AnswerStyle::Decimal, 4);
 }
 
 void AnswerFormatTest::choiceOutlivesTheProgram()

@@ -4,6 +4,7 @@
 
 #include "support/longest_tasks.h"
 #include "support/recording_sink.h"
+#include "support/rows.h"
 #include "support/window_test.h"
 #include "widgets/answer_format.h"
 
@@ -74,36 +75,27 @@ void AnswerFormatWindowsTest::answersFollowTheChoice_data()
     QTest::addColumn<QString>("press");
     QTest::addColumn<QByteArray>("result");
     QTest::addColumn<QStringList>("shown"); // Decimal, Rounded to 2, Rounded to 0
-    QTest::newRow("quadratic") << &newWindow<QuadraticWindow> << QStringList{"a=-3", "b=6", "c=-2"}
-                               << "Command1" << QByteArray("x2")
-                               << QStringList{"1.57735026918963", "1.58", "2"};
-    QTest::newRow("complex")
-        << &newWindow<ComplexWindow> << QStringList{"r1=-2", "i1=0", "op=/", "r2=3", "i2=0"}
-        << "Command1" << QByteArray("o1") << QStringList{"-0.666666666666667", "-0.67", "-1"};
-    QTest::newRow("statistics") << &newWindow<StatisticsWindow> << QStringList{"n=1 2 4", "w=1 1 1"}
-                                << "Command1" << QByteArray("sol")
-                                << QStringList{"2.33333333333333", "2.33", "2"};
-    QTest::newRow("progressions")
-        << &newWindow<ProgressionsWindow> << QStringList{"a1=0.5", "d=1", "n=3"} << "Command1"
-        << QByteArray("ans1") << QStringList{"4.5", "4.50", "5"};
-    QTest::newRow("circle") << &newWindow<CircleWindow> << QStringList{"r1=5"} << "Command1"
-                            << QByteArray("o1") << QStringList{"78.5398163397447", "78.54", "79"};
+    row("quadratic", &newWindow<QuadraticWindow>, QStringList{"a=-3", "b=6", "c=-2"}, "Command1",
+        QByteArray("x2"), QStringList{"1.57735026918963", "1.58", "2"});
+    row("complex", &newWindow<ComplexWindow>, QStringList{"r1=-2", "i1=0", "op=/", "r2=3", "i2=0"},
+        "Command1", QByteArray("o1"), QStringList{"-0.666666666666667", "-0.67", "-1"});
+    row("statistics", &newWindow<StatisticsWindow>, QStringList{"n=1 2 4", "w=1 1 1"}, "Command1",
+        QByteArray("sol"), QStringList{"2.33333333333333", "2.33", "2"});
+    row("progressions", &newWindow<ProgressionsWindow>, QStringList{"a1=0.5", "d=1", "n=3"},
+        "Command1", QByteArray("ans1"), QStringList{"4.5", "4.50", "5"});
+    row("circle", &newWindow<CircleWindow>, QStringList{"r1=5"}, "Command1", QByteArray("o1"),
+        QStringList{"78.5398163397447", "78.54", "79"});
     // The Real of 2.55 squared lies below 6.5025; its 15-digit text does not.
-    QTest::newRow("quadrilateral")
-        << &newWindow<QuadrilateralWindow> << QStringList{"s1=2.55"} << "Command1"
-        << QByteArray("o1") << QStringList{"6.5025", "6.50", "7"};
-    QTest::newRow("triangle area")
-        << &newWindow<TriangleAreaWindow> << QStringList{"b1=3", "h1=5"} << "Command1"
-        << QByteArray("o1") << QStringList{"7.5", "7.50", "8"};
-    QTest::newRow("law of cosines")
-        << &newWindow<CosinesWindow> << QStringList{"a1=2", "b1=3", "z1=60"} << "Command1"
-        << QByteArray("c1") << QStringList{"2.64575131106459", "2.65", "3"};
-    QTest::newRow("law of sines")
-        << &newWindow<SinesWindow> << QStringList{"x1=30", "z1=45", "b1=2"} << "Command1"
-        << QByteArray("a1") << QStringList{"3.86370330515628", "3.86", "4"};
-    QTest::newRow("word problems")
-        << &newWindow<WordProblemsWindow> << QStringList{"speed=3", "time=2.5"} << "findDistance"
-        << QByteArray("motionAnswer") << QStringList{"7.5", "7.50", "8"};
+    row("quadrilateral", &newWindow<QuadrilateralWindow>, QStringList{"s1=2.55"}, "Command1",
+        QByteArray("o1"), QStringList{"6.5025", "6.50", "7"});
+    row("triangle area", &newWindow<TriangleAreaWindow>, QStringList{"b1=3", "h1=5"}, "Command1",
+        QByteArray("o1"), QStringList{"7.5", "7.50", "8"});
+    row("law of cosines", &newWindow<CosinesWindow>, QStringList{"a1=2", "b1=3", "z1=60"},
+        "Command1", QByteArray("c1"), QStringList{"2.64575131106459", "2.65", "3"});
+    row("law of sines", &newWindow<SinesWindow>, QStringList{"x1=30", "z1=45", "b1=2"}, "Command1",
+        QByteArray("a1"), QStringList{"3.86370330515628", "3.86", "4"});
+    row("word problems", &newWindow<WordProblemsWindow>, QStringList{"speed=3", "time=2.5"},
+        "findDistance", QByteArray("motionAnswer"), QStringList{"7.5", "7.50", "8"});
 }
 
 // Each format after a press, then each again without pressing.
@@ -145,20 +137,16 @@ void AnswerFormatWindowsTest::textsThatAreNotNumbersStay_data()
     QTest::addColumn<QByteArray>("result");
     QTest::addColumn<QString>("text");
     const auto complex = &newWindow<ComplexWindow>;
-    QTest::newRow("no solution") << &newWindow<QuadraticWindow> << QStringList{"a=1", "b=0", "c=1"}
-                                 << QStringList{"Command1"} << QByteArray("x1") << "No Solution";
-    QTest::newRow("power of i") << complex << QStringList{"p=7"} << QStringList{"Command2"}
-                                << QByteArray("o3") << "-i";
-    QTest::newRow("polar form") << complex << QStringList{"re3=3", "im3=4"}
-                                << QStringList{"Command3"} << QByteArray("o4")
-                                << "Root(25)*Cos(53.13) + Root(25)*i*Sin(53.13)";
-    QTest::newRow("cleared since")
-        << &newWindow<CosinesWindow> << QStringList{"a1=2", "b1=3", "z1=60"}
-        << QStringList{"Command1", "Command3"} << QByteArray("c1") << "";
+    row("no solution", &newWindow<QuadraticWindow>, QStringList{"a=1", "b=0", "c=1"},
+        QStringList{"Command1"}, QByteArray("x1"), "No Solution");
+    row("power of i", complex, QStringList{"p=7"}, QStringList{"Command2"}, QByteArray("o3"), "-i");
+    row("polar form", complex, QStringList{"re3=3", "im3=4"}, QStringList{"Command3"},
+        QByteArray("o4"), "Root(25)*Cos(53.13) + Root(25)*i*Sin(53.13)");
+    row("cleared since", &newWindow<CosinesWindow>, QStringList{"a1=2", "b1=3", "z1=60"},
+        QStringList{"Command1", "Command3"}, QByteArray("c1"), "");
     // Fractions keep their own form: that window offers no choice.
-    QTest::newRow("common denominator")
-        << &newWindow<FractionOperatorsWindow> << QStringList{"a=4", "b=6"}
-        << QStringList{"Command2"} << QByteArray("c") << "12";
+    row("common denominator", &newWindow<FractionOperatorsWindow>, QStringList{"a=4", "b=6"},
+        QStringList{"Command2"}, QByteArray("c"), "12");
 }
 
 void AnswerFormatWindowsTest::textsThatAreNotNumbersStay()
@@ -186,11 +174,9 @@ void AnswerFormatWindowsTest::workingEndsWithTheRounding_data()
 {
     QTest::addColumn<int>("places");
     QTest::addColumn<QString>("lastLine");
-    QTest::newRow("decimal") << -1 << "Area = r × π × r = 5 × 3.14159265359 × 5 = 78.5398163397447";
-    QTest::newRow("2 places")
-        << 2 << "Area = r × π × r = 5 × 3.14159265359 × 5 = 78.5398163397447 ≈ 78.54";
-    QTest::newRow("0 places") << 0
-                              << "Area = r × π × r = 5 × 3.14159265359 × 5 = 78.5398163397447 ≈ 79";
+    row("decimal", -1, "Area = r × π × r = 5 × 3.14159265359 × 5 = 78.5398163397447");
+    row("2 places", 2, "Area = r × π × r = 5 × 3.14159265359 × 5 = 78.5398163397447 ≈ 78.54");
+    row("0 places", 0, "Area = r × π × r = 5 × 3.14159265359 × 5 = 78.5398163397447 ≈ 79");
 }
 
 // The same working whether the choice came before the press or after it.

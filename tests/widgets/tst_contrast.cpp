@@ -3,6 +3,7 @@
 
 #include "app/look.h"
 #include "support/dark_palettes.h"
+#include "support/rows.h"
 #include "widgets/contrast.h"
 
 #include <QStyle>
@@ -27,19 +28,16 @@ void ContrastTest::ratio_data()
     QTest::addColumn<QColor>("first");
     QTest::addColumn<QColor>("second");
     QTest::addColumn<double>("expected");
-    QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
-    QTest::newRow("white on black") << QColor(Qt::white) << QColor(Qt::black) << 21.0;
-    QTest::newRow("same colour") << QColor(0x3c, 0x3c, 0x3c) << QColor(0x3c, 0x3c, 0x3c) << 1.0;
-    QTest::newRow("least grey for text on white")
-        << QColor(0x76, 0x76, 0x76) << QColor(Qt::white) << 4.54;
-    QTest::newRow("grey just past 3:1 on white")
-        << QColor(0x94, 0x94, 0x94) << QColor(Qt::white) << 3.03;
-    QTest::newRow("pure red on white") << QColor(Qt::red) << QColor(Qt::white) << 4.0;
-    QTest::newRow("pure green on black") << QColor(Qt::green) << QColor(Qt::black) << 15.3;
-    QTest::newRow("dark field on dark window")
-        << QColor(0x1e, 0x1e, 0x1e) << QColor(0x2b, 0x2b, 0x2b) << 1.18;
-    QTest::newRow("same colour, other colour model")
-        << QColor::fromHsv(0, 0, 0x80) << QColor(0x80, 0x80, 0x80) << 1.0;
+    row("black on white", QColor(Qt::black), QColor(Qt::white), 21.0);
+    row("white on black", QColor(Qt::white), QColor(Qt::black), 21.0);
+    row("same colour", QColor(0x3c, 0x3c, 0x3c), QColor(0x3c, 0x3c, 0x3c), 1.0);
+    row("least grey for text on white", QColor(0x76, 0x76, 0x76), QColor(Qt::white), 4.54);
+    row("grey just past 3:1 on white", QColor(0x94, 0x94, 0x94), QColor(Qt::white), 3.03);
+    row("pure red on white", QColor(Qt::red), QColor(Qt::white), 4.0);
+    row("pure green on black", QColor(Qt::green), QColor(Qt::black), 15.3);
+    row("dark field on dark window", QColor(0x1e, 0x1e, 0x1e), QColor(0x2b, 0x2b, 0x2b), 1.18);
+    row("same colour, other colour model", QColor::fromHsv(0, 0, 0x80), QColor(0x80, 0x80, 0x80),
+        1.0);
 }
 
 void ContrastTest::ratio()
@@ -64,15 +62,15 @@ void ContrastTest::outlines_data()
 {
     QTest::addColumn<QPalette>("palette");
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-    QTest::newRow("Fusion light") << fusion->standardPalette();
-    QTest::newRow("Fusion dark") << fusionDarkPalette();
-    QTest::newRow("system dark") << systemDarkPalette();
+    row("Fusion light", fusion->standardPalette());
+    row("Fusion dark", fusionDarkPalette());
+    row("system dark", systemDarkPalette());
     QPalette black(Qt::white, Qt::black);
     black.setColor(QPalette::Window, Qt::black);
-    QTest::newRow("black window, white text") << black;
+    row("black window, white text", black);
     QPalette dim(QColor(0xb0, 0xb0, 0xb0), QColor(0x60, 0x60, 0x60));
     dim.setColor(QPalette::Window, QColor(0x60, 0x60, 0x60));
-    QTest::newRow("mid grey window, dim text") << dim;
+    row("mid grey window, dim text", dim);
 }
 
 void ContrastTest::outlines()

@@ -3,6 +3,7 @@
 
 #include "support/longest_tasks.h"
 #include "support/recording_sink.h"
+#include "support/rows.h"
 #include "support/window_test.h"
 
 #include <memory>
@@ -30,18 +31,18 @@ void TipsTest::everyFieldAndAnswerHasATip_data()
     QTest::addColumn<WindowMaker>("make");
     QTest::addColumn<int>("fields");
     QTest::addColumn<int>("answers");
-    QTest::newRow("quadratic") << &newWindow<QuadraticWindow> << 3 << 2;
-    QTest::newRow("complex") << &newWindow<ComplexWindow> << 8 << 4;
-    QTest::newRow("fraction conversion") << &newWindow<FractionConversionWindow> << 9 << 9;
-    QTest::newRow("operators on fractions") << &newWindow<FractionOperatorsWindow> << 11 << 7;
-    QTest::newRow("statistics") << &newWindow<StatisticsWindow> << 2 << 1;
-    QTest::newRow("progressions") << &newWindow<ProgressionsWindow> << 32 << 11;
-    QTest::newRow("circle") << &newWindow<CircleWindow> << 6 << 6;
-    QTest::newRow("quadrilateral") << &newWindow<QuadrilateralWindow> << 20 << 11;
-    QTest::newRow("triangle area") << &newWindow<TriangleAreaWindow> << 12 << 5;
-    QTest::newRow("law of cosines") << &newWindow<CosinesWindow> << 12 << 12;
-    QTest::newRow("law of sines") << &newWindow<SinesWindow> << 12 << 14;
-    QTest::newRow("word problems") << &newWindow<WordProblemsWindow> << 11 << 4;
+    row("quadratic", &newWindow<QuadraticWindow>, 3, 2);
+    row("complex", &newWindow<ComplexWindow>, 8, 4);
+    row("fraction conversion", &newWindow<FractionConversionWindow>, 9, 9);
+    row("operators on fractions", &newWindow<FractionOperatorsWindow>, 11, 7);
+    row("statistics", &newWindow<StatisticsWindow>, 2, 1);
+    row("progressions", &newWindow<ProgressionsWindow>, 32, 11);
+    row("circle", &newWindow<CircleWindow>, 6, 6);
+    row("quadrilateral", &newWindow<QuadrilateralWindow>, 20, 11);
+    row("triangle area", &newWindow<TriangleAreaWindow>, 12, 5);
+    row("law of cosines", &newWindow<CosinesWindow>, 12, 12);
+    row("law of sines", &newWindow<SinesWindow>, 12, 14);
+    row("word problems", &newWindow<WordProblemsWindow>, 11, 4);
 }
 
 // Answers are the labels a pupil can copy, fields the lines a pupil types numbers into; the
@@ -78,25 +79,18 @@ void TipsTest::tipSaysWhatItHolds_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("tip");
     const auto progressions = &newWindow<ProgressionsWindow>;
-    QTest::newRow("first term") << progressions << "a14"
-                                << "The first term";
-    QTest::newRow("common ratio") << progressions << "q7"
-                                  << "The common ratio";
-    QTest::newRow("sum") << progressions << "ans1"
-                         << "Sn: the sum of the first N terms";
-    QTest::newRow("diagonal") << &newWindow<QuadrilateralWindow> << "hh1"
-                              << "Height A: the first diagonal";
-    QTest::newRow("circumference") << &newWindow<CircleWindow> << "p1"
-                                   << "The circumference: the length around the circle";
-    QTest::newRow("coefficient") << &newWindow<QuadraticWindow> << "a"
-                                 << "A: the coefficient of X², the number before X²";
-    QTest::newRow("angle typed") << &newWindow<CosinesWindow> << "z1"
-                                 << "Angle z, opposite side c, in degrees";
+    row("first term", progressions, "a14", "The first term");
+    row("common ratio", progressions, "q7", "The common ratio");
+    row("sum", progressions, "ans1", "Sn: the sum of the first N terms");
+    row("diagonal", &newWindow<QuadrilateralWindow>, "hh1", "Height A: the first diagonal");
+    row("circumference", &newWindow<CircleWindow>, "p1",
+        "The circumference: the length around the circle");
+    row("coefficient", &newWindow<QuadraticWindow>, "a",
+        "A: the coefficient of X², the number before X²");
+    row("angle typed", &newWindow<CosinesWindow>, "z1", "Angle z, opposite side c, in degrees");
     // In every panel angle x stands opposite side b, and y opposite a.
-    QTest::newRow("angle found") << &newWindow<SinesWindow> << "x4"
-                                 << "Angle x, opposite side b, in degrees";
-    QTest::newRow("side") << &newWindow<SinesWindow> << "a2"
-                          << "Side a, opposite angle y";
+    row("angle found", &newWindow<SinesWindow>, "x4", "Angle x, opposite side b, in degrees");
+    row("side", &newWindow<SinesWindow>, "a2", "Side a, opposite angle y");
 }
 
 void TipsTest::tipSaysWhatItHolds()
@@ -115,14 +109,10 @@ void TipsTest::answerGetsItsTipBack_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("stale");
-    QTest::newRow("quadratic") << &newWindow<QuadraticWindow> << QStringList{"a=1", "b=-3", "c=2"}
-                               << "Command1"
-                               << "x1"
-                               << "Out of date: press Solve again";
-    QTest::newRow("law of sines")
-        << &newWindow<SinesWindow> << QStringList{"y4=60", "z4=60", "c4=1"} << "Command7"
-        << "a4"
-        << "Out of date: press Solve Triangle again";
+    row("quadratic", &newWindow<QuadraticWindow>, QStringList{"a=1", "b=-3", "c=2"}, "Command1",
+        "x1", "Out of date: press Solve again");
+    row("law of sines", &newWindow<SinesWindow>, QStringList{"y4=60", "z4=60", "c4=1"}, "Command7",
+        "a4", "Out of date: press Solve Triangle again");
 }
 
 // Editing a field greys the answer and its tip asks for the button again; answering restores
