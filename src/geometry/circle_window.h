@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/task_window.h"
+#include "widgets/task_window.h"
 
 // One known measure of a circle turned into another: six boxes in three rows of two.
 class CircleWindow : public TaskWindow {

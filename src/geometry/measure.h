@@ -1,12 +1,6 @@
 #pragma once
 
-#include "input/outcome.h"
-
-#include <QtGlobal>
-
-#include <cstddef>
-#include <span>
-#include <utility>
+#include "input/task_function.h"
 
 // A finished result greater than 0 with its working, or "The Number Is Too Big!!!" where it
 // left the Real range at either end: too large to hold, or so small that it underflowed to 0
@@ -14,28 +8,3 @@
 // stays inf or nan to the end, and an underflow on the way leaves the result below the range
 // too or costs it at most its last digit: testing the result is enough.
 Outcome<double> measured(double value, Working working);
-
-namespace detail {
-template <class Result, class... Inputs> constexpr std::size_t inputCount(Result (*)(Inputs...))
-{
-    return sizeof...(Inputs);
-}
-
-template <auto task, std::size_t... i>
-auto callWith(std::span<const double> inputs, std::index_sequence<i...>)
-{
-    return task(inputs[i]...);
-}
-} // namespace detail
-
-// Calls a task with the numbers read from its fields, in reading order, so one table can
-// hold tasks of one, two and three inputs alike.
-template <auto task> auto withInputs(std::span<const double> inputs)
-{
-    constexpr std::size_t count = detail::inputCount(task);
-    Q_ASSERT(inputs.size() == count);
-    return detail::callWith<task>(inputs, std::make_index_sequence<count>{});
-}
-
-// A task as a table holds it: withInputs<circleAreaFromRadius>, say.
-using TaskFunction = Outcome<double> (*)(std::span<const double>);

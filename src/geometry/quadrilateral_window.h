@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/task_window.h"
+#include "widgets/task_window.h"
 
 class QLayout;
 

@@ -1,7 +1,6 @@
 #include "geometry/triangle_area_window.h"
 
 #include "geometry/triangle_area.h"
-#include "widgets/tips.h"
 #include "widgets/working_panel.h"
 
 #include <QGridLayout>
@@ -9,39 +8,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// The five tasks, row by row; fields in reading order, placed by their column.
-const TaskBox boxes[] = {
-    {"Base And Height",
-     nullptr,
-     {{"b1", "Label2", "Base", 0}, {"h1", "Label5", "Height", 1}},
-     {{"Command1", "Find Area", withInputs<triangleArea>}},
-     "o1"},
-    {"Area And Base",
-     nullptr,
-     {{"b2", "Label6", "Base", 1}, {"s2", "Label3", "Area", 0}},
-     {{"Command2", "Find Height", withInputs<triangleHeight>}},
-     "o2"},
-    {"Area And Height",
-     nullptr,
-     {{"h3", "Label14", "Height", 1}, {"s3", "Label4", "Area", 0}},
-     {{"Command7", "Find Base", withInputs<triangleBase>}},
-     "o3"},
-    {"Three Sides",
-     nullptr,
-     {{"a4", "Label21", "Side A", 0},
-      {"b4", "Label23", "Side B", 1},
-      {"c4", "Label24", "Side C", 2}},
-     {{"Command9", "Find Perimeter", withInputs<trianglePerimeter>}},
-     "o4"},
-    {"Heron's Formula",
-     nullptr,
-     {{"a5", "Label16", "Side A", 0},
-      {"b5", "Label18", "Side B", 1},
-      {"c5", "Label19", "Side C", 2}},
-     {{"Command11", "Find Area", withInputs<heronArea>}},
-     "o5"},
-};
 
 constexpr const char* base = QT_TRANSLATE_NOOP("Tip", "The base: the side the height stands on");
 constexpr const char* height =
@@ -51,24 +17,37 @@ constexpr const char* sideA = QT_TRANSLATE_NOOP("Tip", "Side A: one side of the 
 constexpr const char* sideB = QT_TRANSLATE_NOOP("Tip", "Side B: a second side");
 constexpr const char* sideC = QT_TRANSLATE_NOOP("Tip", "Side C: the third side");
 
-const Tip tips[] = {
-    {"b1", base},
-    {"h1", height},
-    {"o1", area},
-    {"b2", base},
-    {"s2", area},
-    {"o2", QT_TRANSLATE_NOOP("Tip", "The height on that base")},
-    {"h3", height},
-    {"s3", area},
-    {"o3", QT_TRANSLATE_NOOP("Tip", "The base under that height")},
-    {"a4", sideA},
-    {"b4", sideB},
-    {"c4", sideC},
-    {"o4", QT_TRANSLATE_NOOP("Tip", "The perimeter: the three sides together")},
-    {"a5", sideA},
-    {"b5", sideB},
-    {"c5", sideC},
-    {"o5", QT_TRANSLATE_NOOP("Tip", "The area, found from the three sides alone")},
+// The five tasks, row by row; fields in reading order.
+const TaskBox boxes[] = {
+    {.title = "Base And Height",
+     .fields = {{{"b1", "Label2", "Base", base}, {"h1", "Label5", "Height", height}}},
+     .buttons = {{{"Command1", "Find Area", withInputs<triangleArea>}}},
+     .output = "o1",
+     .outputTip = area},
+    {.title = "Area And Base",
+     .fields = {{{"b2", "Label6", "Base", base, 1}, {"s2", "Label3", "Area", area, 0}}},
+     .buttons = {{{"Command2", "Find Height", withInputs<triangleHeight>}}},
+     .output = "o2",
+     .outputTip = QT_TRANSLATE_NOOP("Tip", "The height on that base")},
+    {.title = "Area And Height",
+     .fields = {{{"h3", "Label14", "Height", height, 1}, {"s3", "Label4", "Area", area, 0}}},
+     .buttons = {{{"Command7", "Find Base", withInputs<triangleBase>}}},
+     .output = "o3",
+     .outputTip = QT_TRANSLATE_NOOP("Tip", "The base under that height")},
+    {.title = "Three Sides",
+     .fields = {{{"a4", "Label21", "Side A", sideA},
+                 {"b4", "Label23", "Side B", sideB},
+                 {"c4", "Label24", "Side C", sideC}}},
+     .buttons = {{{"Command9", "Find Perimeter", withInputs<trianglePerimeter>}}},
+     .output = "o4",
+     .outputTip = QT_TRANSLATE_NOOP("Tip", "The perimeter: the three sides together")},
+    {.title = "Heron's Formula",
+     .fields = {{{"a5", "Label16", "Side A", sideA},
+                 {"b5", "Label18", "Side B", sideB},
+                 {"c5", "Label19", "Side C", sideC}}},
+     .buttons = {{{"Command11", "Find Area", withInputs<heronArea>}}},
+     .output = "o5",
+     .outputTip = QT_TRANSLATE_NOOP("Tip", "The area, found from the three sides alone")},
 };
 
 } // namespace
@@ -76,11 +55,7 @@ const Tip tips[] = {
 TriangleAreaWindow::TriangleAreaWindow(MessageSink& sink, QWidget* parent)
     : TaskWindow("Form9", QStringLiteral("Triangle - Areas And Perimeters"), sink, parent)
 {
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(24);
-    grid->setVerticalSpacing(16);
-    for (int i = 0; i < 4; ++i)
-        grid->addWidget(buildBox(boxes[i]), i / 2, i % 2);
+    QGridLayout* grid = buildPairs(std::span(boxes).first(4));
     grid->addWidget(
         makeHeading("Label15", QStringLiteral("Heron's Formula  For Finding Area Of A Triangle")),
         2, 0, 1, 2);
@@ -92,5 +67,4 @@ TriangleAreaWindow::TriangleAreaWindow(MessageSink& sink, QWidget* parent)
     window->addLayout(grid);
     window->addWidget(workingPanel());
     chainBoxes(boxes);
-    applyTips(this, tips);
 }

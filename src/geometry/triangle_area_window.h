@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/task_window.h"
+#include "widgets/task_window.h"
 
 // A triangle's area, height, base and perimeter, and its area by Heron's formula.
 class TriangleAreaWindow : public TaskWindow {

@@ -1,6 +1,7 @@
-#include "geometry/task_window.h"
+#include "widgets/task_window.h"
 
 #include "widgets/controls.h"
+#include "widgets/tips.h"
 #include "widgets/working_panel.h"
 
 #include <QFrame>
@@ -21,6 +22,11 @@ QLabel* makeOutputLabel(const char* name, const QString& accessibleName, QWidget
         output->fontMetrics().horizontalAdvance(QStringLiteral("0.00000000000000000")) +
         2 * output->frameWidth() + 4);
     return output;
+}
+
+int columnOf(const TaskBox& box, int field)
+{
+    return box.fields[field].column < 0 ? field : box.fields[field].column;
 }
 
 } // namespace
@@ -45,6 +51,7 @@ QWidget* TaskWindow::buildBox(const TaskBox& box)
     Controls controls{};
     const int columns = addFields(box, grid, controls);
     controls.output = makeOutputLabel(box.output, title + QStringLiteral(", result"), frame);
+    controls.output->setToolTip(tipText(box.outputTip));
     const bool twoButtons = box.buttons[1].name != nullptr;
     PanelParts parts{.results = {controls.output}};
     for (int i = 0; i < (twoButtons ? 2 : 1); ++i) {
@@ -65,10 +72,21 @@ QWidget* TaskWindow::buildBox(const TaskBox& box)
     // Tab walks each box's fields left to right as they stand, then its buttons.
     for (int column = 0; column < 3; ++column)
         for (int i = 0; i < 3; ++i)
-            if (controls.fields[i] && box.fields[i].column == column)
+            if (controls.fields[i] && columnOf(box, i) == column)
                 parts.fields << controls.fields[i];
     m_parts[&box] = parts;
     return frame;
+}
+
+QGridLayout* TaskWindow::buildPairs(std::span<const TaskBox> boxes)
+{
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(24);
+    grid->setVerticalSpacing(16);
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        grid->addWidget(buildBox(boxes[i]), int(i / 2), int(i % 2));
+    evenButtons();
+    return grid;
 }
 
 int TaskWindow::addFields(const TaskBox& box, QGridLayout* grid, Controls& controls)
@@ -77,15 +95,17 @@ int TaskWindow::addFields(const TaskBox& box, QGridLayout* grid, Controls& contr
     int columns = 0;
     for (int i = 0; i < 3 && box.fields[i].name; ++i) {
         const TaskField& field = box.fields[i];
+        const int column = columnOf(box, i);
         QLineEdit* edit = makeField(field.name, QLatin1String(field.caption), frame);
         edit->setFixedWidth(QFontMetrics(edit->font()).averageCharWidth() * 12);
         QLabel* caption = makeLabel(field.captionName, QLatin1String(field.caption), frame);
         caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         caption->setBuddy(edit);
-        grid->addWidget(caption, 0, field.column);
-        grid->addWidget(edit, 1, field.column);
+        edit->setToolTip(tipText(field.tip));
+        grid->addWidget(caption, 0, column);
+        grid->addWidget(edit, 1, column);
         controls.fields[i] = edit;
-        columns = std::max(columns, field.column + 1);
+        columns = std::max(columns, column + 1);
     }
     return columns;
 }

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "geometry/measure.h"
 #include "input/message_box_sink.h"
+#include "input/task_function.h"
 #include "widgets/tool_window.h"
 
 #include <QHash>
 #include <QList>
 #include <QWidget>
 
+#include <array>
 #include <span>
 
 class QGridLayout;
@@ -20,7 +21,8 @@ struct TaskField {
     const char* name;
     const char* captionName;
     const char* caption;
-    int column; // its place in the box, left to right; a box lists its fields in reading order
+    const char* tip; // marked QT_TRANSLATE_NOOP("Tip", ...) where the table stands
+    int column = -1; // its place in the box, left to right, where it is not its place in the list
 };
 
 struct TaskButton {
@@ -32,11 +34,12 @@ struct TaskButton {
 // One box of a window: one to three inputs, one or two buttons, and the output label that its
 // buttons share. Unused entries have no name.
 struct TaskBox {
-    const char* title; // the figure or known measure, as screen readers name the box
-    const char* frame; // the frame drawn around the box; nullptr: none
-    TaskField fields[3];
-    TaskButton buttons[2];
+    const char* title;           // the figure or known measure, as screen readers name the box
+    const char* frame = nullptr; // the frame drawn around the box, if any
+    std::array<TaskField, 3> fields;
+    std::array<TaskButton, 2> buttons;
     const char* output;
+    const char* outputTip;
 };
 
 // A window of task boxes, built by one builder and served by one click path: empty the box's
@@ -48,6 +51,8 @@ protected:
     TaskWindow(const char* name, const QString& title, MessageSink& sink, QWidget* parent);
 
     QWidget* buildBox(const TaskBox& box);
+    // The boxes two to a row, their buttons of one width.
+    QGridLayout* buildPairs(std::span<const TaskBox> boxes);
     // Tab walks the boxes in table order, whatever order the window built them in, then Show
     // Working; call once every box is built.
     void chainBoxes(std::span<const TaskBox> boxes);
