@@ -111,53 +111,61 @@ const TaskBox boxes[] = {
      .outputTip = perimeter},
 };
 
+// The trapezium and the perpendicular diagonals share the second section, each under its own
+// heading, their frames level.
+QGridLayout* sharedSection(QWidget* trapezium, QWidget* diagonals, QWidget* window)
+{
+    auto* shared = new QGridLayout;
+    shared->setHorizontalSpacing(12);
+    shared->addWidget(makeHeading("Label14", QStringLiteral("Trapezium"), window), 0, 0, 2, 1,
+                      Qt::AlignLeft | Qt::AlignBottom);
+    shared->addWidget(makeHeading("Label31",
+                                  QStringLiteral("Quadrilateral which two of its "
+                                                 "diagonals are verticals"),
+                                  window),
+                      0, 1);
+    shared->addWidget(
+        makeLabel("Label8", QStringLiteral("like Rhombus , Square , Dalton "), window), 1, 1);
+    shared->addWidget(trapezium, 2, 0);
+    shared->addWidget(diagonals, 2, 1);
+    shared->setColumnStretch(0, 1);
+    shared->setColumnStretch(1, 1);
+    return shared;
+}
+
 } // namespace
 
 QuadrilateralWindow::QuadrilateralWindow(MessageSink& sink, QWidget* parent)
     : TaskWindow("Form8", QStringLiteral("Quadrilateral - Areas And Perimeters"), sink, parent)
 {
-    // The trapezium and the perpendicular diagonals share the second section, each under its
-    // own heading, their frames level.
-    auto* shared = new QGridLayout;
-    shared->setHorizontalSpacing(12);
-    shared->addWidget(makeHeading("Label14", QStringLiteral("Trapezium")), 0, 0, 2, 1,
-                      Qt::AlignLeft | Qt::AlignBottom);
-    shared->addWidget(makeHeading("Label31", QStringLiteral("Quadrilateral which two of its "
-                                                            "diagonals are verticals")),
-                      0, 1);
-    shared->addWidget(makeLabel("Label8", QStringLiteral("like Rhombus , Square , Dalton "), this),
-                      1, 1);
-    shared->addWidget(buildBox(boxes[3]), 2, 0);
-    shared->addWidget(buildBox(boxes[4]), 2, 1);
-    shared->setColumnStretch(0, 1);
-    shared->setColumnStretch(1, 1);
+    // The three-box sections stand in three equal columns, frame under frame.
+    QList<QWidget*> columns;
+    const auto buildRow = [&](int first) {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(12);
+        for (int i = first; i < first + 3; ++i) {
+            columns << buildBox(boxes[i]);
+            row->addWidget(columns.last(), 1);
+        }
+        return row;
+    };
+
+    QWidget* trapezium = buildBox(boxes[3]);
+    QGridLayout* shared = sharedSection(trapezium, buildBox(boxes[4]), this);
 
     auto* window = new QVBoxLayout(this);
     window->addWidget(makeTitle("Label1", windowTitle()));
     window->addWidget(makeHeading("Label9", QStringLiteral("Square")));
-    window->addLayout(buildRow(0, 3));
+    window->addLayout(buildRow(0));
     window->addWidget(makeRule("Line1", this));
     window->addLayout(shared);
     window->addWidget(makeRule("Line2", this));
     window->addWidget(makeHeading("Label5", QStringLiteral("Rectangle")));
-    window->addLayout(buildRow(5, 3));
+    window->addLayout(buildRow(5));
     window->addWidget(makeRule("Line3", this));
     window->addWidget(makeHeading("Label26", QStringLiteral("Parallelogram And Rhombus")));
-    window->addLayout(buildRow(8, 3));
+    window->addLayout(buildRow(8));
     window->addWidget(workingPanel());
-    evenWidths(m_columns);
+    evenWidths(columns);
     chainBoxes(boxes);
-}
-
-QLayout* QuadrilateralWindow::buildRow(int first, int count)
-{
-    // The three-box sections stand in three equal columns, frame under frame.
-    auto* row = new QHBoxLayout;
-    row->setSpacing(12);
-    for (int i = first; i < first + count; ++i) {
-        QWidget* box = buildBox(boxes[i]);
-        row->addWidget(box, 1);
-        m_columns << box;
-    }
-    return row;
 }

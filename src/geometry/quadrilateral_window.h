@@ -2,8 +2,6 @@
 
 #include "widgets/task_window.h"
 
-class QLayout;
-
 // Areas, perimeters and missing sides of squares, rectangles, trapeziums, parallelograms and
 // rhombuses: seventeen tasks in eleven framed boxes, four sections.
 class QuadrilateralWindow : public TaskWindow {
@@ -12,9 +10,4 @@ class QuadrilateralWindow : public TaskWindow {
 public:
     explicit QuadrilateralWindow(MessageSink& sink = defaultMessageSink(),
                                  QWidget* parent = nullptr);
-
-private:
-    QLayout* buildRow(int first, int count);
-
-    QList<QWidget*> m_columns;
 };
