@@ -217,6 +217,7 @@ void RealTest::exactForm_data()
     row("sqrt(4 pi squared)", Build([=] { return sqrt(4 * pi * pi); }), true, "2π");
     row("pi minus pi plus sqrt 2", Build([=] { return pi - pi + sqrt(Real(2)); }), true, "√2");
     row("pi squared has no text", Build([=] { return pi * pi; }), true, "");
+    row("zero times pi squared", Build([=] { return (pi - pi) * pi; }), true, "0");
     // Angles.
     row("cos 60", Build([=] { return cosOf(60); }), true, "1/2");
     row("cos 150", Build([=] { return cosOf(150); }), true, "-√3/2");
@@ -225,6 +226,9 @@ void RealTest::exactForm_data()
     row("arccos 1/2", Build([=] { return arccosDegrees(one / 2, 60.0000000000000071); }), true,
         "60");
     row("arccos -1", Build([] { return arccosDegrees(-1, 180); }), true, "180");
+    row("arcsin 1/2", Build([=] { return arcsinDegrees(one / 2, 30.000000000000004); }), true,
+        "30");
+    row("arcsin -1", Build([] { return arcsinDegrees(-1, -90); }), true, "-90");
     row("arcsin sqrt2/2", Build([] { return arcsinDegrees(sqrt(Real(2)) / 2, 45); }), true, "45");
     row("angle of a 3-4-5 triangle", Build([] {
             const Real p = 3, q = 4, r = 5;
