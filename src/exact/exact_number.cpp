@@ -8,24 +8,27 @@
 
 namespace {
 
-// Beyond this many bits in any numerator, denominator or radicand a result is dropped: the
-// largest allowed product then still takes microseconds, and a chain of them cannot run away.
+// Beyond this many bits in any numerator or denominator a result is dropped: the largest
+// allowed product then still takes microseconds, and a chain of them cannot run away.
 constexpr std::size_t capBits = 2048;
+// Splitting a radicand takes trial division and a primality test: about 0.1 ms at this size,
+// 5 ms at 1024 bits. A longer radicand would never fit an answer field anyway.
+constexpr std::size_t rootBits = 128;
 constexpr int mostPiPower = 64;
 
-bool fits(const mpz_class& n)
+std::size_t bits(const mpz_class& n)
 {
-    return mpz_sizeinbase(n.get_mpz_t(), 2) <= capBits;
+    return mpz_sizeinbase(n.get_mpz_t(), 2);
 }
 
 bool fits(const mpq_class& q)
 {
-    return fits(q.get_num()) && fits(q.get_den());
+    return bits(q.get_num()) <= capBits && bits(q.get_den()) <= capBits;
 }
 
 bool withinCap(const Surd& s)
 {
-    return fits(s.rational()) && fits(s.coefficient()) && fits(s.radicand());
+    return fits(s.rational()) && fits(s.coefficient()) && bits(s.radicand()) <= rootBits;
 }
 
 std::optional<Exact> capped(const std::optional<Surd>& surd, int piPower)
@@ -33,6 +36,39 @@ std::optional<Exact> capped(const std::optional<Surd>& surd, int piPower)
     if (!surd || !withinCap(*surd) || std::abs(piPower) > mostPiPower)
         return std::nullopt;
     return Exact(*surd, piPower);
+}
+
+// √value where it splits quickly: a ratio of squares, or a radicand within rootBits.
+std::optional<Surd> boundedRoot(const mpq_class& value)
+{
+    const mpz_class& n = value.get_num();
+    const mpz_class& d = value.get_den();
+    if (n >= 0 && mpz_perfect_square_p(n.get_mpz_t()) && mpz_perfect_square_p(d.get_mpz_t()))
+        return Surd(mpq_class(sqrt(n), sqrt(d)));
+    if (bits(n) + bits(d) > rootBits)
+        return std::nullopt;
+    return Surd::squareRoot(value);
+}
+
+// √d1·√d2 = g·√m with g = gcd(d1, d2) and m = (d1/g)(d2/g), itself square-free as d1 and d2
+// are: no new square to find, and m too long for the cap is refused before any splitting.
+struct RootProduct {
+    mpz_class outside;
+    mpz_class inside;
+};
+
+RootProduct rootProduct(const mpz_class& d1, const mpz_class& d2)
+{
+    mpz_class g;
+    mpz_gcd(g.get_mpz_t(), d1.get_mpz_t(), d2.get_mpz_t());
+    return {g, (d1 / g) * (d2 / g)};
+}
+
+std::optional<Surd> rootTimes(const mpq_class& factor, const RootProduct& root)
+{
+    if (bits(root.inside) > rootBits)
+        return std::nullopt;
+    return Surd::of(0, factor * root.outside, root.inside);
 }
 
 bool isPureRoot(const Surd& s)
@@ -44,7 +80,8 @@ bool isPureRoot(const Surd& s)
 std::optional<Surd> surdProduct(const Surd& a, const Surd& b)
 {
     if (isPureRoot(a) && isPureRoot(b))
-        return Surd::of(0, a.coefficient() * b.coefficient(), a.radicand() * b.radicand());
+        return rootTimes(a.coefficient() * b.coefficient(),
+                         rootProduct(a.radicand(), b.radicand()));
     return multiply(a, b);
 }
 
@@ -52,8 +89,8 @@ std::optional<Surd> surdProduct(const Surd& a, const Surd& b)
 std::optional<Surd> surdQuotient(const Surd& a, const Surd& b)
 {
     if (isPureRoot(a) && isPureRoot(b))
-        return Surd::of(0, a.coefficient() / (b.coefficient() * b.radicand()),
-                        a.radicand() * b.radicand());
+        return rootTimes(a.coefficient() / (b.coefficient() * b.radicand()),
+                         rootProduct(a.radicand(), b.radicand()));
     return divide(a, b);
 }
 
@@ -66,11 +103,11 @@ std::optional<Surd> denestedRoot(const Surd& s)
     const mpq_class difference = p * p - q * q * s.radicand();
     if (p <= 0 || difference < 0)
         return std::nullopt;
-    const std::optional<Surd> root = Surd::squareRoot(difference);
+    const std::optional<Surd> root = boundedRoot(difference);
     if (!root || !root->isRational())
         return std::nullopt;
-    const std::optional<Surd> x = Surd::squareRoot((p + root->rational()) / 2);
-    const std::optional<Surd> y = Surd::squareRoot((p - root->rational()) / 2);
+    const std::optional<Surd> x = boundedRoot((p + root->rational()) / 2);
+    const std::optional<Surd> y = boundedRoot((p - root->rational()) / 2);
     if (!x || !y)
         return std::nullopt;
     return q > 0 ? add(*x, *y) : subtract(*x, *y);
@@ -78,7 +115,7 @@ std::optional<Surd> denestedRoot(const Surd& s)
 
 std::optional<Surd> surdRoot(const Surd& s)
 {
-    return s.isRational() ? Surd::squareRoot(s.rational()) : denestedRoot(s);
+    return s.isRational() ? boundedRoot(s.rational()) : denestedRoot(s);
 }
 
 // p + q√d where the two terms nearly cancel, as (p² − q²d)/(p − q√d), which does not.

@@ -188,6 +188,13 @@ void RealTest::exactForm_data()
         true, "(3 - √13)/2");
     row("sqrt 8", Build([] { return sqrt(Real(8)); }), true, "2√2");
     row("sqrt 2.25", Build([] { return sqrt(typed("2.25")); }), true, "3/2");
+    row("sqrt of a long square", Build([] {
+            const Real x = typed("12345678901234567890.5");
+            return sqrt(x * x);
+        }),
+        true, "24691357802469135781/2");
+    row("sqrt of a long non-square",
+        Build([] { return sqrt(typed("1234567890123456789012345678901")); }), false, "");
     row("sqrt 2 times sqrt 3", Build([] { return sqrt(Real(2)) * sqrt(Real(3)); }), true, "√6");
     row("sqrt 2 over sqrt 8", Build([] { return sqrt(Real(2)) / sqrt(Real(8)); }), true, "1/2");
     row("1 over sqrt 2", Build([=] { return one / sqrt(Real(2)); }), true, "√2/2");
