@@ -87,14 +87,77 @@ Q_DECLARE_METATYPE(Formula)
 Q_DECLARE_METATYPE(Build)
 Q_DECLARE_METATYPE(Exact)
 
+namespace {
+
+void formColumns()
+{
+    QTest::addColumn<Build>("build");
+    QTest::addColumn<bool>("hasExact");
+    QTest::addColumn<QString>("text");
+}
+
+// An empty expected text stands for no text at all.
+void compareText(const std::optional<QString>& text, const QString& expected)
+{
+    if (expected.isEmpty())
+        QVERIFY2(!text.has_value(), qPrintable(text.value_or(QString())));
+    else
+        QCOMPARE(text.value_or(QStringLiteral("<none>")), expected);
+}
+
+// Each formula on every triple of samples, as doubles and as Reals: the very same bits.
+void compareDoubles()
+{
+    QFETCH(Formula, formula);
+    for (const char* a : samples)
+        for (const char* b : samples)
+            for (const char* c : samples) {
+                const double expected =
+                    formula.onDoubles(plain(typed(a)), plain(typed(b)), plain(typed(c)));
+                const double got = formula.onReals(typed(a), typed(b), typed(c)).value();
+                QVERIFY2(std::bit_cast<std::uint64_t>(got) ==
+                             std::bit_cast<std::uint64_t>(expected),
+                         qPrintable(QStringLiteral("%1, %2, %3: %4 instead of %5")
+                                        .arg(a, b, c)
+                                        .arg(got, 0, 'g', 17)
+                                        .arg(expected, 0, 'g', 17)));
+            }
+}
+
+void compareForm()
+{
+    QFETCH(Build, build);
+    QFETCH(bool, hasExact);
+    QFETCH(QString, text);
+    const Real x = build();
+    QCOMPARE(x.exact().has_value(), hasExact);
+    compareText(exactText(x), text);
+}
+
+} // namespace
+
 class RealTest : public QObject {
     Q_OBJECT
 
 private slots:
     void sameDoubleAsPlainExpression_data();
     void sameDoubleAsPlainExpression();
-    void exactForm_data();
-    void exactForm();
+    void sameDoubleWithPi_data();
+    void sameDoubleWithPi();
+    void rationals_data();
+    void rationals();
+    void surds_data();
+    void surds();
+    void piMultiples_data();
+    void piMultiples();
+    void angles_data();
+    void angles();
+    void formsThatLeave_data();
+    void formsThatLeave();
+    void sizeCap_data();
+    void sizeCap();
+    void zeroAndInexact_data();
+    void zeroAndInexact();
     void roundedForm_data();
     void roundedForm();
     void disagreeingExactIsDropped_data();
@@ -103,10 +166,9 @@ private slots:
     void signAndDouble();
 };
 
-void RealTest::sameDoubleAsPlainExpression_data()
+void RealTest::sameDoubleWithPi_data()
 {
     QTest::addColumn<Formula>("formula");
-    using std::abs;
     using std::sqrt;
     row("circle area r*pi*r", formula([](auto r, auto, auto) { return r * piLike(r) * r; }));
     row("perimeter t + t", formula([](auto r, auto, auto) {
@@ -115,6 +177,13 @@ void RealTest::sameDoubleAsPlainExpression_data()
         }));
     row("radius from area", formula([](auto a, auto, auto) { return sqrt(a / piLike(a)); }));
     row("radius from perimeter", formula([](auto p, auto, auto) { return p / piLike(p) / 2; }));
+}
+
+void RealTest::sameDoubleAsPlainExpression_data()
+{
+    QTest::addColumn<Formula>("formula");
+    using std::abs;
+    using std::sqrt;
     row("mean (a+b)/2", formula([](auto a, auto b, auto) { return (a + b) / 2; }));
     row("discriminant", formula([](auto a, auto b, auto c) { return b * b - c * (a * 4); }));
     row("root of a quadratic",
@@ -139,33 +208,18 @@ void RealTest::sameDoubleAsPlainExpression_data()
 
 void RealTest::sameDoubleAsPlainExpression()
 {
-    QFETCH(Formula, formula);
-    for (const char* a : samples)
-        for (const char* b : samples)
-            for (const char* c : samples) {
-                const double expected =
-                    formula.onDoubles(plain(typed(a)), plain(typed(b)), plain(typed(c)));
-                const double got = formula.onReals(typed(a), typed(b), typed(c)).value();
-                QVERIFY2(std::bit_cast<std::uint64_t>(got) ==
-                             std::bit_cast<std::uint64_t>(expected),
-                         qPrintable(QStringLiteral("%1, %2, %3: %4 instead of %5")
-                                        .arg(a, b, c)
-                                        .arg(got, 0, 'g', 17)
-                                        .arg(expected, 0, 'g', 17)));
-            }
+    compareDoubles();
 }
 
-void RealTest::exactForm_data()
+void RealTest::sameDoubleWithPi()
 {
-    QTest::addColumn<Build>("build");
-    QTest::addColumn<bool>("hasExact");
-    QTest::addColumn<QString>("text");
-    const auto cosOf = [](int degrees) {
-        return cosOfDegrees(degrees, std::cos(degrees * pi15 / 180));
-    };
+    compareDoubles();
+}
+
+void RealTest::rationals_data()
+{
+    formColumns();
     const Real one = 1;
-    const Real pi = Real::pi();
-    // Rationals.
     row("1/3 + 1/6", Build([=] { return one / 3 + one / 6; }), true, "1/2");
     row("mean of 1, 2, 2", Build([=] { return (one + 2 + 2) / 3; }), true, "5/3");
     row("typed 0.1 + 0.2", Build([] { return typed("0.1") + typed("0.2"); }), true, "3/10");
@@ -179,7 +233,17 @@ void RealTest::exactForm_data()
         }),
         true, "2");
     row("abs of -7/2", Build([] { return abs(typed("-3.5")); }), true, "7/2");
-    // Surds.
+}
+
+void RealTest::rationals()
+{
+    compareForm();
+}
+
+void RealTest::surds_data()
+{
+    formColumns();
+    const Real one = 1;
     row("(3 + sqrt 13)/2", Build([] { return (3 + sqrt(Real(13))) / 2; }), true, "(3 + √13)/2");
     row("root X2 of X² - 3X - 1", Build([] {
             const Real a = 1, b = -3, c = -1;
@@ -206,7 +270,17 @@ void RealTest::exactForm_data()
         Build([] { return power(sqrt(Real(2)), 5, std::pow(std::sqrt(2), 5)); }), true, "4√2");
     row("3/2 cubed", Build([=] { return power(one * 3 / 2, 3, 3.375); }), true, "27/8");
     row("2 to the -3", Build([] { return power(Real(2), -3, 0.125); }), true, "1/8");
-    // π.
+}
+
+void RealTest::surds()
+{
+    compareForm();
+}
+
+void RealTest::piMultiples_data()
+{
+    formColumns();
+    const Real pi = Real::pi();
     row("r*pi*r with r = 2.5", Build([=] { return typed("2.5") * pi * typed("2.5"); }), true,
         "25π/4");
     row("10/pi", Build([=] { return 10 / pi; }), true, "10/π");
@@ -225,7 +299,21 @@ void RealTest::exactForm_data()
     row("pi minus pi plus sqrt 2", Build([=] { return pi - pi + sqrt(Real(2)); }), true, "√2");
     row("pi squared has no text", Build([=] { return pi * pi; }), true, "");
     row("zero times pi squared", Build([=] { return (pi - pi) * pi; }), true, "0");
-    // Angles.
+}
+
+void RealTest::piMultiples()
+{
+    compareForm();
+}
+
+void RealTest::angles_data()
+{
+    formColumns();
+    const Real one = 1;
+    const Real pi = Real::pi();
+    const auto cosOf = [](int degrees) {
+        return cosOfDegrees(degrees, std::cos(degrees * pi15 / 180));
+    };
     row("cos 60", Build([=] { return cosOf(60); }), true, "1/2");
     row("cos 150", Build([=] { return cosOf(150); }), true, "-√3/2");
     row("cos -300", Build([=] { return cosOf(-300); }), true, "1/2");
@@ -246,14 +334,34 @@ void RealTest::exactForm_data()
     row("cos 60.5 unknown", Build([] { return cosOfDegrees(typed("60.5"), 0.49); }), false, "");
     row("cos of pi/3 radians", Build([=] { return cosOfDegrees(pi / 3, 0.9998); }), false, "");
     row("arccos 1/3 unknown", Build([=] { return arccosDegrees(one / 3, 70.5); }), false, "");
-    // Forms that leave.
+}
+
+void RealTest::angles()
+{
+    compareForm();
+}
+
+void RealTest::formsThatLeave_data()
+{
+    formColumns();
+    const Real pi = Real::pi();
     row("sqrt 2 + sqrt 3", Build([] { return sqrt(Real(2)) + sqrt(Real(3)); }), false, "");
     row("pi + 1", Build([=] { return pi + 1; }), false, "");
     row("sqrt(1 + sqrt 2)", Build([] { return sqrt(1 + sqrt(Real(2))); }), false, "");
     row("sqrt(5 + 2 sqrt 6)", Build([] { return sqrt(5 + 2 * sqrt(Real(6))); }), false, "");
     row("sqrt pi", Build([=] { return sqrt(pi); }), false, "");
     row("sqrt -4", Build([] { return sqrt(Real(-4)); }), false, "");
-    // The size cap.
+}
+
+void RealTest::formsThatLeave()
+{
+    compareForm();
+}
+
+void RealTest::sizeCap_data()
+{
+    formColumns();
+    const Real one = 1;
     row("3/2 to the 1000 kept",
         Build([=] { return power(one * 3 / 2, 1000, std::pow(1.5, 1000)); }), true, "");
     row("3/2 to the 1500 dropped",
@@ -267,7 +375,17 @@ void RealTest::exactForm_data()
             return x;
         }),
         false, "");
-    // Division by zero, inexact operands.
+}
+
+void RealTest::sizeCap()
+{
+    compareForm();
+}
+
+void RealTest::zeroAndInexact_data()
+{
+    formColumns();
+    const Real one = 1;
     row("1/0", Build([=] { return one / 0; }), false, "");
     row("0/0", Build([] { return Real(0) / 0; }), false, "");
     row("over sqrt 2 - sqrt 2", Build([=] { return one / (sqrt(Real(2)) - sqrt(Real(2))); }), false,
@@ -280,17 +398,9 @@ void RealTest::exactForm_data()
     row("typed unreadable", Build([] { return Real::typed(0.5, std::nullopt) * 2; }), false, "");
 }
 
-void RealTest::exactForm()
+void RealTest::zeroAndInexact()
 {
-    QFETCH(Build, build);
-    QFETCH(bool, hasExact);
-    QFETCH(QString, text);
-    const Real x = build();
-    QCOMPARE(x.exact().has_value(), hasExact);
-    if (text.isEmpty())
-        QVERIFY2(!exactText(x).has_value(), qPrintable(exactText(x).value_or(QString())));
-    else
-        QCOMPARE(exactText(x).value_or(QStringLiteral("<none>")), text);
+    compareForm();
 }
 
 void RealTest::roundedForm_data()
@@ -321,11 +431,7 @@ void RealTest::roundedForm()
     QFETCH(int, places);
     QFETCH(QLocale, locale);
     QFETCH(QString, text);
-    const std::optional<QString> rounded = roundedText(build(), places, locale);
-    if (text.isEmpty())
-        QVERIFY2(!rounded.has_value(), qPrintable(rounded.value_or(QString())));
-    else
-        QCOMPARE(rounded.value_or(QStringLiteral("<none>")), text);
+    compareText(roundedText(build(), places, locale), text);
 }
 
 void RealTest::disagreeingExactIsDropped_data()
@@ -350,11 +456,7 @@ void RealTest::disagreeingExactIsDropped()
     QFETCH(double, value);
     QFETCH(QString, exact);
     QFETCH(QString, text);
-    const Real x = Real::withExact(value, Exact::rational(rational(exact)));
-    if (text.isEmpty())
-        QVERIFY2(!exactText(x).has_value(), qPrintable(exactText(x).value_or(QString())));
-    else
-        QCOMPARE(exactText(x).value_or(QStringLiteral("<none>")), text);
+    compareText(exactText(Real::withExact(value, Exact::rational(rational(exact)))), text);
 }
 
 void RealTest::signAndDouble_data()
