@@ -37,7 +37,8 @@ private:
 
 // Each result is empty where it leaves the form: different radicands or powers of π in a sum,
 // a division by zero, a root of an irrational or of an odd power of π, or a result whose
-// numbers outgrow the size cap (a press stays quick, memory stays bounded).
+// numbers outgrow the size cap or whose radicand is too long to split quickly (a press stays
+// under a millisecond, memory stays bounded).
 std::optional<Exact> add(const Exact& a, const Exact& b);
 std::optional<Exact> subtract(const Exact& a, const Exact& b);
 std::optional<Exact> multiply(const Exact& a, const Exact& b);
