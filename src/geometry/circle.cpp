@@ -1,6 +1,5 @@
 #include "geometry/circle.h"
 
-#include "geometry/pi.h"
 #include "geometry/worked_step.h"
 #include "input/notation.h"
 
@@ -55,76 +54,76 @@ QString rSquaredPi(const Symbols& s)
 
 } // namespace
 
-Outcome<double> circleAreaFromRadius(double r)
+Outcome<Real> circleAreaFromRadius(Real r)
 {
-    const double area = r * pi15 * r;
+    const Real area = r * Real::pi() * r;
     return measured(area, {workedStep(u"Area", rPiR, {{u"r", r}}, area)});
 }
 
-Outcome<double> circlePerimeterFromRadius(double r)
+Outcome<Real> circlePerimeterFromRadius(Real r)
 {
-    const double t = r * pi15;
-    const double perimeter = t + t;
+    const Real t = r * Real::pi();
+    const Real perimeter = t + t;
     return measured(perimeter, {workedStep(u"Perimeter", twoPiR, {{u"r", r}}, perimeter)});
 }
 
-Outcome<double> circleAreaFromDiameter(double d)
+Outcome<Real> circleAreaFromDiameter(Real d)
 {
-    const double r = d / 2;
-    const double area = r * pi15 * r;
+    const Real r = d / 2;
+    const Real area = r * Real::pi() * r;
     return measured(area, {workedPart(u"r", halfOfD, {{u"d", d}}, r),
                            workedStep(u"Area", rPiR, {{u"r", r}}, area)});
 }
 
-Outcome<double> circlePerimeterFromDiameter(double d)
+Outcome<Real> circlePerimeterFromDiameter(Real d)
 {
-    const double r = d / 2;
-    const double t = r * pi15;
-    const double perimeter = t + t;
+    const Real r = d / 2;
+    const Real t = r * Real::pi();
+    const Real perimeter = t + t;
     return measured(perimeter, {workedPart(u"r", halfOfD, {{u"d", d}}, r),
                                 workedStep(u"Perimeter", twoPiR, {{u"r", r}}, perimeter)});
 }
 
-Outcome<double> circleRadiusFromArea(double area)
+Outcome<Real> circleRadiusFromArea(Real area)
 {
-    const double r = std::sqrt(area / pi15);
+    const Real r = sqrt(area / Real::pi());
     return measured(r, {workedStep(u"r", rootOfAOverPi, {{u"A", area}}, r)});
 }
 
-Outcome<double> circleDiameterFromArea(double area)
+Outcome<Real> circleDiameterFromArea(Real area)
 {
-    const double r = std::sqrt(area / pi15);
-    const double d = r + r;
+    const Real r = sqrt(area / Real::pi());
+    const Real d = r + r;
     return measured(d, {workedPart(u"r", rootOfAOverPi, {{u"A", area}}, r),
                         workedStep(u"d", twiceR, {{u"r", r}}, d)});
 }
 
-Outcome<double> circleRadiusFromPerimeter(double perimeter)
+Outcome<Real> circleRadiusFromPerimeter(Real perimeter)
 {
-    const double d = perimeter / pi15;
-    const double r = d / 2;
+    const Real d = perimeter / Real::pi();
+    const Real r = d / 2;
     return measured(r, {workedPart(u"d", pOverPi, {{u"P", perimeter}}, d),
                         workedStep(u"r", halfOfD, {{u"d", d}}, r)});
 }
 
-Outcome<double> circleDiameterFromPerimeter(double perimeter)
+Outcome<Real> circleDiameterFromPerimeter(Real perimeter)
 {
-    const double d = perimeter / pi15;
+    const Real d = perimeter / Real::pi();
     return measured(d, {workedStep(u"d", pOverPi, {{u"P", perimeter}}, d)});
 }
 
-Outcome<double> circlePerimeterFromArea(double area)
+Outcome<Real> circlePerimeterFromArea(Real area)
 {
-    const double r = std::sqrt(area / pi15);
-    const double perimeter = (r + r) * pi15;
+    const Real r = sqrt(area / Real::pi());
+    const Real perimeter = (r + r) * Real::pi();
     return measured(perimeter, {workedPart(u"r", rootOfAOverPi, {{u"A", area}}, r),
                                 workedStep(u"Perimeter", twoRPi, {{u"r", r}}, perimeter)});
 }
 
-Outcome<double> circleAreaFromPerimeter(double perimeter)
+Outcome<Real> circleAreaFromPerimeter(Real perimeter)
 {
-    const double r = perimeter / pi15 / 2;
-    const double area = r * r * pi15;
+    const Real r = perimeter / Real::pi() / 2;
+    const Real area = r * r * Real::pi();
     return measured(area, {workedPart(u"r", pOverPiOverTwo, {{u"P", perimeter}}, r),
                            workedStep(u"Area", rSquaredPi, {{u"r", r}}, area)});
 }

@@ -5,13 +5,13 @@
 // One measure of a circle from another with the steps behind it, each in the order of
 // operations pupils are shown, with pi as pi15. Every input is greater than 0.
 
-Outcome<double> circleAreaFromRadius(double r);
-Outcome<double> circlePerimeterFromRadius(double r);
-Outcome<double> circleAreaFromDiameter(double d);
-Outcome<double> circlePerimeterFromDiameter(double d);
-Outcome<double> circleRadiusFromArea(double area);
-Outcome<double> circleDiameterFromArea(double area);
-Outcome<double> circleRadiusFromPerimeter(double perimeter);
-Outcome<double> circleDiameterFromPerimeter(double perimeter);
-Outcome<double> circlePerimeterFromArea(double area);
-Outcome<double> circleAreaFromPerimeter(double perimeter);
+Outcome<Real> circleAreaFromRadius(Real r);
+Outcome<Real> circlePerimeterFromRadius(Real r);
+Outcome<Real> circleAreaFromDiameter(Real d);
+Outcome<Real> circlePerimeterFromDiameter(Real d);
+Outcome<Real> circleRadiusFromArea(Real area);
+Outcome<Real> circleDiameterFromArea(Real area);
+Outcome<Real> circleRadiusFromPerimeter(Real perimeter);
+Outcome<Real> circleDiameterFromPerimeter(Real perimeter);
+Outcome<Real> circlePerimeterFromArea(Real area);
+Outcome<Real> circleAreaFromPerimeter(Real perimeter);

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-Outcome<double> measured(double value, Working working)
+Outcome<Real> measured(Real value, Working working)
 {
-    if (!std::isnormal(value))
+    if (!isnormal(value))
         return Message::TooBig;
-    return Solved<double>{value, std::move(working)};
+    return Solved<Real>{value, std::move(working)};
 }

@@ -7,4 +7,4 @@
 // or lost digits. No formula here divides by a step's own result, so an overflow on the way
 // stays inf or nan to the end, and an underflow on the way leaves the result below the range
 // too or costs it at most its last digit: testing the result is enough.
-Outcome<double> measured(double value, Working working);
+Outcome<Real> measured(Real value, Working working);

@@ -1,5 +1,7 @@
 #include "geometry/quadrilateral.h"
 
+#include "exact/exact_reading.h"
+
 #include "geometry/worked_step.h"
 #include "input/notation.h"
 #include "input/number_text.h"
@@ -86,10 +88,18 @@ QString bTimesH(const Symbols& s)
 
 namespace {
 
-// Half the other side of a rectangle, or nothing when the perimeter leaves no room for it.
-std::optional<double> halfRest(double a, double perimeter)
+// A number rounded to four decimals is exactly the decimal it shows.
+Real asRounded(double rounded)
 {
-    const double rest = perimeter - 2 * a;
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, rounded);
+    return Real::typed(rounded, decimalRational({text, written.ptr}));
+}
+
+// Half the other side of a rectangle, or nothing when the perimeter leaves no room for it.
+std::optional<Real> halfRest(Real a, Real perimeter)
+{
+    const Real rest = perimeter - 2 * a;
     if (!(rest > 0))
         return std::nullopt;
     return rest / 2;
@@ -97,125 +107,126 @@ std::optional<double> halfRest(double a, double perimeter)
 
 } // namespace
 
-Outcome<double> squareArea(double s)
+Outcome<Real> squareArea(Real s)
 {
-    const double area = s * s;
+    const Real area = s * s;
     return measured(area, {workedStep(u"Area", sSquared, {{u"s", s}}, area)});
 }
 
-Outcome<double> squarePerimeter(double s)
+Outcome<Real> squarePerimeter(Real s)
 {
-    const double perimeter = s * 4;
+    const Real perimeter = s * 4;
     return measured(perimeter, {workedStep(u"Perimeter", fourS, {{u"s", s}}, perimeter)});
 }
 
-Outcome<double> squareSideFromArea(double area)
+Outcome<Real> squareSideFromArea(Real area)
 {
-    const double s = std::sqrt(area);
+    const Real s = sqrt(area);
     return measured(s, {workedStep(u"s", rootOfA, {{u"A", area}}, s)});
 }
 
-Outcome<double> squarePerimeterFromArea(double area)
+Outcome<Real> squarePerimeterFromArea(Real area)
 {
-    const double s = std::sqrt(area);
-    const double perimeter = s * 4;
+    const Real s = sqrt(area);
+    const Real perimeter = s * 4;
     return measured(perimeter, {workedPart(u"s", rootOfA, {{u"A", area}}, s),
                                 workedStep(u"Perimeter", fourS, {{u"s", s}}, perimeter)});
 }
 
-Outcome<double> squareSideFromPerimeter(double perimeter)
+Outcome<Real> squareSideFromPerimeter(Real perimeter)
 {
-    const double s = perimeter / 4;
+    const Real s = perimeter / 4;
     return measured(s, {workedStep(u"s", quarterOfP, {{u"P", perimeter}}, s)});
 }
 
-Outcome<double> squareAreaFromPerimeter(double perimeter)
+Outcome<Real> squareAreaFromPerimeter(Real perimeter)
 {
-    const double s = perimeter / 4;
-    const double area = s * s;
+    const Real s = perimeter / 4;
+    const Real area = s * s;
     return measured(area, {workedPart(u"s", quarterOfP, {{u"P", perimeter}}, s),
                            workedStep(u"Area", sSquared, {{u"s", s}}, area)});
 }
 
-Outcome<double> trapeziumArea(double a, double b, double h)
+Outcome<Real> trapeziumArea(Real a, Real b, Real h)
 {
-    const double area = (b + a) * h / 2;
+    const Real area = (b + a) * h / 2;
     return measured(area,
                     {workedStep(u"Area", trapezoid, {{u"a", a}, {u"b", b}, {u"h", h}}, area)});
 }
 
-Outcome<double> perpendicularDiagonalsArea(double e, double f)
+Outcome<Real> perpendicularDiagonalsArea(Real e, Real f)
 {
-    const double area = f * e / 2;
+    const Real area = f * e / 2;
     return measured(area, {workedStep(u"Area", halfDiagonals, {{u"e", e}, {u"f", f}}, area)});
 }
 
-Outcome<double> rectangleArea(double a, double b)
+Outcome<Real> rectangleArea(Real a, Real b)
 {
-    const double area = b * a;
+    const Real area = b * a;
     return measured(area, {workedStep(u"Area", aTimesB, {{u"a", a}, {u"b", b}}, area)});
 }
 
-Outcome<double> rectanglePerimeter(double a, double b)
+Outcome<Real> rectanglePerimeter(Real a, Real b)
 {
-    const double perimeter = (b + a) * 2;
+    const Real perimeter = (b + a) * 2;
     return measured(perimeter,
                     {workedStep(u"Perimeter", twiceAPlusB, {{u"a", a}, {u"b", b}}, perimeter)});
 }
 
-Outcome<double> rectangleSideFromArea(double a, double area)
+Outcome<Real> rectangleSideFromArea(Real a, Real area)
 {
-    const double b = area / a;
+    const Real b = area / a;
     return measured(b, {workedStep(u"B", aOverA, {{u"A", area}, {u"a", a}}, b)});
 }
 
-Outcome<double> rectanglePerimeterFromArea(double a, double area)
+Outcome<Real> rectanglePerimeterFromArea(Real a, Real area)
 {
-    const double b = area / a;
-    const double perimeter = (b + a) * 2;
+    const Real b = area / a;
+    const Real perimeter = (b + a) * 2;
     return measured(perimeter,
                     {workedPart(u"B", aOverA, {{u"A", area}, {u"a", a}}, b),
                      workedStep(u"Perimeter", twiceAPlusOther, {{u"a", a}, {u"B", b}}, perimeter)});
 }
 
-Outcome<double> rectangleSideFromPerimeter(double a, double perimeter)
+Outcome<Real> rectangleSideFromPerimeter(Real a, Real perimeter)
 {
     const auto b = halfRest(a, perimeter);
     if (!b)
         return Message::ImplausibleData;
     // Half of a finite rest is finite, and rounds to 0 when below 0.00005.
-    const double rounded = roundToFourDecimals(*b);
-    return Solved<double>{rounded,
+    const Real rounded = asRounded(roundToFourDecimals(b->value()));
+    return Solved<Real>{rounded,
                           {workedPart(u"B", halfRestOfP, {{u"P", perimeter}, {u"a", a}}, *b),
                            workedStep(u"B", roundedB, {{u"B", *b}}, rounded)}};
 }
 
-Outcome<double> rectangleAreaFromPerimeter(double a, double perimeter)
+Outcome<Real> rectangleAreaFromPerimeter(Real a, Real perimeter)
 {
     const auto b = halfRest(a, perimeter);
     if (!b)
         return Message::ImplausibleData;
-    const double area = a * *b;
+    const Real area = a * *b;
     return measured(area, {workedPart(u"B", halfRestOfP, {{u"P", perimeter}, {u"a", a}}, *b),
                            workedStep(u"Area", aTimesOther, {{u"a", a}, {u"B", *b}}, area)});
 }
 
-Outcome<double> parallelogramArea(double base, double height)
+Outcome<Real> parallelogramArea(Real base, Real height)
 {
-    const double area = height * base;
+    const Real area = height * base;
     return measured(area, {workedStep(u"Area", bTimesH, {{u"b", base}, {u"h", height}}, area)});
 }
 
-Outcome<double> parallelogramOtherFromArea(double baseOrHeight, double area)
+Outcome<Real> parallelogramOtherFromArea(Real baseOrHeight, Real area)
 {
-    const double other = area / baseOrHeight;
+    const Real other = area / baseOrHeight;
     return measured(other,
                     {step(QStringLiteral("Height/Base = ") +
                               dividedBy(QStringLiteral("Area"), QStringLiteral("(Base/Height)")),
-                          dividedBy(term(area), term(baseOrHeight)), numberText(other))});
+                          dividedBy(term(area.value()), term(baseOrHeight.value())),
+                          numberText(other.value()))});
 }
 
-Outcome<double> parallelogramPerimeter(double a, double b)
+Outcome<Real> parallelogramPerimeter(Real a, Real b)
 {
     return rectanglePerimeter(a, b);
 }

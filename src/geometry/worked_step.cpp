@@ -15,7 +15,7 @@ QString Symbols::operator()(QStringView name) const
     if (m_withValues)
         for (const auto& [known, value] : m_values)
             if (name == known)
-                return term(value);
+                return term(value.value());
     return name.toString();
 }
 
@@ -36,13 +36,13 @@ QString written(QStringView name, Expression expression, std::initializer_list<N
 } // namespace
 
 QString workedStep(QStringView name, Expression expression,
-                   std::initializer_list<NamedValue> values, double result)
+                   std::initializer_list<NamedValue> values, const Real& result)
 {
-    return written(name, expression, values, numberText(result));
+    return written(name, expression, values, numberText(result.value()));
 }
 
 QString workedPart(QStringView name, Expression expression,
-                   std::initializer_list<NamedValue> values, double result)
+                   std::initializer_list<NamedValue> values, const Real& result)
 {
-    return written(name, expression, values, workingNumber(result));
+    return written(name, expression, values, workingNumber(result.value()));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exact/real.h"
 #include "input/working.h"
 
 #include <QString>
@@ -8,7 +9,7 @@
 #include <initializer_list>
 #include <utility>
 
-using NamedValue = std::pair<QStringView, double>;
+using NamedValue = std::pair<QStringView, Real>;
 
 // The names of a formula as one writing of it shows them: as themselves, or with their values
 // put in (pi as the 15-digit pi the answers use).
@@ -29,8 +30,8 @@ using Expression = QString (*)(const Symbols&);
 // "Area = r × π × r = 2 × 3.14159265359 × 2 = 12.5663706143592": a step whose result is an
 // answer the window shows, so it keeps its full number text.
 QString workedStep(QStringView name, Expression expression,
-                   std::initializer_list<NamedValue> values, double result);
+                   std::initializer_list<NamedValue> values, const Real& result);
 
 // The same for a value on the way to the answer, written as every value inside the working.
 QString workedPart(QStringView name, Expression expression,
-                   std::initializer_list<NamedValue> values, double result);
+                   std::initializer_list<NamedValue> values, const Real& result);

@@ -2,20 +2,16 @@
 
 #include "input/number_text.h"
 
-std::optional<QString> exactText(double)
-{
-    return std::nullopt;
-}
-
-QString answerText(double value, AnswerChoice choice)
+QString answerText(const Real& value, AnswerChoice choice)
 {
     switch (choice.style) {
     case AnswerStyle::Exact:
-        return exactText(value).value_or(numberText(value));
+        return exactText(value).value_or(numberText(value.value()));
     case AnswerStyle::Rounded:
-        return roundedText(value, choice.places);
+        return roundedText(value, choice.places, QLocale())
+            .value_or(roundedText(value.value(), choice.places));
     case AnswerStyle::Decimal:
         break;
     }
-    return numberText(value);
+    return numberText(value.value());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exact/real.h"
+
 #include <QString>
 
 #include <optional>
@@ -17,11 +19,7 @@ struct AnswerChoice {
 inline constexpr int leastPlaces = 0;
 inline constexpr int mostPlaces = 10;
 
-// The exact form of an answer (a whole number, a fraction, a root or a π form), or nothing
-// when the value has none. No value carries an exact form yet, so every Exact answer shows
-// its decimal text.
-std::optional<QString> exactText(double value);
-
-// An answer as the choice writes it; a form the value does not have falls back to its
-// decimal text.
-QString answerText(double value, AnswerChoice choice);
+// An answer as the choice writes it: the exact form where the value carries one (a whole
+// number, a fraction, a root or a π form), rounded from the exact value where there is one;
+// otherwise from the decimal, as a value with no exact form has always been written.
+QString answerText(const Real& value, AnswerChoice choice);

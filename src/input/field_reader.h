@@ -46,6 +46,7 @@ public:
     // A click handler calls this before it reads its fields.
     void begin() { m_valid = true; }
     bool isValid() const { return m_valid; }
+    const ReaderBehaviour& behaviour() const { return m_behaviour; }
 
     double eval(QStringView text);
 

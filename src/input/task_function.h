@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exact/real.h"
 #include "input/outcome.h"
 
 #include <QtGlobal>
@@ -15,7 +16,7 @@ template <class Result, class... Inputs> constexpr std::size_t inputCount(Result
 }
 
 template <auto task, std::size_t... i>
-auto callWith(std::span<const double> inputs, std::index_sequence<i...>)
+auto callWith(std::span<const Real> inputs, std::index_sequence<i...>)
 {
     return task(inputs[i]...);
 }
@@ -23,7 +24,7 @@ auto callWith(std::span<const double> inputs, std::index_sequence<i...>)
 
 // Calls a task with the numbers read from its fields, in reading order, so one table can
 // hold tasks of one, two and three inputs alike.
-template <auto task> auto withInputs(std::span<const double> inputs)
+template <auto task> auto withInputs(std::span<const Real> inputs)
 {
     constexpr std::size_t count = detail::inputCount(task);
     Q_ASSERT(inputs.size() == count);
@@ -31,4 +32,4 @@ template <auto task> auto withInputs(std::span<const double> inputs)
 }
 
 // A task as a table holds it: withInputs<circleAreaFromRadius>, say.
-using TaskFunction = Outcome<double> (*)(std::span<const double>);
+using TaskFunction = Outcome<Real> (*)(std::span<const Real>);

@@ -8,6 +8,11 @@ QString term(double value)
     return value < 0 ? bracketed(text) : text;
 }
 
+QString term(const Real& value)
+{
+    return term(value.value());
+}
+
 QString step(const QString& formula, const QString& values, const QString& result)
 {
     if (values.isEmpty() || values == formula || values == result)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exact/real.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +13,7 @@ using Working = QStringList;
 // A number as it stands inside a step: its working number, bracketed when negative so that
 // "4 × (−3)" reads as it is meant.
 QString term(double value);
+QString term(const Real& value);
 
 // "formula = values = result", leaving out a middle part that would only repeat the formula.
 QString step(const QString& formula, const QString& values, const QString& result);

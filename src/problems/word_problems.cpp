@@ -15,15 +15,15 @@ QString text(const char* ascii)
 }
 
 // Two numbers as a step writes them with the operator between: "60 × 2.5".
-QString joined(double a, Operator op, double b)
+QString joined(Real a, Operator op, Real b)
 {
     return op(term(a), term(b));
 }
 
 // The bracket a formula works out first, as a line of its own.
-QString bracket(const char* left, Operator op, const char* right, double a, double b, double result)
+QString bracket(const char* left, Operator op, const char* right, Real a, Real b, Real result)
 {
-    return step(op(text(left), text(right)), joined(a, op, b), workingNumber(result));
+    return step(op(text(left), text(right)), joined(a, op, b), workingNumber(result.value()));
 }
 
 // "Name = left op right".
@@ -40,28 +40,28 @@ QString hundredths(const QString& product)
 // The answer after the steps before it, its own step last. Every answer but an unchanged
 // price is other than 0, so a 0 or a value below the normal range is an underflow that lost
 // the answer's digits: beyond the Real range as much as inf.
-Outcome<double> checked(double value, Working steps, const QString& formula, const QString& shown)
+Outcome<Real> checked(Real value, Working steps, const QString& formula, const QString& shown)
 {
-    if (std::isnan(value))
+    if (std::isnan(value.value()))
         return Message::Unreasonable;
-    if (!std::isnormal(value))
+    if (!isnormal(value))
         return Message::TooBig;
-    steps << step(formula, shown, numberText(value));
-    return Solved<double>{value, std::move(steps)};
+    steps << step(formula, shown, numberText(value.value()));
+    return Solved<Real>{value, std::move(steps)};
 }
 
 // A quotient whose divisor overflowed would come out as a finite zero: refuse it first.
-Outcome<double> quotient(double dividend, double divisor, Working steps, const QString& formula,
+Outcome<Real> quotient(Real dividend, Real divisor, Working steps, const QString& formula,
                          const QString& shown)
 {
-    if (!std::isfinite(dividend) || !std::isfinite(divisor))
+    if (!isfinite(dividend) || !isfinite(divisor))
         return Message::TooBig;
     if (divisor == 0)
         return Message::Unreasonable;
     return checked(dividend / divisor, std::move(steps), formula, shown);
 }
 
-Outcome<double> solveMotion(WordTask task, const double* v)
+Outcome<Real> solveMotion(WordTask task, const Real* v)
 {
     switch (task) {
     case WordTask::FindDistance:
@@ -74,7 +74,7 @@ Outcome<double> solveMotion(WordTask task, const double* v)
         return quotient(v[0], v[1], {}, formula("Time", dividedBy(text("Distance"), text("Speed"))),
                         joined(v[0], dividedBy, v[1]));
     case WordTask::MeetTime: {
-        const double speed = v[1] + v[2];
+        const Real speed = v[1] + v[2];
         return quotient(
             v[0], speed, {bracket("Speed 1", plus, "Speed 2", v[1], v[2], speed)},
             formula("Time",
@@ -84,7 +84,7 @@ Outcome<double> solveMotion(WordTask task, const double* v)
     default: // CatchUpTime
         if (!(v[1] > v[2]))
             return Message::SpeedOneNotBigger;
-        const double speed = v[1] - v[2];
+        const Real speed = v[1] - v[2];
         return quotient(
             v[0], speed, {bracket("Speed 1", minus, "Speed 2", v[1], v[2], speed)},
             formula("Time", dividedBy(text("Distance"),
@@ -94,9 +94,9 @@ Outcome<double> solveMotion(WordTask task, const double* v)
 }
 
 // The percent of change; an unchanged price is the one answer that is 0.
-Outcome<double> percentOfChange(double oldPrice, double newPrice)
+Outcome<Real> percentOfChange(Real oldPrice, Real newPrice)
 {
-    const double change = newPrice - oldPrice;
+    const Real change = newPrice - oldPrice;
     Working first{bracket("New Price", minus, "Old Price", newPrice, oldPrice, change)};
     const QString written = formula(
         "Percent Of Change",
@@ -104,17 +104,17 @@ Outcome<double> percentOfChange(double oldPrice, double newPrice)
               text("100")));
     const QString shown = times(joined(change, dividedBy, oldPrice), text("100"));
     if (newPrice == oldPrice)
-        return Solved<double>{0.0, first << step(written, shown, numberText(0))};
+        return Solved<Real>{0, first << step(written, shown, numberText(0.0))};
     return checked(change / oldPrice * 100, first, written, shown);
 }
 
 // A raise or a cut by a percent: the new price, or the old price from the new one.
-Outcome<double> solvePrice(WordTask task, const double* v)
+Outcome<Real> solvePrice(WordTask task, const Real* v)
 {
     const bool cut = task == WordTask::LowerPrice || task == WordTask::FindOldLowered;
     if (cut && !(v[1] < 100))
         return Message::PercentNotBelowHundred;
-    const double factor = cut ? 100 - v[1] : 100 + v[1];
+    const Real factor = cut ? 100 - v[1] : 100 + v[1];
     const Operator op = cut ? minus : plus;
     const Working first{bracket("100", op, "Percent", 100, v[1], factor)};
     const QString percent = bracketed(op(text("100"), text("Percent")));
@@ -139,11 +139,11 @@ int valueCount(WordTask task)
 
 } // namespace
 
-Outcome<double> solveWordProblem(WordTask task, std::span<const double> values)
+Outcome<Real> solveWordProblem(WordTask task, std::span<const Real> values)
 {
     if (values.size() != static_cast<std::size_t>(valueCount(task)))
         return Message::Unreasonable;
-    const double* v = values.data();
+    const Real* v = values.data();
     switch (task) {
     case WordTask::FindDistance:
     case WordTask::FindSpeed:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exact/real.h"
 #include "input/outcome.h"
 
 #include <span>
@@ -23,4 +24,4 @@ enum class WordTask {
 // One task's answer with its steps, a sum or difference first where the formula has one. A
 // result beyond the Real range, or a step on the way to it, is refused rather than shown, so
 // an overflow never turns into a wrong but finite answer.
-Outcome<double> solveWordProblem(WordTask task, std::span<const double> values);
+Outcome<Real> solveWordProblem(WordTask task, std::span<const Real> values);

@@ -223,7 +223,7 @@ void WordProblemsWindow::runTask(int index, const Task& task)
     answer(
         fields, panel.output,
         QLatin1String(panels[index].title) + QStringLiteral(", ") + QLatin1String(task.caption),
-        [&](const QList<double>& numbers) {
+        [&](const QList<Real>& numbers) {
             return solveWordProblem(task.task, {numbers.constData(), std::size_t(numbers.size())});
         });
 }

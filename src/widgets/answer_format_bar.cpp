@@ -17,11 +17,11 @@ AnswerFormatBar::AnswerFormatBar(AnswerFormat& format, QWidget* parent)
     setObjectName(QStringLiteral("answerFormatBar"));
     m_style->setObjectName(QStringLiteral("answerFormat"));
     m_style->addItem(tr("Decimal"), QVariant::fromValue(int(AnswerStyle::Decimal)));
-    // Exact joins the list once answers carry exact values; until then it would only
-    // repeat the decimals, and a kept choice of it shows as Decimal.
+    m_style->addItem(tr("Exact"), QVariant::fromValue(int(AnswerStyle::Exact)));
     m_style->addItem(tr("Rounded"), QVariant::fromValue(int(AnswerStyle::Rounded)));
     m_style->setAccessibleName(tr("Answer format"));
-    m_style->setToolTip(tr("How the answers are written: as decimals, or rounded"));
+    m_style->setToolTip(tr("How the answers are written: as decimals, exactly (7/3, √13, 25π) where they can "
+                          "be, or rounded"));
     m_places->setObjectName(QStringLiteral("decimalPlaces"));
     m_places->setRange(leastPlaces, mostPlaces);
     m_places->setAccessibleName(tr("Decimal places"));

@@ -144,7 +144,7 @@ void TaskWindow::run(const TaskBox& box, const TaskButton& button, const Control
             fields << field;
     answer(fields, controls.output,
            QLatin1String(box.title) + QStringLiteral(", ") + QLatin1String(button.caption),
-           [&](const QList<double>& numbers) {
+           [&](const QList<Real>& numbers) {
                return button.task({numbers.constData(), std::size_t(numbers.size())});
            });
 }

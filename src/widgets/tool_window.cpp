@@ -1,5 +1,6 @@
 #include "widgets/tool_window.h"
 
+#include "exact/exact_reading.h"
 #include "input/number_text.h"
 #include "input/reading_step.h"
 #include "widgets/answer_format.h"
@@ -105,18 +106,40 @@ void ToolWindow::beginClick(const QList<QLabel*>& results)
 std::optional<QList<double>> ToolWindow::readFields(const QList<QLineEdit*>& fields,
                                                     ReadRules rules)
 {
+    const std::optional<QList<Real>> reals = readReals(fields, rules);
+    if (!reals)
+        return std::nullopt;
     QList<double> numbers;
+    for (const Real& real : *reals)
+        numbers << real.value();
+    return numbers;
+}
+
+std::optional<QList<Real>> ToolWindow::readReals(const QList<QLineEdit*>& fields, ReadRules rules)
+{
+    QList<Real> numbers;
     for (QLineEdit* field : fields) {
         const double value = eval(field);
         if (rules.stopAtRefusal && !m_reader.isValid())
             return std::nullopt;
+        const std::optional<mpq_class> exact = typedExactly(field);
         if (rules.showAsRead)
             showAsRead(field, value);
-        numbers << (rules.showAsRead ? roundToShown(value) : value);
+        numbers << Real::typed(rules.showAsRead ? roundToShown(value) : value, exact);
+        if (rules.showAsRead)
+            m_typed.insert(field, {field->text(), exact});
     }
     if (!m_reader.isValid())
         return std::nullopt;
     return numbers;
+}
+
+std::optional<mpq_class> ToolWindow::typedExactly(QLineEdit* field) const
+{
+    if (const auto typed = m_typed.constFind(field);
+        typed != m_typed.cend() && typed->shown == field->text())
+        return typed->exact;
+    return readExactField(field->text(), m_reader.behaviour());
 }
 
 double ToolWindow::eval(QLineEdit* field)
@@ -185,7 +208,7 @@ AnswerChoice ToolWindow::answerChoice() const
     return m_formatBar ? AnswerFormat::program().choice() : AnswerChoice{};
 }
 
-void ToolWindow::writeNumber(QLabel* output, double value)
+void ToolWindow::writeNumber(QLabel* output, const Real& value)
 {
     const QString text = answerText(value, answerChoice());
     output->setText(text);
@@ -225,12 +248,12 @@ Working ToolWindow::withRounding(Working steps) const
         return steps;
     QString& last = steps.last();
     for (auto it = m_answers.cbegin(); it != m_answers.cend(); ++it) {
-        const QString decimal = QStringLiteral(" ") + numberText(it->value);
+        const QString decimal = QStringLiteral(" ") + numberText(it->value.value());
         QString typeset = decimal;
         typeset.replace(u'-', QChar(0x2212));
         if (it.key()->text() != it->text || !(last.endsWith(decimal) || last.endsWith(typeset)))
             continue;
-        QString rounded = roundedText(it->value, choice.places);
+        QString rounded = answerText(it->value, choice);
         if (last.endsWith(typeset) && typeset != decimal)
             rounded.replace(u'-', QChar(0x2212));
         last += QStringLiteral(" ≈ ") + rounded;

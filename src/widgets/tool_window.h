@@ -66,6 +66,9 @@ protected:
     // fields read (nothing when one was refused); then the task's outcome written or refused.
     void beginClick(const QList<QLabel*>& results = {});
     std::optional<QList<double>> readFields(const QList<QLineEdit*>& fields, ReadRules rules = {});
+    // The same, each number with the exact value it was typed as: 2.5 is 5/2, 1/3 is 1/3. A
+    // field shown as read keeps the value typed for as long as it shows that text.
+    std::optional<QList<Real>> readReals(const QList<QLineEdit*>& fields, ReadRules rules = {});
     // A field's number; the first field of a click that is refused takes the focus, its text
     // selected, so the pupil can retype at once. A window that reads part of a field's text
     // names the field it came from.
@@ -101,13 +104,14 @@ protected:
                 Task&& task)
     {
         beginClick({output});
-        if (const std::optional<QList<double>> numbers = readFields(fields))
+        if (const std::optional<QList<Real>> numbers = readReals(fields))
             deliver(task(*numbers), heading,
-                    [this, output](double value) { writeNumber(output, value); });
+                    [this, output](const Real& value) { writeNumber(output, value); });
     }
 
     // Every real answer goes through here, so a new answer format rewrites it where it stands.
-    void writeNumber(QLabel* output, double value);
+    void writeNumber(QLabel* output, const Real& value);
+    void writeNumber(QLabel* output, double value) { writeNumber(output, Real::inexact(value)); }
     void showWorking(const Working& working, const QString& heading);
 
     FieldReader m_reader;
@@ -116,10 +120,11 @@ protected:
 
 private:
     struct ShownAnswer {
-        double value;
+        Real value;
         QString text; // as written; a label showing anything else has been written over since
     };
 
+    std::optional<mpq_class> typedExactly(QLineEdit* field) const;
     AnswerChoice answerChoice() const;
     void rewriteAnswers();
     Working withRounding(Working steps) const;
@@ -137,6 +142,11 @@ private:
     Working m_readings; // how this click's fractions and mixed numbers were read
     AnswerFormatBar* m_formatBar = nullptr;
     QHash<QLabel*, ShownAnswer> m_answers;
+    struct TypedValue {
+        QString shown; // the number text the field was rewritten to
+        std::optional<mpq_class> exact;
+    };
+    QHash<QLineEdit*, TypedValue> m_typed;
     Working m_steps; // the working on show, before any rounding is added
     QString m_heading;
 };

@@ -20,7 +20,11 @@
 #include "statistics/progressions.h"
 #include "statistics/weighted_statistics.h"
 
+#include "support/reals.h"
+
 #include <QStringList>
+
+#include <cmath>
 
 #include <vector>
 
@@ -59,9 +63,37 @@ Answer solvedNumber(const Outcome<double>& outcome)
     return {true, {}, {}};
 }
 
+// The exact value a task carries beside its double must be the same number, or an Exact
+// answer would differ from the Decimal one.
+void checkExactAgrees(const Real& value)
+{
+    if (!value.exact() || !std::isfinite(value.value()))
+        return;
+    const double exact = value.exact()->toDouble();
+    if (!(std::fabs(exact - value.value()) <= 1e-9 * std::fabs(value.value())))
+        __builtin_trap();
+}
+
+Answer solvedNumber(const Outcome<Real>& outcome)
+{
+    if (const auto* solved = std::get_if<Solved<Real>>(&outcome)) {
+        checkExactAgrees(solved->values);
+        return answered({numberText(solved->values.value())}, solved->working);
+    }
+    return {true, {}, {}};
+}
+
+std::vector<Real> typedReals(const std::vector<double>& numbers)
+{
+    std::vector<Real> reals;
+    for (double number : numbers)
+        reals.push_back(typed(number));
+    return reals;
+}
+
 template <auto task> Answer area(const Inputs& in)
 {
-    return solvedNumber(withInputs<task>(in.numbers));
+    return solvedNumber(withInputs<task>(typedReals(in.numbers)));
 }
 
 template <auto task> Answer progression(const Inputs& in)
@@ -72,7 +104,7 @@ template <auto task> Answer progression(const Inputs& in)
 
 template <WordTask task> Answer word(const Inputs& in)
 {
-    return solvedNumber(solveWordProblem(task, in.numbers));
+    return solvedNumber(solveWordProblem(task, typedReals(in.numbers)));
 }
 
 template <auto statistic> Answer statistics(const Inputs& in)

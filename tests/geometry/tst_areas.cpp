@@ -2,6 +2,7 @@
 #include "geometry/quadrilateral.h"
 #include "geometry/triangle_area.h"
 #include "input/number_text.h"
+#include "support/reals.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -12,10 +13,10 @@ Q_DECLARE_METATYPE(TaskFunction)
 namespace {
 
 // What the window shows for a task: the number text of its result, or the message instead.
-QString shown(const Outcome<double>& outcome)
+QString shown(const Outcome<Real>& outcome)
 {
-    if (const auto* solved = std::get_if<Solved<double>>(&outcome))
-        return numberText(solved->values);
+    if (const auto* solved = std::get_if<Solved<Real>>(&outcome))
+        return numberText(solved->values.value());
     return messageText(std::get<Message>(outcome));
 }
 
@@ -156,13 +157,13 @@ void AreasTest::computes()
     QFETCH(TaskFunction, task);
     QFETCH(QList<double>, inputs);
     QFETCH(QString, expected);
-    QCOMPARE(shown(task(inputs)), expected);
+    QCOMPARE(shown(task(typed(inputs))), expected);
 }
 
 void AreasTest::germanLocaleUsesDecimalComma()
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    const QString area = shown(circleAreaFromRadius(0.5));
+    const QString area = shown(circleAreaFromRadius(typed(0.5)));
     QLocale::setDefault(QLocale::c());
     QCOMPARE(area, "0,785398163397448");
 }
@@ -244,8 +245,8 @@ void AreasTest::showsItsWorking()
     QFETCH(TaskFunction, task);
     QFETCH(QList<double>, inputs);
     QFETCH(QStringList, steps);
-    const Outcome<double> outcome = task(inputs);
-    const auto* solved = std::get_if<Solved<double>>(&outcome);
+    const Outcome<Real> outcome = task(typed(inputs));
+    const auto* solved = std::get_if<Solved<Real>>(&outcome);
     if (!solved) {
         QCOMPARE(steps, QStringList{}); // a refusal has no working to hold them
         return;

@@ -1,5 +1,6 @@
 #include "input/number_text.h"
 #include "problems/word_problems.h"
+#include "support/reals.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -53,11 +54,11 @@ void WordProblemsTest::solves()
     QFETCH(WordTask, task);
     QFETCH(Values, values);
     QFETCH(QString, shown);
-    const Outcome<double> outcome = solveWordProblem(task, values);
-    const auto* solved = std::get_if<Solved<double>>(&outcome);
+    const Outcome<Real> outcome = solveWordProblem(task, typed(values));
+    const auto* solved = std::get_if<Solved<Real>>(&outcome);
     const Working working = solved ? solved->working : Working{};
     if (solved) {
-        QVERIFY(working.last().endsWith(QStringLiteral(" = ") + numberText(solved->values)));
+        QVERIFY(working.last().endsWith(QStringLiteral(" = ") + numberText(solved->values.value())));
         QVERIFY2(working.last().endsWith(shown), qPrintable(working.last()));
     } else {
         QCOMPARE(messageText(std::get<Message>(outcome)), shown);

@@ -33,6 +33,7 @@ void choose(QWidget* window, AnswerChoice choice)
 const AnswerChoice decimal{};
 const AnswerChoice roundedTo2{AnswerStyle::Rounded, 2};
 const AnswerChoice roundedTo0{AnswerStyle::Rounded, 0};
+const AnswerChoice exact{AnswerStyle::Exact, 2};
 
 } // namespace
 
@@ -74,28 +75,28 @@ void AnswerFormatWindowsTest::answersFollowTheChoice_data()
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QString>("press");
     QTest::addColumn<QByteArray>("result");
-    QTest::addColumn<QStringList>("shown"); // Decimal, Rounded to 2, Rounded to 0
+    QTest::addColumn<QStringList>("shown"); // Decimal, Rounded to 2, Rounded to 0, Exact
     row("quadratic", &newWindow<QuadraticWindow>, QStringList{"a=-3", "b=6", "c=-2"}, "Command1",
-        QByteArray("x2"), QStringList{"1.57735026918963", "1.58", "2"});
+        QByteArray("x2"), QStringList{"1.57735026918963", "1.58", "2", "1.57735026918963"});
     row("complex", &newWindow<ComplexWindow>, QStringList{"r1=-2", "i1=0", "op=/", "r2=3", "i2=0"},
-        "Command1", QByteArray("o1"), QStringList{"-0.666666666666667", "-0.67", "-1"});
+        "Command1", QByteArray("o1"), QStringList{"-0.666666666666667", "-0.67", "-1", "-0.666666666666667"});
     row("statistics", &newWindow<StatisticsWindow>, QStringList{"n=1 2 4", "w=1 1 1"}, "Command1",
-        QByteArray("sol"), QStringList{"2.33333333333333", "2.33", "2"});
+        QByteArray("sol"), QStringList{"2.33333333333333", "2.33", "2", "2.33333333333333"});
     row("progressions", &newWindow<ProgressionsWindow>, QStringList{"a1=0.5", "d=1", "n=3"},
-        "Command1", QByteArray("ans1"), QStringList{"4.5", "4.50", "5"});
+        "Command1", QByteArray("ans1"), QStringList{"4.5", "4.50", "5", "4.5"});
     row("circle", &newWindow<CircleWindow>, QStringList{"r1=5"}, "Command1", QByteArray("o1"),
-        QStringList{"78.5398163397447", "78.54", "79"});
+        QStringList{"78.5398163397447", "78.54", "79", "25π"});
     // The Real of 2.55 squared lies below 6.5025; its 15-digit text does not.
     row("quadrilateral", &newWindow<QuadrilateralWindow>, QStringList{"s1=2.55"}, "Command1",
-        QByteArray("o1"), QStringList{"6.5025", "6.50", "7"});
+        QByteArray("o1"), QStringList{"6.5025", "6.50", "7", "2601/400"});
     row("triangle area", &newWindow<TriangleAreaWindow>, QStringList{"b1=3", "h1=5"}, "Command1",
-        QByteArray("o1"), QStringList{"7.5", "7.50", "8"});
+        QByteArray("o1"), QStringList{"7.5", "7.50", "8", "15/2"});
     row("law of cosines", &newWindow<CosinesWindow>, QStringList{"a1=2", "b1=3", "z1=60"},
-        "Command1", QByteArray("c1"), QStringList{"2.64575131106459", "2.65", "3"});
+        "Command1", QByteArray("c1"), QStringList{"2.64575131106459", "2.65", "3", "2.64575131106459"});
     row("law of sines", &newWindow<SinesWindow>, QStringList{"x1=30", "z1=45", "b1=2"}, "Command1",
-        QByteArray("a1"), QStringList{"3.86370330515628", "3.86", "4"});
+        QByteArray("a1"), QStringList{"3.86370330515628", "3.86", "4", "3.86370330515628"});
     row("word problems", &newWindow<WordProblemsWindow>, QStringList{"speed=3", "time=2.5"},
-        "findDistance", QByteArray("motionAnswer"), QStringList{"7.5", "7.50", "8"});
+        "findDistance", QByteArray("motionAnswer"), QStringList{"7.5", "7.50", "8", "15/2"});
 }
 
 // Each format after a press, then each again without pressing.
@@ -108,24 +109,19 @@ void AnswerFormatWindowsTest::answersFollowTheChoice()
     QFETCH(QStringList, shown);
     const std::unique_ptr<QWidget> window(make(sink));
     window->show();
-    const AnswerChoice choices[] = {decimal, roundedTo2, roundedTo0};
+    const AnswerChoice choices[] = {decimal, roundedTo2, roundedTo0, exact};
     QStringList afterPress, afterChange;
     for (const AnswerChoice& choice : choices) {
         choose(window.get(), choice);
         typeAndPress(window.get(), typed, press);
         afterPress << textOf(window.get(), result);
     }
-    for (const AnswerChoice& choice : {roundedTo2, decimal, roundedTo0, decimal}) {
+    for (const AnswerChoice& choice : {roundedTo2, exact, decimal, roundedTo0, decimal}) {
         choose(window.get(), choice);
         afterChange << textOf(window.get(), result);
     }
     QCOMPARE(afterPress, shown);
-    QCOMPARE(afterChange, (QStringList{shown[1], shown[0], shown[2], shown[0]}));
-    // A kept choice of Exact, which no answer carries yet, writes and shows as Decimal.
-    AnswerFormat::program().setChoice({AnswerStyle::Exact, 2});
-    QCOMPARE(textOf(window.get(), result), shown[0]);
-    QCOMPARE(control<QComboBox>(window.get(), "answerFormat")->currentText(), "Decimal");
-    AnswerFormat::program().setChoice(decimal);
+    QCOMPARE(afterChange, (QStringList{shown[1], shown[3], shown[0], shown[2], shown[0]}));
     QCOMPARE(sink.shown, QStringList{});
 }
 
@@ -229,7 +225,9 @@ void AnswerFormatWindowsTest::placesOnlyWithRounded()
     QVERIFY(places->isEnabled());
     choose(window.get(), decimal);
     QVERIFY(!places->isEnabled());
-    QCOMPARE(control<QComboBox>(window.get(), "answerFormat")->count(), 2);
+    choose(window.get(), exact);
+    QVERIFY(!places->isEnabled());
+    QCOMPARE(control<QComboBox>(window.get(), "answerFormat")->count(), 3);
 }
 
 QTEST_MAIN(AnswerFormatWindowsTest)
