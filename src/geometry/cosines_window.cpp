@@ -6,12 +6,11 @@ namespace {
 
 const TriangleCase sideAngleSide{
     .caption = QT_TRANSLATE_NOOP("Triangle", "Two sides and the angle between them"),
-    .tabOrder = "abz",
     .inputs = "azb",
+    .tabOrder = "abz",
     .solve = solveSideAngleSide};
 
 const TriangleCase threeSides{.caption = QT_TRANSLATE_NOOP("Triangle", "Three sides"),
-                              .tabOrder = "abc",
                               .inputs = "abc",
                               .solveOrder = ClearOrder::MessageThenClear,
                               .trapsReader = true,

@@ -9,7 +9,6 @@ const char* const twoAngles =
     QT_TRANSLATE_NOOP("Triangle", "Two angles and a side opposite one of them");
 
 const TriangleCase anglesXZSideB{.caption = twoAngles,
-                                 .tabOrder = "xzb",
                                  .inputs = "xzb",
                                  .angleOrder = messageFirst,
                                  .solveOrder = messageFirst,
@@ -17,17 +16,14 @@ const TriangleCase anglesXZSideB{.caption = twoAngles,
 
 const TriangleCase sidesAndOppositeAngle{
     .caption = QT_TRANSLATE_NOOP("Triangle", "Two sides and an angle opposite one of them"),
-    .tabOrder = "acy",
     .inputs = "yac",
+    .tabOrder = "acy",
     .angleOrder = messageFirst,
     .solve = solveSidesAndOppositeAngle,
     .secondText = secondTriangleText};
 
-const TriangleCase anglesYZSideC{.caption = twoAngles,
-                                 .tabOrder = "yzc",
-                                 .inputs = "yzc",
-                                 .angleOrder = messageFirst,
-                                 .solve = solveAnglesYZSideC};
+const TriangleCase anglesYZSideC{
+    .caption = twoAngles, .inputs = "yzc", .angleOrder = messageFirst, .solve = solveAnglesYZSideC};
 
 // Panel 3 is panel 2 mirrored: the known angle y in the lower left corner, side a on the right.
 const TrianglePanelRow rows[] = {

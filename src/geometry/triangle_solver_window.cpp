@@ -217,9 +217,10 @@ TriangleFigure* TriangleSolverWindow::buildFigure(Panel& panel, QWidget* widget)
 PanelParts TriangleSolverWindow::partsOf(const Panel& panel, QPushButton* solve, QPushButton* clear)
 {
     const TriangleCase& task = panel.row->solves;
-    Q_ASSERT(std::is_permutation(task.inputs, task.inputs + 3, task.tabOrder));
+    const char* const tabOrder = task.tabOrder ? task.tabOrder : task.inputs;
+    Q_ASSERT(std::is_permutation(task.inputs, task.inputs + 3, tabOrder));
     PanelParts parts{.buttons = {solve, clear}};
-    for (const char* letter = task.tabOrder; *letter; ++letter)
+    for (const char* letter = tabOrder; *letter; ++letter)
         parts.fields << panel.fields[indexOf(*letter)];
     for (QLabel* label : panel.labels)
         if (label)

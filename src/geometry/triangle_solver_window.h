@@ -23,8 +23,8 @@ enum class ClearOrder { MessageThenClear, ClearThenMessage };
 // every value it does not read; the angles are tested as soon as the last of them is read.
 struct TriangleCase {
     const char* caption;
-    const char* tabOrder;
-    const char* inputs; // in reading order
+    const char* inputs;             // in reading order
+    const char* tabOrder = nullptr; // where Tab walks them in another order
     // Where an angle out of range empties the panel.
     ClearOrder angleOrder = ClearOrder::ClearThenMessage;
     // The solve fails (a value out of range always clears first).
