@@ -23,14 +23,6 @@ bool inRange(double value)
     return std::isnormal(value);
 }
 
-bool allInRange(std::initializer_list<double> values)
-{
-    for (double value : values)
-        if (!inRange(value))
-            return false;
-    return true;
-}
-
 // The law of sines: the side opposite an angle, from another side and the angle opposite that.
 double sineRule(double angle, double side, double opposite)
 {
@@ -196,7 +188,7 @@ Outcome<TriangleSolution, TriangleRefusal> solveSidesAndOppositeAngle(double y, 
     const double b = sineRule(x, a, y);
     if (!(z > 0 && x > 0 && b > 0))
         return z > 0 && x > 0 ? tooBig : noSolution;
-    if (!allInRange({z, b}))
+    if (!inRange(z) || !inRange(b))
         return tooBig;
     const Triangle t{a, b, c, x, y, z};
     const std::optional<Triangle> second = secondTriangle(t);
