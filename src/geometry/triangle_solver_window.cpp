@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -63,15 +64,12 @@ double valueOf(const Triangle& triangle, char letter)
     return triangle.*members[indexOf(letter)];
 }
 
-// The reading position of the last angle among a case's inputs, where the angles are tested;
-// -1 where it reads none.
+// Where a case reads the last of its angles, so that all of them can be tested; -1 where it
+// reads none.
 int lastAngleOf(const TriangleCase& task)
 {
-    int last = -1;
-    for (int k = 0; task.inputs[k]; ++k)
-        if (isAngle(task.inputs[k]))
-            last = k;
-    return last;
+    const auto last = std::string_view(task.inputs).find_last_of("xyz");
+    return last == std::string_view::npos ? -1 : int(last);
 }
 
 // "Top left panel, Solve Triangle": the task whose working is on show. Panels are numbered
@@ -261,6 +259,7 @@ bool TriangleSolverWindow::readInputs(Panel& panel, double (&read)[3])
 {
     const TrianglePanelRow& row = *panel.row;
     const TriangleCase& task = row.solves;
+    const int angleTest = lastAngleOf(task);
     for (int k = 0; k < 3; ++k) {
         const char letter = task.inputs[k];
         QLineEdit* field = panel.fields[indexOf(letter)];
@@ -275,7 +274,7 @@ bool TriangleSolverWindow::readInputs(Panel& panel, double (&read)[3])
                 clear(panel);
             return false;
         }
-        if (k == lastAngleOf(task)) {
+        if (k == angleTest) {
             for (int j = 0; j <= k; ++j) {
                 if (isAngle(task.inputs[j]) && !isTriangleAngle(read[j])) {
                     fail(panel, row.angleMessage, task.angleOrder);
