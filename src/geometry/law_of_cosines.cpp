@@ -20,6 +20,22 @@ double cosineOfAngle(double p, double q, double r)
     return (p * p + q * q - r * r) / (2 * q * p);
 }
 
+// The angle in degrees whose cosine the rule gave.
+double angleOf(double cosine)
+{
+    return Arccos(cosine) * radiansToDegrees;
+}
+
+// The triangle with its steps, unless rounding left the last angle found, 180° less the other
+// two, below 0.
+Outcome<TriangleSolution, TriangleRefusal> solvedUnlessNegative(const Triangle& t, double last,
+                                                                Working (*steps)(const Triangle&))
+{
+    if (last < 0)
+        return TriangleRefusal{Message::Unreasonable};
+    return Solved<TriangleSolution>{{t}, steps(t)};
+}
+
 // "(c² + a² − b²) ÷ (2 × a × c)" for the angle between sides p and q, opposite r.
 QString cosineRule(const QString& p, const QString& q, const QString& r)
 {
@@ -98,12 +114,9 @@ Outcome<TriangleSolution, TriangleRefusal> solveSideAngleSide(double a, double z
         return TriangleRefusal{Message::TooBig};
     if (cosX > 1 || cosX < -1)
         return TriangleRefusal{Message::Unreasonable};
-    const double x = Arccos(cosX) * radiansToDegrees;
+    const double x = angleOf(cosX);
     const double y = 180 - x - z;
-    if (y < 0)
-        return TriangleRefusal{Message::Unreasonable};
-    const Triangle t{a, b, c, x, y, z};
-    return Solved<TriangleSolution>{{t}, sideAngleSideSteps(t)};
+    return solvedUnlessNegative({a, b, c, x, y, z}, y, sideAngleSideSteps);
 }
 
 Outcome<TriangleSolution, TriangleRefusal> solveSideSideSide(double a, double b, double c)
@@ -115,11 +128,8 @@ Outcome<TriangleSolution, TriangleRefusal> solveSideSideSide(double a, double b,
     const double cosY = cosineOfAngle(c, b, a);
     if (!(cosX >= -1 && cosX <= 1 && cosY >= -1 && cosY <= 1))
         return TriangleRefusal{Message::Unreasonable};
-    const double x = Arccos(cosX) * radiansToDegrees;
-    const double y = Arccos(cosY) * radiansToDegrees;
+    const double x = angleOf(cosX);
+    const double y = angleOf(cosY);
     const double z = 180 - x - y;
-    if (z < 0)
-        return TriangleRefusal{Message::Unreasonable};
-    const Triangle t{a, b, c, x, y, z};
-    return Solved<TriangleSolution>{{t}, sideSideSideSteps(t)};
+    return solvedUnlessNegative({a, b, c, x, y, z}, z, sideSideSideSteps);
 }

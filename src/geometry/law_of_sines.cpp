@@ -23,16 +23,32 @@ bool inRange(double value)
     return std::isnormal(value);
 }
 
-bool allInRange(std::initializer_list<double> values)
+// The law of sines: the side opposite an angle, from another side and the angle opposite that.
+double sineRule(double angle, double side, double opposite)
 {
-    for (double value : values)
-        if (!inRange(value))
-            return false;
-    return true;
+    return sine(angle) * side / sine(opposite);
 }
 
 const TriangleRefusal noSolution{Message::NoTriangle};
 const TriangleRefusal tooBig{Message::TooBig};
+
+// A triangle found from two angles and a side, or its refusal, in this order: a given angle
+// whose sine is too small to hold its digits, no room for the third angle, a side found that
+// overflowed or underflowed (with a third angle above 0, a side of 0 has underflowed).
+Outcome<TriangleSolution, TriangleRefusal> fromTwoAngles(const Triangle& t, double Triangle::*third,
+                                                         double Triangle::*given,
+                                                         Working (*steps)(const Triangle&))
+{
+    for (double Triangle::*angle : {&Triangle::x, &Triangle::y, &Triangle::z})
+        if (angle != third && !inRange(sine(t.*angle)))
+            return tooBig;
+    if (!(t.*third > 0))
+        return noSolution;
+    for (double Triangle::*side : {&Triangle::a, &Triangle::b, &Triangle::c})
+        if (side != given && !(t.*side > 0 && inRange(t.*side)))
+            return tooBig;
+    return Solved<TriangleSolution>{{t}, steps(t)};
+}
 
 // "c = sin(z) × b ÷ sin(x) = sin(60°) × 1 ÷ sin(60°) = 1": names are the side found, the angle
 // opposite it, the side known and the angle opposite that.
@@ -77,7 +93,7 @@ std::optional<Triangle> secondTriangle(const Triangle& acute)
     if (z - acute.z < 0.0001)
         return std::nullopt;
     const double x = 180 - acute.y - z;
-    const double b = sine(x) * acute.a / sine(acute.y);
+    const double b = sineRule(x, acute.a, acute.y);
     if (!(x > 0) || !inRange(b))
         return std::nullopt;
     return Triangle{acute.a, b, acute.c, x, acute.y, z};
@@ -141,37 +157,18 @@ double Arcsin(double x)
 
 Outcome<TriangleSolution, TriangleRefusal> solveAnglesXZSideB(double x, double z, double b)
 {
-    const double sinX = sine(x);
-    const double sinZ = sine(z);
-    if (!allInRange({sinX, sinZ}))
-        return tooBig;
     const double y = 180 - x - z;
-    const double c = sinZ * b / sinX;
-    const double a = sine(y) * c / sinZ;
-    // With a third angle above 0 both sides are above 0; a side of 0 has underflowed.
-    if (!(y > 0 && c > 0 && a > 0))
-        return y > 0 ? tooBig : noSolution;
-    if (!allInRange({c, a}))
-        return tooBig;
-    const Triangle t{a, b, c, x, y, z};
-    return Solved<TriangleSolution>{{t}, anglesXZSideBSteps(t)};
+    const double c = sineRule(z, b, x);
+    const double a = sineRule(y, c, z);
+    return fromTwoAngles({a, b, c, x, y, z}, &Triangle::y, &Triangle::b, anglesXZSideBSteps);
 }
 
 Outcome<TriangleSolution, TriangleRefusal> solveAnglesYZSideC(double y, double z, double c)
 {
-    const double sinY = sine(y);
-    const double sinZ = sine(z);
-    if (!allInRange({sinY, sinZ}))
-        return tooBig;
     const double x = 180 - y - z;
-    const double a = sinY * c / sinZ;
-    const double b = sine(x) * c / sinZ;
-    if (!(a > 0 && x > 0 && b > 0))
-        return x > 0 ? tooBig : noSolution;
-    if (!allInRange({a, b}))
-        return tooBig;
-    const Triangle t{a, b, c, x, y, z};
-    return Solved<TriangleSolution>{{t}, anglesYZSideCSteps(t)};
+    const double a = sineRule(y, c, z);
+    const double b = sineRule(x, c, z);
+    return fromTwoAngles({a, b, c, x, y, z}, &Triangle::x, &Triangle::c, anglesYZSideCSteps);
 }
 
 Outcome<TriangleSolution, TriangleRefusal> solveSidesAndOppositeAngle(double y, double a, double c)
@@ -188,10 +185,10 @@ Outcome<TriangleSolution, TriangleRefusal> solveSidesAndOppositeAngle(double y, 
         return tooBig;
     const double z = Arcsin(sinZ) * radiansToDegrees;
     const double x = 180 - y - z;
-    const double b = sine(x) * a / sinY;
+    const double b = sineRule(x, a, y);
     if (!(z > 0 && x > 0 && b > 0))
         return z > 0 && x > 0 ? tooBig : noSolution;
-    if (!allInRange({z, b}))
+    if (!inRange(z) || !inRange(b))
         return tooBig;
     const Triangle t{a, b, c, x, y, z};
     const std::optional<Triangle> second = secondTriangle(t);

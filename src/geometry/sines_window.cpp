@@ -4,82 +4,43 @@
 
 namespace {
 
-constexpr auto clearFirst = ClearOrder::ClearThenMessage;
 constexpr auto messageFirst = ClearOrder::MessageThenClear;
-constexpr auto angle = Message::AnglePositiveAndBelow180;
+const char* const twoAngles =
+    QT_TRANSLATE_NOOP("Triangle", "Two angles and a side opposite one of them");
+
+const TriangleCase anglesXZSideB{.caption = twoAngles,
+                                 .inputs = "xzb",
+                                 .angleOrder = messageFirst,
+                                 .solveOrder = messageFirst,
+                                 .solve = solveAnglesXZSideB};
+
+const TriangleCase sidesAndOppositeAngle{
+    .caption = QT_TRANSLATE_NOOP("Triangle", "Two sides and an angle opposite one of them"),
+    .inputs = "yac",
+    .tabOrder = "acy",
+    .angleOrder = messageFirst,
+    .solve = solveSidesAndOppositeAngle,
+    .secondText = secondTriangleText};
+
+const TriangleCase anglesYZSideC{
+    .caption = twoAngles, .inputs = "yzc", .angleOrder = messageFirst, .solve = solveAnglesYZSideC};
 
 // Panel 3 is panel 2 mirrored: the known angle y in the lower left corner, side a on the right.
 const TrianglePanelRow rows[] = {
-    {.number = 1,
-     .gridRow = 0,
-     .gridColumn = 0,
-     .solveName = "Command1",
-     .solveCaption = "Solve Triangle ",
+    {.solveName = "Command1",
      .clearName = "Command3",
      .clearCaption = "Clear Triangle",
-     .caption = QT_TRANSLATE_NOOP("Triangle", "Two angles and a side opposite one of them"),
-     .tabOrder = "xzb",
-     .places = "zxyabc",
-     .inputs = "xzb",
-     .outputs = "cay",
-     .angleTestAfter = 1,
-     .angleMessage = angle,
-     .angleOrder = messageFirst,
-     .heightOrder = messageFirst,
-     .solveOrder = messageFirst,
-     .solve = solveAnglesXZSideB},
-    {.number = 2,
-     .gridRow = 1,
-     .gridColumn = 0,
-     .solveName = "Command2",
-     .solveCaption = "Solve Triangle ",
+     .solves = anglesXZSideB},
+    {.solveName = "Command2",
      .clearName = "Command4",
-     .clearCaption = "Clear Triangle ",
-     .caption = QT_TRANSLATE_NOOP("Triangle", "Two sides and an angle opposite one of them"),
-     .tabOrder = "acy",
-     .places = "zxyabc",
-     .inputs = "yac",
-     .outputs = "xzb",
-     .angleTestAfter = 0,
-     .angleMessage = angle,
-     .angleOrder = messageFirst,
+     .solves = sidesAndOppositeAngle,
      .keptOnRefusal = 'y',
-     .heightOrder = messageFirst,
-     .solve = solveSidesAndOppositeAngle,
-     .secondText = secondTriangleText},
-    {.number = 3,
-     .gridRow = 0,
-     .gridColumn = 1,
-     .solveName = "Command6",
-     .solveCaption = "Solve Triangle ",
+     .heightOrder = messageFirst},
+    {.solveName = "Command6",
      .clearName = "Command8",
-     .clearCaption = "Clear Triangle ",
-     .caption = QT_TRANSLATE_NOOP("Triangle", "Two sides and an angle opposite one of them"),
-     .tabOrder = "acy",
-     .places = "xyzcab",
-     .inputs = "yac",
-     .outputs = "zxb",
-     .angleTestAfter = 0,
-     .angleMessage = angle,
-     .angleOrder = messageFirst,
-     .solve = solveSidesAndOppositeAngle,
-     .secondText = secondTriangleText},
-    {.number = 4,
-     .gridRow = 1,
-     .gridColumn = 1,
-     .solveName = "Command7",
-     .solveCaption = "Solve Triangle ",
-     .clearName = "Command5",
-     .clearCaption = "Clear Triangle ",
-     .caption = QT_TRANSLATE_NOOP("Triangle", "Two angles and a side opposite one of them"),
-     .tabOrder = "yzc",
-     .places = "zxyabc",
-     .inputs = "yzc",
-     .outputs = "xab",
-     .angleTestAfter = 1,
-     .angleMessage = angle,
-     .angleOrder = messageFirst,
-     .solve = solveAnglesYZSideC},
+     .solves = sidesAndOppositeAngle,
+     .places = "xyzcab"},
+    {.solveName = "Command7", .clearName = "Command5", .solves = anglesYZSideC},
 };
 
 } // namespace

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -63,12 +64,20 @@ double valueOf(const Triangle& triangle, char letter)
     return triangle.*members[indexOf(letter)];
 }
 
-// "Top left panel, Solve Triangle": the task whose working is on show.
-QString headingOf(const TrianglePanelRow& row)
+// Where a case reads the last of its angles, so that all of them can be tested; -1 where it
+// reads none.
+int lastAngleOf(const TriangleCase& task)
 {
-    static const char* const places[2][2] = {{"Top left", "Top right"},
-                                             {"Bottom left", "Bottom right"}};
-    return QLatin1String(places[row.gridRow][row.gridColumn]) + QStringLiteral(" panel, ") +
+    const auto last = std::string_view(task.inputs).find_last_of("xyz");
+    return last == std::string_view::npos ? -1 : int(last);
+}
+
+// "Top left panel, Solve Triangle": the task whose working is on show. Panels are numbered
+// down the left column, then the right.
+QString headingOf(int number, const TrianglePanelRow& row)
+{
+    static const char* const places[] = {"Top left", "Bottom left", "Top right", "Bottom right"};
+    return QLatin1String(places[number - 1]) + QStringLiteral(" panel, ") +
            QLatin1String(row.solveCaption).trimmed();
 }
 
@@ -95,10 +104,10 @@ QLabel* makeSecondLabel(int number, QWidget* parent)
 
 // The case a panel solves, under its buttons, beside the figure: the window has no height
 // to spare for a line above it.
-QLabel* makeCaseLabel(const TrianglePanelRow& row, QWidget* parent)
+QLabel* makeCaseLabel(int number, const TriangleCase& task, QWidget* parent)
 {
-    QLabel* label = makeLabel(("case" + QByteArray::number(row.number)).constData(),
-                              QCoreApplication::translate("Triangle", row.caption), parent);
+    QLabel* label = makeLabel(("case" + QByteArray::number(number)).constData(),
+                              QCoreApplication::translate("Triangle", task.caption), parent);
     label->setWordWrap(true);
     return label;
 }
@@ -125,9 +134,12 @@ TriangleSolverWindow::TriangleSolverWindow(const char* name, const QString& titl
     grid->setSpacing(0);
     grid->addWidget(makeDivider(QFrame::VLine, frame), 0, 1, 3, 1);
     grid->addWidget(makeDivider(QFrame::HLine, frame), 1, 0, 1, 3);
+    Q_ASSERT(rows.size() == 4);
     for (int k = 0; k < 4; ++k) {
         m_panels[k].row = &rows[k];
-        grid->addWidget(buildPanel(m_panels[k]), 2 * rows[k].gridRow, 2 * rows[k].gridColumn);
+        m_panels[k].number = k + 1;
+        // Down the left column, then the right, between the dividing lines.
+        grid->addWidget(buildPanel(m_panels[k]), 2 * (k % 2), 2 * (k / 2));
     }
     grid->setRowStretch(0, 1);
     grid->setRowStretch(2, 1);
@@ -147,7 +159,7 @@ QWidget* TriangleSolverWindow::buildPanel(Panel& panel)
 {
     const TrianglePanelRow& row = *panel.row;
     auto* widget = new QWidget(this);
-    widget->setObjectName(QStringLiteral("panel%1").arg(row.number));
+    widget->setObjectName(QStringLiteral("panel%1").arg(panel.number));
     auto* solveButton = makeButton(row.solveName, QLatin1String(row.solveCaption), widget);
     auto* clearButton = makeButton(row.clearName, QLatin1String(row.clearCaption), widget);
 
@@ -156,12 +168,12 @@ QWidget* TriangleSolverWindow::buildPanel(Panel& panel)
     auto* layout = new QGridLayout(widget);
     layout->addWidget(solveButton, 0, 0);
     layout->addWidget(clearButton, 1, 0);
-    layout->addWidget(makeCaseLabel(row, widget), 2, 0, Qt::AlignTop);
+    layout->addWidget(makeCaseLabel(panel.number, row.solves, widget), 2, 0, Qt::AlignTop);
     layout->setRowStretch(2, 1);
     layout->addWidget(figure, 0, 1, 3, 1);
     layout->setColumnStretch(1, 1);
-    if (row.secondText) {
-        panel.second = makeSecondLabel(row.number, widget);
+    if (row.solves.secondText) {
+        panel.second = makeSecondLabel(panel.number, widget);
         layout->addWidget(panel.second, 3, 0, 1, 2);
     }
     addPanel(partsOf(panel, solveButton, clearButton));
@@ -182,11 +194,11 @@ TriangleFigure* TriangleSolverWindow::buildFigure(Panel& panel, QWidget* widget)
     auto* figure = new TriangleFigure(widget);
     for (int place = 0; place < TriangleFigure::placeCount; ++place) {
         const char letter = row.places[place];
-        const QByteArray name = letter + QByteArray::number(row.number);
+        const QByteArray name = letter + QByteArray::number(panel.number);
         const QString accessibleName =
-            nameOf(letter) + QStringLiteral(", panel %1").arg(row.number);
+            nameOf(letter) + QStringLiteral(", panel %1").arg(panel.number);
         QWidget* control = nullptr;
-        if (std::strchr(row.inputs, letter))
+        if (std::strchr(row.solves.inputs, letter))
             control = panel.fields[indexOf(letter)] =
                 makeField(name.constData(), accessibleName, widget);
         else
@@ -202,10 +214,11 @@ TriangleFigure* TriangleSolverWindow::buildFigure(Panel& panel, QWidget* widget)
 // Solve and Clear: the order Tab walks.
 PanelParts TriangleSolverWindow::partsOf(const Panel& panel, QPushButton* solve, QPushButton* clear)
 {
-    const TrianglePanelRow& row = *panel.row;
-    Q_ASSERT(std::is_permutation(row.inputs, row.inputs + 3, row.tabOrder));
+    const TriangleCase& task = panel.row->solves;
+    const char* const tabOrder = task.tabOrder ? task.tabOrder : task.inputs;
+    Q_ASSERT(std::is_permutation(task.inputs, task.inputs + 3, tabOrder));
     PanelParts parts{.buttons = {solve, clear}};
-    for (const char* letter = row.tabOrder; *letter; ++letter)
+    for (const char* letter = tabOrder; *letter; ++letter)
         parts.fields << panel.fields[indexOf(*letter)];
     for (QLabel* label : panel.labels)
         if (label)
@@ -223,18 +236,19 @@ void TriangleSolverWindow::solve(Panel& panel)
     if (!readInputs(panel, read))
         return;
     deliver(
-        row.solve(read[0], read[1], read[2]), headingOf(row),
+        row.solves.solve(read[0], read[1], read[2]), headingOf(panel.number, row),
         [&](const TriangleSolution& solution) {
-            for (const char* out = row.outputs; *out; ++out)
-                writeNumber(panel.labels[indexOf(*out)], valueOf(solution.triangle, *out));
+            for (int k = 0; k < 6; ++k)
+                if (panel.labels[k])
+                    writeNumber(panel.labels[k], valueOf(solution.triangle, letters[k]));
             if (panel.second)
-                panel.second->setText(row.secondText(solution));
+                panel.second->setText(row.solves.secondText(solution));
         },
         [&](const TriangleRefusal& refusal) {
             const ClearOrder order = refusal.message == Message::TooBig
                                          ? ClearOrder::ClearThenMessage
                                      : refusal.fromHeightTest ? row.heightOrder
-                                                              : row.solveOrder;
+                                                              : row.solves.solveOrder;
             fail(panel, refusal.message, order);
         });
 }
@@ -244,12 +258,14 @@ void TriangleSolverWindow::solve(Panel& panel)
 bool TriangleSolverWindow::readInputs(Panel& panel, double (&read)[3])
 {
     const TrianglePanelRow& row = *panel.row;
+    const TriangleCase& task = row.solves;
+    const int angleTest = lastAngleOf(task);
     for (int k = 0; k < 3; ++k) {
-        const char letter = row.inputs[k];
+        const char letter = task.inputs[k];
         QLineEdit* field = panel.fields[indexOf(letter)];
         const QString text = field->text();
-        if (row.trapsReader && cannotCompute(text)) {
-            fail(panel, Message::Unreasonable, row.solveOrder);
+        if (task.trapsReader && cannotCompute(text)) {
+            fail(panel, Message::Unreasonable, task.solveOrder);
             return false;
         }
         read[k] = eval(text, field);
@@ -258,10 +274,10 @@ bool TriangleSolverWindow::readInputs(Panel& panel, double (&read)[3])
                 clear(panel);
             return false;
         }
-        if (k == row.angleTestAfter) {
+        if (k == angleTest) {
             for (int j = 0; j <= k; ++j) {
-                if (isAngle(row.inputs[j]) && !isTriangleAngle(read[j])) {
-                    fail(panel, row.angleMessage, row.angleOrder);
+                if (isAngle(task.inputs[j]) && !isTriangleAngle(read[j])) {
+                    fail(panel, row.angleMessage, task.angleOrder);
                     return false;
                 }
             }

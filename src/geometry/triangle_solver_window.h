@@ -17,36 +17,41 @@ class TriangleFigure;
 // When a failing solve empties its panel: before its message, or after it.
 enum class ClearOrder { MessageThenClear, ClearThenMessage };
 
-// One panel of a triangle window: its buttons, where its six values stand around the drawn
-// triangle, which of them it reads and writes, and how it fails. Values are named by letter
-// (sides a, b, c; angles x, y, z), their controls by letter and panel number ("a1").
-struct TrianglePanelRow {
-    int number;
-    int gridRow; // place in the 2 x 2 frame
-    int gridColumn;
-    const char* solveName;
-    const char* solveCaption;
-    const char* clearName;
-    const char* clearCaption;
-    // The case it solves in a pupil's words, naming its inputs in their Tab order; the reading
-    // order stays apart, as it decides which refusal a pupil meets first.
+// What a panel solves: the case in a pupil's words, naming its inputs in their Tab order (the
+// reading order stays apart, as it decides which refusal a pupil meets first), and how its
+// solve fails. Values are named by letter: sides a, b, c; angles x, y, z. The panel writes
+// every value it does not read; the angles are tested as soon as the last of them is read.
+struct TriangleCase {
     const char* caption;
-    const char* tabOrder;
-    const char* places;  // letters at: apex, lower left, lower right, left side, right side, base
-    const char* inputs;  // in reading order
-    const char* outputs; // in writing order
-    const char* clearOrder = "abczyx"; // the order its Clear empties the six
-    int angleTestAfter; // the angles read up to this input must lie between 0 and 180
-    Message angleMessage;
+    const char* inputs;             // in reading order
+    const char* tabOrder = nullptr; // where Tab walks them in another order
+    // Where an angle out of range empties the panel.
     ClearOrder angleOrder = ClearOrder::ClearThenMessage;
-    char keptOnRefusal = 0; // the input whose refusal leaves the panel as it is, or 0
-    // Two sides and an opposite angle: the side cannot reach.
-    ClearOrder heightOrder = ClearOrder::ClearThenMessage;
     // The solve fails (a value out of range always clears first).
     ClearOrder solveOrder = ClearOrder::ClearThenMessage;
     bool trapsReader = false; // a field that cannot be computed (1/0) fails as the solve does
     Outcome<TriangleSolution, TriangleRefusal> (*solve)(double, double, double);
     QString (*secondText)(const TriangleSolution&) = nullptr; // names a second triangle
+};
+
+// One panel of a triangle window: its buttons, its case, where its six values stand around the
+// drawn triangle and what it does apart from the other panels of its case. A window lists its
+// four panels down the left column, then the right; their controls are named by letter and
+// panel number ("a1").
+struct TrianglePanelRow {
+    // The captions keep the trailing blank most of them have always had.
+    const char* solveName;
+    const char* solveCaption = "Solve Triangle ";
+    const char* clearName;
+    const char* clearCaption = "Clear Triangle ";
+    TriangleCase solves;
+    const char* places = "zxyabc"; // at: apex, lower left, lower right, left side, right side, base
+    const char* clearOrder = "abczyx"; // the order its Clear empties the six
+    // An angle read that is not between 0 and 180.
+    Message angleMessage = Message::AnglePositiveAndBelow180;
+    char keptOnRefusal = 0; // the input whose refusal leaves the panel as it is, or 0
+    // Two sides and an opposite angle: the side cannot reach.
+    ClearOrder heightOrder = ClearOrder::ClearThenMessage;
 };
 
 // A window of four triangle panels in a frame, under a heading, above the notice that angles
@@ -62,6 +67,7 @@ protected:
 private:
     struct Panel {
         const TrianglePanelRow* row = nullptr;
+        int number = 0;
         // By letter (a, b, c, x, y, z): a field where the panel reads it, else a label.
         QLineEdit* fields[6] = {};
         QLabel* labels[6] = {};

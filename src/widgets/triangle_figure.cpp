@@ -49,7 +49,8 @@ struct TriangleFigure::Layout {
 TriangleFigure::TriangleFigure(QWidget* parent)
     : QWidget(parent)
 {
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // Never smaller than its hint, the lowest triangle that holds its controls; grows with room.
+    setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::MinimumExpanding);
 }
 
 void TriangleFigure::place(Place place, QWidget* control, const QString& letter)
@@ -116,11 +117,6 @@ QSize TriangleFigure::sizeHint() const
     const Metrics m = metrics();
     const double height = m.smallestHeight();
     return QSize(int(std::ceil(2 * m.halfWidth(height))), int(std::ceil(m.totalHeight(height))));
-}
-
-QSize TriangleFigure::minimumSizeHint() const
-{
-    return sizeHint();
 }
 
 void TriangleFigure::resizeEvent(QResizeEvent*)

@@ -21,7 +21,6 @@ public:
     void place(Place place, QWidget* control, const QString& letter);
 
     QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
