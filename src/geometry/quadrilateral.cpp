@@ -196,8 +196,8 @@ Outcome<Real> rectangleSideFromPerimeter(Real a, Real perimeter)
     // Half of a finite rest is finite, and rounds to 0 when below 0.00005.
     const Real rounded = asRounded(roundToFourDecimals(b->value()));
     return Solved<Real>{rounded,
-                          {workedPart(u"B", halfRestOfP, {{u"P", perimeter}, {u"a", a}}, *b),
-                           workedStep(u"B", roundedB, {{u"B", *b}}, rounded)}};
+                        {workedPart(u"B", halfRestOfP, {{u"P", perimeter}, {u"a", a}}, *b),
+                         workedStep(u"B", roundedB, {{u"B", *b}}, rounded)}};
 }
 
 Outcome<Real> rectangleAreaFromPerimeter(Real a, Real perimeter)
@@ -222,8 +222,7 @@ Outcome<Real> parallelogramOtherFromArea(Real baseOrHeight, Real area)
     return measured(other,
                     {step(QStringLiteral("Height/Base = ") +
                               dividedBy(QStringLiteral("Area"), QStringLiteral("(Base/Height)")),
-                          dividedBy(term(area.value()), term(baseOrHeight.value())),
-                          numberText(other.value()))});
+                          dividedBy(term(area), term(baseOrHeight)), resultNumber(other))});
 }
 
 Outcome<Real> parallelogramPerimeter(Real a, Real b)

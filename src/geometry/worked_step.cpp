@@ -21,7 +21,10 @@ QString Symbols::operator()(QStringView name) const
 
 QString Symbols::pi() const
 {
-    return m_withValues ? workingNumber(pi15) : piSymbol();
+    // With exact values π stays π: 5 × π × 5 = 25π.
+    if (!m_withValues || workingStyle() == WorkingStyle::Exact)
+        return piSymbol();
+    return workingNumber(pi15);
 }
 
 namespace {
@@ -38,11 +41,11 @@ QString written(QStringView name, Expression expression, std::initializer_list<N
 QString workedStep(QStringView name, Expression expression,
                    std::initializer_list<NamedValue> values, const Real& result)
 {
-    return written(name, expression, values, numberText(result.value()));
+    return written(name, expression, values, resultNumber(result));
 }
 
 QString workedPart(QStringView name, Expression expression,
                    std::initializer_list<NamedValue> values, const Real& result)
 {
-    return written(name, expression, values, workingNumber(result.value()));
+    return written(name, expression, values, workingNumber(result));
 }

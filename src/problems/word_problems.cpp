@@ -23,7 +23,7 @@ QString joined(Real a, Operator op, Real b)
 // The bracket a formula works out first, as a line of its own.
 QString bracket(const char* left, Operator op, const char* right, Real a, Real b, Real result)
 {
-    return step(op(text(left), text(right)), joined(a, op, b), workingNumber(result.value()));
+    return step(op(text(left), text(right)), joined(a, op, b), workingNumber(result));
 }
 
 // "Name = left op right".
@@ -46,13 +46,13 @@ Outcome<Real> checked(Real value, Working steps, const QString& formula, const Q
         return Message::Unreasonable;
     if (!isnormal(value))
         return Message::TooBig;
-    steps << step(formula, shown, numberText(value.value()));
+    steps << step(formula, shown, resultNumber(value));
     return Solved<Real>{value, std::move(steps)};
 }
 
 // A quotient whose divisor overflowed would come out as a finite zero: refuse it first.
 Outcome<Real> quotient(Real dividend, Real divisor, Working steps, const QString& formula,
-                         const QString& shown)
+                       const QString& shown)
 {
     if (!isfinite(dividend) || !isfinite(divisor))
         return Message::TooBig;
