@@ -4,6 +4,7 @@
 
 #include "widgets/controls.h"
 #include "widgets/fraction_box.h"
+#include "widgets/tips.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +25,65 @@ QLabel* makeFractionResult(const char* name, const QString& accessibleName, QWid
     label->setAlignment(Qt::AlignCenter);
     label->setMinimumWidth(QFontMetrics(label->font()).averageCharWidth() * digits);
     return label;
+}
+
+namespace {
+
+template <class Box> Box* withTip(Box* box, const FractionPart& part)
+{
+    box->setToolTip(tipText(part.tip));
+    return box;
+}
+
+QLineEdit* makeFieldBox(const FractionPart& part, bool inFraction, bool /*whole*/, QWidget* parent)
+{
+    return inFraction ? makeFractionField(part, parent)
+                      : withTip(makeField(part.name, QLatin1String(part.spoken), parent), part);
+}
+
+QLabel* makeResultBox(const FractionPart& part, bool inFraction, bool whole, QWidget* parent)
+{
+    return inFraction
+               ? makeFractionResult(part, parent, whole ? 5 : 8)
+               : withTip(makeResultLabel(part.name, QLatin1String(part.spoken), parent), part);
+}
+
+template <class Box>
+QWidget* buildBoxes(const FractionParts& parts, QList<Box*>& boxes, QWidget* parent,
+                    Box* (*makeBox)(const FractionPart&, bool inFraction, bool whole, QWidget*))
+{
+    const bool inFraction = parts.bar != nullptr;
+    const auto made = [&](const FractionPart& part, bool whole) {
+        boxes << makeBox(part, inFraction, whole, parent);
+        return boxes.last();
+    };
+    Box* whole = parts.whole.name ? made(parts.whole, true) : nullptr;
+    if (!inFraction)
+        return whole;
+    Box* numerator = made(parts.numerator, false);
+    return makeFraction(whole, numerator, parts.bar, made(parts.denominator, false), parent);
+}
+
+} // namespace
+
+QLineEdit* makeFractionField(const FractionPart& part, QWidget* parent)
+{
+    return withTip(makeFractionField(part.name, QLatin1String(part.spoken), parent), part);
+}
+
+QLabel* makeFractionResult(const FractionPart& part, QWidget* parent, int digits)
+{
+    return withTip(makeFractionResult(part.name, QLatin1String(part.spoken), parent, digits), part);
+}
+
+QWidget* buildFraction(const FractionParts& parts, QList<QLineEdit*>& fields, QWidget* parent)
+{
+    return buildBoxes(parts, fields, parent, makeFieldBox);
+}
+
+QWidget* buildFraction(const FractionParts& parts, QList<QLabel*>& results, QWidget* parent)
+{
+    return buildBoxes(parts, results, parent, makeResultBox);
 }
 
 FractionBox* makeFraction(QWidget* whole, QWidget* numerator, const char* barName,

@@ -13,6 +13,29 @@ class QWidget;
 
 // The pieces both fraction windows are built from.
 
+// One box of a fraction on show: its object name, what screen readers call it, and its tip in a
+// textbook's words; a part with no name is not there.
+struct FractionPart {
+    const char* name = nullptr;
+    const char* spoken = nullptr;
+    const char* tip = nullptr;
+};
+
+// A fraction of fields or results: whole part, numerator, bar, denominator. A single box has
+// only its whole part and no bar.
+struct FractionParts {
+    FractionPart whole{}, numerator{};
+    const char* bar = nullptr;
+    FractionPart denominator{};
+};
+
+// The named parts made into narrow fields with their tips, appended to fields in reading order,
+// and drawn as a fraction; where there is no bar, the one field, plain.
+QWidget* buildFraction(const FractionParts& parts, QList<QLineEdit*>& fields, QWidget* parent);
+
+// The same for results, the whole part narrower.
+QWidget* buildFraction(const FractionParts& parts, QList<QLabel*>& results, QWidget* parent);
+
 // A field for one part of a fraction: narrow, its text centred as it is written.
 QLineEdit* makeFractionField(const char* name, const QString& accessibleName, QWidget* parent);
 
@@ -20,6 +43,10 @@ QLineEdit* makeFractionField(const char* name, const QString& accessibleName, QW
 // the given count of digits (it grows with a longer result).
 QLabel* makeFractionResult(const char* name, const QString& accessibleName, QWidget* parent,
                            int digits = 8);
+
+// The same two with their tips.
+QLineEdit* makeFractionField(const FractionPart& part, QWidget* parent);
+QLabel* makeFractionResult(const FractionPart& part, QWidget* parent, int digits = 8);
 
 // numerator over a bar over denominator, the whole part (if any) at the left at mid-height.
 FractionBox* makeFraction(QWidget* whole, QWidget* numerator, const char* barName,

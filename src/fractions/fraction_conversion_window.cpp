@@ -4,7 +4,6 @@
 #include "fractions/fraction_conversion.h"
 #include "widgets/controls.h"
 #include "widgets/fraction_box.h"
-#include "widgets/tips.h"
 #include "widgets/working_panel.h"
 
 #include <QFrame>
@@ -32,22 +31,6 @@ constexpr const char* numeratorTip =
 constexpr const char* denominatorTip =
     QT_TRANSLATE_NOOP("Tip", "The denominator: the number below the fraction line");
 
-// One part of a fraction on show: its object name, what screen readers call it, and its tip in
-// a textbook's words; a part with no name is not there.
-struct Part {
-    const char* name = nullptr;
-    const char* spoken = nullptr;
-    const char* tip = nullptr;
-};
-
-// A fraction of fields or results: whole part, numerator, bar, denominator. A single box has
-// only its whole part and no bar.
-struct FractionParts {
-    Part whole{}, numerator{};
-    const char* bar = nullptr;
-    Part denominator{};
-};
-
 // A mixed number is a whole part and a proper fraction.
 constexpr FractionParts mixedNumber(const char* whole, const char* numerator, const char* bar,
                                     const char* denominator)
@@ -61,7 +44,8 @@ constexpr FractionParts mixedNumber(const char* whole, const char* numerator, co
 }
 
 // An improper fraction has no whole part.
-constexpr FractionParts improperFraction(Part numerator, const char* bar, Part denominator)
+constexpr FractionParts improperFraction(FractionPart numerator, const char* bar,
+                                         FractionPart denominator)
 {
     numerator.spoken = "Improper fraction, numerator";
     denominator.spoken = "Improper fraction, denominator";
@@ -121,42 +105,6 @@ constexpr Conversion conversions[] = {
      .caption = "Decimal To Fraction",
      .outputs = mixedNumber("out4s", "out4m", "Line10", "out4d")},
 };
-
-// A field of a fraction, or the one field of a panel that reads a decimal.
-QLineEdit* makeInput(const Part& part, bool inFraction, bool /*whole*/, QWidget* parent)
-{
-    const QString spoken = QLatin1String(part.spoken);
-    return inFraction ? makeFractionField(part.name, spoken, parent)
-                      : makeField(part.name, spoken, parent);
-}
-
-// A result of a fraction, its whole part narrower, or the one result of a decimal.
-QLabel* makeOutput(const Part& part, bool inFraction, bool whole, QWidget* parent)
-{
-    const QString spoken = QLatin1String(part.spoken);
-    return inFraction ? makeFractionResult(part.name, spoken, parent, whole ? 5 : 8)
-                      : makeResultLabel(part.name, spoken, parent);
-}
-
-// The named parts made into boxes with their tips, appended to boxes in reading order: a
-// fraction where there is a bar, else the one box.
-template <class Box>
-QWidget* buildFraction(const FractionParts& parts, QList<Box*>& boxes, QWidget* parent,
-                       Box* (*make)(const Part&, bool inFraction, bool whole, QWidget*))
-{
-    const bool inFraction = parts.bar != nullptr;
-    const auto made = [&](const Part& part, bool whole) {
-        Box* box = make(part, inFraction, whole, parent);
-        box->setToolTip(tipText(part.tip));
-        boxes << box;
-        return box;
-    };
-    Box* whole = parts.whole.name ? made(parts.whole, true) : nullptr;
-    if (!inFraction)
-        return whole;
-    Box* numerator = made(parts.numerator, false);
-    return makeFraction(whole, numerator, parts.bar, made(parts.denominator, false), parent);
-}
 
 // A panel: its heading on top, then inputs, button and outputs from left to right.
 QWidget* layOutPanel(QLabel* heading, QWidget* inputs, QPushButton* button, QWidget* outputs,
@@ -233,9 +181,9 @@ FractionConversionWindow::FractionConversionWindow(MessageSink& sink, QWidget* p
 QWidget* FractionConversionWindow::Panel::build(const Conversion& conversion, Run run)
 {
     QLabel* title = makeHeading(conversion.headingName, QLatin1String(conversion.heading), &window);
-    QWidget* inputs = buildFraction(conversion.inputs, fields, &window, makeInput);
+    QWidget* inputs = buildFraction(conversion.inputs, fields, &window);
     auto* button = makeButton(conversion.buttonName, QLatin1String(conversion.caption), &window);
-    QWidget* outputs = buildFraction(conversion.outputs, results, &window, makeOutput);
+    QWidget* outputs = buildFraction(conversion.outputs, results, &window);
     heading = taskHeading(title, button);
     window.addPanel({.fields = fields, .buttons = {button}, .results = results});
     connect(button, &QPushButton::clicked, &window, [panel = *this, run] { (panel.*run)(); });
