@@ -95,15 +95,6 @@ FractionBox* makeFraction(QWidget* whole, QWidget* numerator, const char* barNam
     return new FractionBox(numerator, bar, denominator, whole, parent);
 }
 
-void showFraction(const FractionText& fraction, QLabel* whole, QLabel* numerator,
-                  QLabel* denominator)
-{
-    if (whole)
-        whole->setText(fraction.whole);
-    numerator->setText(fraction.numerator);
-    denominator->setText(fraction.denominator);
-}
-
 void setFieldText(QLineEdit* field, const QString& text)
 {
     if (field->text() != text)
@@ -117,7 +108,10 @@ QString taskHeading(const QLabel* panel, const QPushButton* button)
 
 void showFraction(const FractionText& fraction, const QList<QLabel*>& parts)
 {
-    showFraction(fraction, parts.value(0), parts.value(1), parts.value(2));
+    if (parts.size() == 3)
+        parts[0]->setText(fraction.whole);
+    parts[parts.size() - 2]->setText(fraction.numerator);
+    parts.last()->setText(fraction.denominator);
 }
 
 QLineEdit* refusedField(Message message, const QList<QLineEdit*>& testedForNumber,

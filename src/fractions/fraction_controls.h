@@ -52,11 +52,8 @@ QLabel* makeFractionResult(const FractionPart& part, QWidget* parent, int digits
 FractionBox* makeFraction(QWidget* whole, QWidget* numerator, const char* barName,
                           QWidget* denominator, QWidget* parent);
 
-// Writes a result fraction; an empty part shows nothing. whole may be null.
-void showFraction(const FractionText& fraction, QLabel* whole, QLabel* numerator,
-                  QLabel* denominator);
-
-// The same, into a whole part, numerator and denominator in that order.
+// Writes a result fraction into its whole part, numerator and denominator, or into a numerator
+// and denominator alone; an empty part shows nothing.
 void showFraction(const FractionText& fraction, const QList<QLabel*>& parts);
 
 // Rewrites a field only when its text changes, so an unchanged field keeps its cursor and undo.

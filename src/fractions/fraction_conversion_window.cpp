@@ -139,8 +139,8 @@ struct FractionConversionWindow::Panel {
 
     QWidget* build(const Conversion& conversion, Run run);
     QString text(int field) const { return fields[field]->text(); }
-    template <class Values, class Refusal, class Write, class Refuse>
-    void answer(const Outcome<Values, Refusal>& outcome, Write&& write, Refuse&& refuse) const;
+    template <class Refuse>
+    void answer(const Outcome<FractionText>& outcome, Refuse&& refuse) const;
     void refuse(Message message, std::initializer_list<int> testOrder) const;
 
     void toImproper() const;
@@ -190,42 +190,38 @@ QWidget* FractionConversionWindow::Panel::build(const Conversion& conversion, Ru
     return layOutPanel(title, inputs, button, outputs, &window);
 }
 
-// The task's texts are read before the click begins; the task only reads them.
-template <class Values, class Refusal, class Write, class Refuse>
-void FractionConversionWindow::Panel::answer(const Outcome<Values, Refusal>& outcome, Write&& write,
+// The fraction answered into the results, or refused. The task only reads the fields' texts,
+// so it may run before the click begins.
+template <class Refuse>
+void FractionConversionWindow::Panel::answer(const Outcome<FractionText>& outcome,
                                              Refuse&& refuse) const
 {
     window.beginClick();
-    window.deliver(outcome, heading, write, refuse);
+    window.deliver(
+        outcome, heading, [this](const FractionText& fraction) { showFraction(fraction, results); },
+        refuse);
 }
 
 void FractionConversionWindow::Panel::toImproper() const
 {
-    answer(
-        fractionToImproper(text(0), text(1), text(2)),
-        [this](const FractionText& improper) {
-            showFraction(improper, nullptr, results[0], results[1]);
-        },
-        [this](Message message) {
-            refuse(message, {2, 1, 0});
-        });
+    answer(fractionToImproper(text(0), text(1), text(2)), [this](Message message) {
+        refuse(message, {2, 1, 0});
+    });
 }
 
 void FractionConversionWindow::Panel::toMixed() const
 {
-    answer(
-        improperToFraction(text(0), text(1)),
-        [this](const FractionText& mixed) { showFraction(mixed, results); },
-        [this](Message message) {
-            refuse(message, {1, 0});
-        });
+    answer(improperToFraction(text(0), text(1)), [this](Message message) {
+        refuse(message, {1, 0});
+    });
 }
 
 void FractionConversionWindow::Panel::toDecimal() const
 {
     QLineEdit* whole = fields[0];
-    answer(
-        fractionToDecimal(text(0), text(1), text(2)),
+    window.beginClick();
+    window.deliver(
+        fractionToDecimal(text(0), text(1), text(2)), heading,
         [this, whole](const DecimalResult& result) {
             setFieldText(whole, result.whole);
             results[0]->setText(result.decimal);
@@ -240,13 +236,10 @@ void FractionConversionWindow::Panel::toDecimal() const
 
 void FractionConversionWindow::Panel::fromDecimal() const
 {
-    answer(
-        decimalToFraction(text(0)),
-        [this](const FractionText& mixed) { showFraction(mixed, results); },
-        [this](Message message) {
-            window.m_sink.show(message);
-            window.focusRefused(fields[0]); // the one field, whatever was wrong with it
-        });
+    answer(decimalToFraction(text(0)), [this](Message message) {
+        window.m_sink.show(message);
+        window.focusRefused(fields[0]); // the one field, whatever was wrong with it
+    });
 }
 
 // The message, then the focus on the field it is about: the panel's fields as its tool tests
