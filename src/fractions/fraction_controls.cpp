@@ -10,23 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-QLineEdit* makeFractionField(const char* name, const QString& accessibleName, QWidget* parent)
-{
-    QLineEdit* field = makeField(name, accessibleName, parent);
-    field->setAlignment(Qt::AlignHCenter);
-    field->setMaximumWidth(field->minimumWidth() * 3 / 2);
-    return field;
-}
-
-QLabel* makeFractionResult(const char* name, const QString& accessibleName, QWidget* parent,
-                           int digits)
-{
-    QLabel* label = makeResultLabel(name, accessibleName, parent);
-    label->setAlignment(Qt::AlignCenter);
-    label->setMinimumWidth(QFontMetrics(label->font()).averageCharWidth() * digits);
-    return label;
-}
-
 namespace {
 
 template <class Box> Box* withTip(Box* box, const FractionPart& part)
@@ -35,31 +18,32 @@ template <class Box> Box* withTip(Box* box, const FractionPart& part)
     return box;
 }
 
-QLineEdit* makeFieldBox(const FractionPart& part, bool inFraction, bool /*whole*/, QWidget* parent)
+// numerator over a bar over denominator, the whole part (if any) at the left at mid-height.
+FractionBox* makeFraction(QWidget* whole, QWidget* numerator, const char* barName,
+                          QWidget* denominator, QWidget* parent)
 {
-    return inFraction ? makeFractionField(part, parent)
-                      : withTip(makeField(part.name, QLatin1String(part.spoken), parent), part);
+    auto* bar = new FractionBar({}, parent);
+    bar->setObjectName(QLatin1String(barName));
+    bar->setAccessibleName(QStringLiteral("over"));
+    return new FractionBox(numerator, bar, denominator, whole, parent);
 }
 
-QLabel* makeResultBox(const FractionPart& part, bool inFraction, bool whole, QWidget* parent)
+// The parts in reading order, each made by make(part, whole) and appended to boxes; a lone
+// box, with no bar, is a plain field or result made by makeLone, as wide as any.
+template <class Box, class Make, class MakeLone>
+QWidget* buildBoxes(const FractionParts& parts, QList<Box*>& boxes, QWidget* parent, Make make,
+                    MakeLone makeLone)
 {
-    return inFraction
-               ? makeFractionResult(part, parent, whole ? 5 : 8)
-               : withTip(makeResultLabel(part.name, QLatin1String(part.spoken), parent), part);
-}
-
-template <class Box>
-QWidget* buildBoxes(const FractionParts& parts, QList<Box*>& boxes, QWidget* parent,
-                    Box* (*makeBox)(const FractionPart&, bool inFraction, bool whole, QWidget*))
-{
-    const bool inFraction = parts.bar != nullptr;
+    if (!parts.bar) {
+        boxes << withTip(makeLone(parts.whole.name, QLatin1String(parts.whole.spoken), parent),
+                         parts.whole);
+        return boxes.last();
+    }
     const auto made = [&](const FractionPart& part, bool whole) {
-        boxes << makeBox(part, inFraction, whole, parent);
+        boxes << make(part, whole);
         return boxes.last();
     };
     Box* whole = parts.whole.name ? made(parts.whole, true) : nullptr;
-    if (!inFraction)
-        return whole;
     Box* numerator = made(parts.numerator, false);
     return makeFraction(whole, numerator, parts.bar, made(parts.denominator, false), parent);
 }
@@ -68,31 +52,36 @@ QWidget* buildBoxes(const FractionParts& parts, QList<Box*>& boxes, QWidget* par
 
 QLineEdit* makeFractionField(const FractionPart& part, QWidget* parent)
 {
-    return withTip(makeFractionField(part.name, QLatin1String(part.spoken), parent), part);
+    QLineEdit* field = makeField(part.name, QLatin1String(part.spoken), parent);
+    field->setAlignment(Qt::AlignHCenter);
+    field->setMaximumWidth(field->minimumWidth() * 3 / 2);
+    return withTip(field, part);
 }
 
 QLabel* makeFractionResult(const FractionPart& part, QWidget* parent, int digits)
 {
-    return withTip(makeFractionResult(part.name, QLatin1String(part.spoken), parent, digits), part);
+    QLabel* label = makeResultLabel(part.name, QLatin1String(part.spoken), parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumWidth(QFontMetrics(label->font()).averageCharWidth() * digits);
+    return withTip(label, part);
 }
 
 QWidget* buildFraction(const FractionParts& parts, QList<QLineEdit*>& fields, QWidget* parent)
 {
-    return buildBoxes(parts, fields, parent, makeFieldBox);
+    return buildBoxes(
+        parts, fields, parent,
+        [parent](const FractionPart& part, bool) { return makeFractionField(part, parent); },
+        makeField);
 }
 
 QWidget* buildFraction(const FractionParts& parts, QList<QLabel*>& results, QWidget* parent)
 {
-    return buildBoxes(parts, results, parent, makeResultBox);
-}
-
-FractionBox* makeFraction(QWidget* whole, QWidget* numerator, const char* barName,
-                          QWidget* denominator, QWidget* parent)
-{
-    auto* bar = new FractionBar({}, parent);
-    bar->setObjectName(QLatin1String(barName));
-    bar->setAccessibleName(QStringLiteral("over"));
-    return new FractionBox(numerator, bar, denominator, whole, parent);
+    return buildBoxes(
+        parts, results, parent,
+        [parent](const FractionPart& part, bool whole) {
+            return makeFractionResult(part, parent, whole ? 5 : 8);
+        },
+        makeResultLabel);
 }
 
 void setFieldText(QLineEdit* field, const QString& text)

@@ -5,7 +5,6 @@
 
 #include <QList>
 
-class FractionBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -36,21 +35,12 @@ QWidget* buildFraction(const FractionParts& parts, QList<QLineEdit*>& fields, QW
 // The same for results, the whole part narrower.
 QWidget* buildFraction(const FractionParts& parts, QList<QLabel*>& results, QWidget* parent);
 
-// A field for one part of a fraction: narrow, its text centred as it is written.
-QLineEdit* makeFractionField(const char* name, const QString& accessibleName, QWidget* parent);
-
-// One part of a result fraction: selectable, centred, empty at start, at least as wide as
-// the given count of digits (it grows with a longer result).
-QLabel* makeFractionResult(const char* name, const QString& accessibleName, QWidget* parent,
-                           int digits = 8);
-
-// The same two with their tips.
+// A field for one part of a fraction, with its tip: narrow, its text centred as it is written.
 QLineEdit* makeFractionField(const FractionPart& part, QWidget* parent);
-QLabel* makeFractionResult(const FractionPart& part, QWidget* parent, int digits = 8);
 
-// numerator over a bar over denominator, the whole part (if any) at the left at mid-height.
-FractionBox* makeFraction(QWidget* whole, QWidget* numerator, const char* barName,
-                          QWidget* denominator, QWidget* parent);
+// One part of a result fraction, with its tip: selectable, centred, empty at start, at least as
+// wide as the given count of digits (it grows with a longer result).
+QLabel* makeFractionResult(const FractionPart& part, QWidget* parent, int digits = 8);
 
 // Writes a result fraction into its whole part, numerator and denominator, or into a numerator
 // and denominator alone; an empty part shows nothing.
