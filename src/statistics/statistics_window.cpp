@@ -45,6 +45,19 @@ const Tip tips[] = {
 
 using Statistic = Outcome<double> (*)(std::span<const double>, std::span<const double>);
 
+// The buttons, top to bottom, each beside the formula of what it computes.
+struct StatisticButton {
+    const char* name;
+    const char* caption;
+    Statistic statistic;
+};
+
+constexpr StatisticButton statisticButtons[] = {
+    {.name = "Command1", .caption = "Calculate Mean", .statistic = &mean},
+    {.name = "Command3", .caption = "Calculate Variance", .statistic = &variance},
+    {.name = "Command2", .caption = "Calculate Standard-Deviation", .statistic = &deviation},
+};
+
 } // namespace
 
 // The controls the click path reads and writes.
@@ -52,9 +65,7 @@ struct StatisticsWindow::Tools {
     StatisticsWindow& window;
     QLineEdit* n = nullptr;
     QLineEdit* w = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command2 = nullptr;
+    QList<QPushButton*> buttons{};
     QLabel* sol = nullptr;
 
     void buildLists(QVBoxLayout* layout);
@@ -85,14 +96,15 @@ StatisticsWindow::StatisticsWindow(MessageSink& sink, QWidget* parent)
     window->addStretch();
 
     addPanel({.fields = {tools.n, tools.w},
-              .buttons = {tools.Command1, tools.Command3, tools.Command2},
+              .buttons = tools.buttons,
               .results = {tools.sol},
               .returnRepeatsLast = true});
     chainPanels();
     applyTips(this, tips);
-    connect(tools.Command1, &QPushButton::clicked, this, [tools] { tools.calculate(&mean); });
-    connect(tools.Command3, &QPushButton::clicked, this, [tools] { tools.calculate(&variance); });
-    connect(tools.Command2, &QPushButton::clicked, this, [tools] { tools.calculate(&deviation); });
+    for (int index = 0; index < int(std::size(statisticButtons)); ++index)
+        connect(
+            tools.buttons[index], &QPushButton::clicked, this,
+            [tools, statistic = statisticButtons[index].statistic] { tools.calculate(statistic); });
 }
 
 // The numbers and the weights, each under the words that say how to type them.
@@ -124,32 +136,28 @@ void StatisticsWindow::Tools::buildLists(QVBoxLayout* layout)
     layout->addWidget(w);
 }
 
-// Each button beside the formula it computes.
+// Each button beside the formula it computes, a rule between one and the next.
 QGridLayout* StatisticsWindow::Tools::buildFormulas()
 {
-    Command1 = makeButton("Command1", QStringLiteral("Calculate Mean"), &window);
-    Command3 = makeButton("Command3", QStringLiteral("Calculate Variance"), &window);
-    Command2 = makeButton("Command2", QStringLiteral("Calculate Standard-Deviation"), &window);
-    auto* rows = new QGridLayout;
-    rows->setHorizontalSpacing(16);
-    rows->addWidget(Command1, 0, 0);
-    rows->addWidget(
+    for (const StatisticButton& button : statisticButtons)
+        buttons << makeButton(button.name, QLatin1String(button.caption), &window);
+    QWidget* const formulas[] = {
         makeFormula(makeLabel("Label4", QStringLiteral("(a1*w1+a2*w2+ ... +an*wn)"), &window),
                     makeLabel("Label5", QStringLiteral("(w1+w2+ .. + wn)"), &window), &window),
-        0, 1, Qt::AlignLeft);
+        makeFormula(makeLabel("Label6",
+                              QStringLiteral("w1*(a1-average)^2+w2*(a2-average)^2+ ... "
+                                             "+wn*(an-average^2)"),
+                              &window),
+                    makeLabel("Label7", QStringLiteral("(w1+wn+ ... + wn)"), &window), &window),
+        makeLabel("Label8", QStringLiteral("Root(Different)"), &window)};
+    auto* rows = new QGridLayout;
+    rows->setHorizontalSpacing(16);
+    for (int row = 0; row < 3; ++row) {
+        rows->addWidget(buttons[row], 2 * row, 0);
+        rows->addWidget(formulas[row], 2 * row, 1, Qt::AlignLeft);
+    }
     rows->addWidget(makeRule("Line5", &window), 1, 0, 1, 2);
-    rows->addWidget(Command3, 2, 0);
-    rows->addWidget(makeFormula(makeLabel("Label6",
-                                          QStringLiteral("w1*(a1-average)^2+w2*(a2-average)^2+ ... "
-                                                         "+wn*(an-average^2)"),
-                                          &window),
-                                makeLabel("Label7", QStringLiteral("(w1+wn+ ... + wn)"), &window),
-                                &window),
-                    2, 1, Qt::AlignLeft);
     rows->addWidget(makeRule("Line6", &window), 3, 0, 1, 2);
-    rows->addWidget(Command2, 4, 0);
-    rows->addWidget(makeLabel("Label8", QStringLiteral("Root(Different)"), &window), 4, 1,
-                    Qt::AlignLeft);
     return rows;
 }
 
