@@ -56,9 +56,11 @@ Outcome<FractionText> fractionToImproper(QStringView whole, QStringView numerato
 
 Outcome<FractionText> improperToFraction(QStringView numerator, QStringView denominator)
 {
+    if (const auto refusal =
+            textRefusal({numerator, denominator}, {denominator}, Message::DenominatorZero))
+        return *refusal;
     Working lines;
-    const auto read =
-        wholesOf({numerator, denominator}, {denominator}, Message::DenominatorZero, lines);
+    const auto read = wholesNoted({real(numerator), real(denominator)}, lines);
     if (!read)
         return read.refusal();
     const auto [n, d] = *read;

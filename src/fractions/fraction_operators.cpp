@@ -49,7 +49,9 @@ struct GcdPair {
 Checked<GcdPair> gcdPair(QStringView first, QStringView second,
                          std::initializer_list<QStringView> nonZero, Working& lines)
 {
-    const auto read = wholesOf({first, second}, nonZero, Message::NumberZero, lines);
+    if (const auto refusal = textRefusal({first, second}, nonZero, Message::NumberZero))
+        return *refusal;
+    const auto read = wholesNoted({real(first), real(second)}, lines);
     if (!read)
         return read.refusal();
     const auto [a, b] = *read;

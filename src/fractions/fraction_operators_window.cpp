@@ -3,7 +3,6 @@
 #include "fractions/fraction_controls.h"
 #include "fractions/fraction_operators.h"
 #include "widgets/controls.h"
-#include "widgets/fraction_box.h"
 #include "widgets/working_panel.h"
 
 #include <QFrame>

@@ -62,29 +62,15 @@ Checked<std::array<std::int32_t, N>> wholesNoted(const double (&values)[N], Work
 
 // The test a tool makes before it reads anything: every text a number, then none of those that
 // may not be 0 reading 0. The refusal of the first test that fails, or none.
-template <class Texts = std::initializer_list<QStringView>>
-std::optional<Message> textRefusal(const Texts& numbers, std::initializer_list<QStringView> nonZero,
-                                   Message zero)
+inline std::optional<Message> textRefusal(std::initializer_list<QStringView> numbers,
+                                          std::initializer_list<QStringView> nonZero, Message zero)
 {
-    if (!std::all_of(std::begin(numbers), std::end(numbers), isNumber))
+    if (!std::all_of(numbers.begin(), numbers.end(), isNumber))
         return Message::NotNumeric;
     if (std::any_of(nonZero.begin(), nonZero.end(),
                     [](QStringView text) { return real(text) == 0; }))
         return zero;
     return std::nullopt;
-}
-
-// Texts that pass that test, taken as whole numbers in the order given, each noted.
-template <std::size_t N>
-Checked<std::array<std::int32_t, N>> wholesOf(const QStringView (&texts)[N],
-                                              std::initializer_list<QStringView> nonZero,
-                                              Message zero, Working& lines)
-{
-    if (const auto refusal = textRefusal(texts, nonZero, zero))
-        return *refusal;
-    double values[N];
-    std::transform(std::begin(texts), std::end(texts), values, real);
-    return wholesNoted(values, lines);
 }
 
 // The number text of a value that must be finite to be shown.
