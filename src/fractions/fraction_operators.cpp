@@ -36,18 +36,11 @@ QString gcdLine(std::int32_t a, std::int32_t b, std::int32_t g)
            workingNumber(g);
 }
 
-// Two whole numbers and their gcd.
-struct GcdPair {
-    std::int32_t first;
-    std::int32_t second;
-    std::int32_t g;
-};
-
-// Two texts taken as whole numbers in the order given, then their gcd. A first text that passed
-// the zero test may still read as 0 as a whole number (0.4): G would be 0 and leave 0 / 0, or a
-// common denominator of 0.
-Checked<GcdPair> gcdPair(QStringView first, QStringView second,
-                         std::initializer_list<QStringView> nonZero, Working& lines)
+// Two texts taken as whole numbers in the order given, and their gcd G. A first text that
+// passed the zero test may still read 0 as a whole number (0.4); G would then be 0 (0 / 0).
+Checked<std::array<std::int32_t, 3>> gcdPair(QStringView first, QStringView second,
+                                             std::initializer_list<QStringView> nonZero,
+                                             Working& lines)
 {
     if (const auto refusal = textRefusal({first, second}, nonZero, Message::NumberZero))
         return *refusal;
@@ -57,7 +50,7 @@ Checked<GcdPair> gcdPair(QStringView first, QStringView second,
     const auto [a, b] = *read;
     if (a == 0)
         return Message::Unreasonable;
-    return GcdPair{a, b, gcd(a, b)};
+    return std::array{a, b, gcd(a, b)};
 }
 
 // The operand as an improper fraction, its parts read in the order they are passed.
