@@ -35,17 +35,23 @@ QWidget* buildBoxes(const FractionParts& parts, QList<Box*>& boxes, QWidget* par
                     MakeLone makeLone)
 {
     if (!parts.bar) {
-        boxes << withTip(makeLone(parts.whole.name, QLatin1String(parts.whole.spoken), parent),
+        boxes << withTip(makeLone(parts.whole.name, QLatin1String(parts.label), parent),
                          parts.whole);
         return boxes.last();
     }
-    const auto made = [&](const FractionPart& part, bool whole) {
-        boxes << make(part, whole);
+    const auto made = [&](const FractionPart& part, const char* place) {
+        // A part with no words of its own is spoken as the fraction's label and its place.
+        const QByteArray spoken = QByteArray(parts.label) + ", " + place;
+        FractionPart named = part;
+        if (!named.spoken)
+            named.spoken = spoken.constData();
+        boxes << make(named, &part == &parts.whole);
         return boxes.last();
     };
-    Box* whole = parts.whole.name ? made(parts.whole, true) : nullptr;
-    Box* numerator = made(parts.numerator, false);
-    return makeFraction(whole, numerator, parts.bar, made(parts.denominator, false), parent);
+    Box* whole = parts.whole.name ? made(parts.whole, "whole part") : nullptr;
+    Box* numerator = made(parts.numerator, "numerator");
+    return makeFraction(whole, numerator, parts.bar, made(parts.denominator, "denominator"),
+                        parent);
 }
 
 } // namespace

@@ -12,17 +12,19 @@ class QWidget;
 
 // The pieces both fraction windows are built from.
 
-// One box of a fraction on show: its object name, what screen readers call it, and its tip in a
-// textbook's words; a part with no name is not there.
+// One box of a fraction on show: its object name, its tip in a textbook's words, and what screen
+// readers call it where that is not the fraction's label and the part's place; a part with no
+// name is not there.
 struct FractionPart {
     const char* name = nullptr;
-    const char* spoken = nullptr;
     const char* tip = nullptr;
+    const char* spoken = nullptr;
 };
 
-// A fraction of fields or results: whole part, numerator, bar, denominator. A single box has
-// only its whole part and no bar.
+// A fraction of fields or results: whole part, numerator, bar, denominator, spoken as "label,
+// numerator". A single box has only its whole part, spoken as the label, and no bar.
 struct FractionParts {
+    const char* label = nullptr;
     FractionPart whole{}, numerator{};
     const char* bar = nullptr;
     FractionPart denominator{};

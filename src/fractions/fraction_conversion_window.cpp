@@ -13,8 +13,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <initializer_list>
-
 namespace {
 
 QFrame* makeVerticalRule(const char* name, QWidget* parent)
@@ -24,36 +22,29 @@ QFrame* makeVerticalRule(const char* name, QWidget* parent)
     return rule;
 }
 
-constexpr const char* wholeTip = QT_TRANSLATE_NOOP("Tip", "The whole part of the mixed number");
-constexpr const char* numeratorTip =
-    QT_TRANSLATE_NOOP("Tip", "The numerator: the number above the fraction line");
-constexpr const char* denominatorTip =
-    QT_TRANSLATE_NOOP("Tip", "The denominator: the number below the fraction line");
-
 // A mixed number is a whole part and a proper fraction.
 constexpr FractionParts mixedNumber(const char* whole, const char* numerator, const char* bar,
                                     const char* denominator)
 {
-    return {
-        .whole = {.name = whole, .spoken = "Mixed number, whole part", .tip = wholeTip},
-        .numerator = {.name = numerator, .spoken = "Mixed number, numerator", .tip = numeratorTip},
-        .bar = bar,
-        .denominator = {
-            .name = denominator, .spoken = "Mixed number, denominator", .tip = denominatorTip}};
+    return {.label = "Mixed number",
+            .whole = {whole, QT_TRANSLATE_NOOP("Tip", "The whole part of the mixed number")},
+            .numerator = {numerator,
+                          QT_TRANSLATE_NOOP("Tip",
+                                            "The numerator: the number above the fraction line")},
+            .bar = bar,
+            .denominator = {
+                denominator,
+                QT_TRANSLATE_NOOP("Tip", "The denominator: the number below the fraction line")}};
 }
 
 // An improper fraction has no whole part.
 constexpr FractionParts improperFraction(FractionPart numerator, const char* bar,
                                          FractionPart denominator)
 {
-    numerator.spoken = "Improper fraction, numerator";
-    denominator.spoken = "Improper fraction, denominator";
-    return {.numerator = numerator, .bar = bar, .denominator = denominator};
-}
-
-constexpr FractionParts decimal(const char* name, const char* tip)
-{
-    return {.whole = {.name = name, .spoken = "Decimal", .tip = tip}};
+    return {.label = "Improper fraction",
+            .numerator = numerator,
+            .bar = bar,
+            .denominator = denominator};
 }
 
 struct Conversion {
@@ -73,20 +64,16 @@ constexpr Conversion conversions[] = {
      .buttonName = "Command1",
      .caption = " Fraction To Improper ",
      .outputs = improperFraction(
-         {.name = "sol1m",
-          .tip = QT_TRANSLATE_NOOP("Tip", "The numerator of the improper fraction")},
-         "Line5",
-         {.name = "sol1d",
-          .tip = QT_TRANSLATE_NOOP("Tip", "The denominator of the improper fraction")})},
+         {"sol1m", QT_TRANSLATE_NOOP("Tip", "The numerator of the improper fraction")}, "Line5",
+         {"sol1d", QT_TRANSLATE_NOOP("Tip", "The denominator of the improper fraction")})},
     {.headingName = "Label5",
      .heading = "Converts Improper Fraction To Simple  Fraction",
      .inputs = improperFraction(
-         {.name = "in2m",
-          .tip = QT_TRANSLATE_NOOP(
-              "Tip", "The numerator of the improper fraction: the number above the line")},
+         {"in2m", QT_TRANSLATE_NOOP(
+                      "Tip", "The numerator of the improper fraction: the number above the line")},
          "Line7",
-         {.name = "in2d",
-          .tip = QT_TRANSLATE_NOOP(
+         {"in2d",
+          QT_TRANSLATE_NOOP(
               "Tip", "The denominator of the improper fraction: the number below the line")}),
      .buttonName = "Command2",
      .caption = "Improper To Fraction",
@@ -96,10 +83,14 @@ constexpr Conversion conversions[] = {
      .inputs = mixedNumber("in3s", "in3m", "Line8", "in3d"),
      .buttonName = "Command3",
      .caption = "Fraction To Decimal",
-     .outputs = decimal("out3", QT_TRANSLATE_NOOP("Tip", "The mixed number written as a decimal"))},
+     .outputs = {.label = "Decimal",
+                 .whole = {"out3",
+                           QT_TRANSLATE_NOOP("Tip", "The mixed number written as a decimal")}}},
     {.headingName = "Label3",
      .heading = "Converts Decimal Fruction To  Simple Fraction ",
-     .inputs = decimal("in4", QT_TRANSLATE_NOOP("Tip", "The decimal to write as a mixed number")),
+     .inputs = {.label = "Decimal",
+                .whole = {"in4",
+                          QT_TRANSLATE_NOOP("Tip", "The decimal to write as a mixed number")}},
      .buttonName = "Command4",
      .caption = "Decimal To Fraction",
      .outputs = mixedNumber("out4s", "out4m", "Line10", "out4d")},
@@ -140,7 +131,7 @@ struct FractionConversionWindow::Panel {
     QString text(int field) const { return fields[field]->text(); }
     template <class Refuse>
     void answer(const Outcome<FractionText>& outcome, Refuse&& refuse) const;
-    void refuse(Message message, std::initializer_list<int> testOrder) const;
+    void refuse(Message message, const QList<QLineEdit*>& tested) const;
 
     void toImproper() const;
     void toMixed() const;
@@ -204,14 +195,14 @@ void FractionConversionWindow::Panel::answer(const Outcome<FractionText>& outcom
 void FractionConversionWindow::Panel::toImproper() const
 {
     answer(fractionToImproper(text(0), text(1), text(2)), [this](Message message) {
-        refuse(message, {2, 1, 0});
+        refuse(message, {fields[2], fields[1], fields[0]});
     });
 }
 
 void FractionConversionWindow::Panel::toMixed() const
 {
     answer(improperToFraction(text(0), text(1)), [this](Message message) {
-        refuse(message, {1, 0});
+        refuse(message, {fields[1], fields[0]});
     });
 }
 
@@ -227,7 +218,7 @@ void FractionConversionWindow::Panel::toDecimal() const
         },
         [this, whole](const std::variant<Message, WholeReset>& refusal) {
             if (const auto* message = std::get_if<Message>(&refusal))
-                refuse(*message, {2, 1});
+                refuse(*message, {fields[2], fields[1]});
             else
                 setFieldText(whole, QStringLiteral("0"));
         });
@@ -241,14 +232,10 @@ void FractionConversionWindow::Panel::fromDecimal() const
     });
 }
 
-// The message, then the focus on the field it is about: the panel's fields as its tool tests
+// The message, then the focus on the field it is about: the fields as the panel's tool tests
 // them, the denominator (the last) the one that may not be 0.
-void FractionConversionWindow::Panel::refuse(Message message,
-                                             std::initializer_list<int> testOrder) const
+void FractionConversionWindow::Panel::refuse(Message message, const QList<QLineEdit*>& tested) const
 {
     window.m_sink.show(message);
-    QList<QLineEdit*> tested;
-    for (const int field : testOrder)
-        tested << fields[field];
     window.focusRefused(refusedField(message, tested, {fields.last()}));
 }

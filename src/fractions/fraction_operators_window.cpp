@@ -24,48 +24,45 @@ QLabel* makeCaption(const char* name, const QString& text, QWidget* parent)
 
 // The operator's two mixed numbers and its result.
 constexpr FractionParts firstOperand = {
-    .whole = {"s1", "Fraction 1, whole part",
-              QT_TRANSLATE_NOOP("Tip", "The whole part of the first mixed number")},
-    .numerator = {"m1", "Fraction 1, numerator",
+    .label = "Fraction 1",
+    .whole = {"s1", QT_TRANSLATE_NOOP("Tip", "The whole part of the first mixed number")},
+    .numerator = {"m1",
                   QT_TRANSLATE_NOOP(
                       "Tip", "The numerator of the first fraction: the number above the line")},
     .bar = "Line3",
     .denominator = {
-        "d1", "Fraction 1, denominator",
-        QT_TRANSLATE_NOOP("Tip",
-                          "The denominator of the first fraction: the number below the line")}};
+        "d1", QT_TRANSLATE_NOOP(
+                  "Tip", "The denominator of the first fraction: the number below the line")}};
 constexpr FractionParts secondOperand = {
-    .whole = {"s2", "Fraction 2, whole part",
-              QT_TRANSLATE_NOOP("Tip", "The whole part of the second mixed number")},
-    .numerator = {"m2", "Fraction 2, numerator",
+    .label = "Fraction 2",
+    .whole = {"s2", QT_TRANSLATE_NOOP("Tip", "The whole part of the second mixed number")},
+    .numerator = {"m2",
                   QT_TRANSLATE_NOOP(
                       "Tip", "The numerator of the second fraction: the number above the line")},
     .bar = "Line4",
     .denominator = {
-        "d2", "Fraction 2, denominator",
-        QT_TRANSLATE_NOOP("Tip",
-                          "The denominator of the second fraction: the number below the line")}};
+        "d2", QT_TRANSLATE_NOOP(
+                  "Tip", "The denominator of the second fraction: the number below the line")}};
 constexpr FractionParts operatorResult = {
-    .whole = {"s3", "Result, whole part", QT_TRANSLATE_NOOP("Tip", "The whole part of the result")},
-    .numerator = {"m3", "Result, numerator",
-                  QT_TRANSLATE_NOOP("Tip", "The numerator of the result")},
+    .label = "Result",
+    .whole = {"s3", QT_TRANSLATE_NOOP("Tip", "The whole part of the result")},
+    .numerator = {"m3", QT_TRANSLATE_NOOP("Tip", "The numerator of the result")},
     .bar = "Line2",
-    .denominator = {"d3", "Result, denominator",
-                    QT_TRANSLATE_NOOP("Tip", "The denominator of the result")}};
+    .denominator = {"d3", QT_TRANSLATE_NOOP("Tip", "The denominator of the result")}};
 
 // The reduction's fraction and its answer.
 constexpr FractionParts toReduce = {
-    .numerator = {"inm4", "Numerator",
-                  QT_TRANSLATE_NOOP("Tip", "The numerator of the fraction to reduce")},
+    .numerator = {"inm4", QT_TRANSLATE_NOOP("Tip", "The numerator of the fraction to reduce"),
+                  "Numerator"},
     .bar = "Line6",
-    .denominator = {"ind4", "Denominator",
-                    QT_TRANSLATE_NOOP("Tip", "The denominator of the fraction to reduce")}};
+    .denominator = {"ind4", QT_TRANSLATE_NOOP("Tip", "The denominator of the fraction to reduce"),
+                    "Denominator"}};
 constexpr FractionParts reduced = {
-    .numerator = {"om4", "Reduced numerator",
-                  QT_TRANSLATE_NOOP("Tip", "The numerator of the reduced fraction")},
+    .numerator = {"om4", QT_TRANSLATE_NOOP("Tip", "The numerator of the reduced fraction"),
+                  "Reduced numerator"},
     .bar = "Line7",
-    .denominator = {"od4", "Reduced denominator",
-                    QT_TRANSLATE_NOOP("Tip", "The denominator of the reduced fraction")}};
+    .denominator = {"od4", QT_TRANSLATE_NOOP("Tip", "The denominator of the reduced fraction"),
+                    "Reduced denominator"}};
 
 // A section of the window: its heading over its row, the button beneath where there is one,
 // and the rest of its height left empty.
@@ -158,16 +155,16 @@ QList<QWidget*> FractionOperatorsWindow::Tools::makeOperatorControls()
     Label8 = makeHeading("Label8", QStringLiteral("Operators On Fractions"), parent);
     QWidget* firstBox = buildFraction(firstOperand, first, parent);
     op = makeFractionField(
-        {"op", "The Operator",
-         QT_TRANSLATE_NOOP("Tip", "The operator: + - * / to calculate, < > = to compare")},
+        {"op", QT_TRANSLATE_NOOP("Tip", "The operator: + - * / to calculate, < > = to compare"),
+         "The Operator"},
         parent);
     op->setMaximumWidth(op->minimumWidth());
     QWidget* secondBox = buildFraction(secondOperand, second, parent);
     Command1 = makeButton("Command1", QStringLiteral("Result"), parent);
-    m_bool =
-        makeFractionResult({"bool", "Comparison",
-                            QT_TRANSLATE_NOOP("Tip", "The answer to a comparison with <, > or =")},
-                           parent, 6);
+    m_bool = makeFractionResult(
+        {"bool", QT_TRANSLATE_NOOP("Tip", "The answer to a comparison with <, > or ="),
+         "Comparison"},
+        parent, 6);
     QWidget* resultBox = buildFraction(operatorResult, result, parent);
     window.addPanel({.fields = first + QList{op} + second,
                      .buttons = {Command1},
@@ -209,13 +206,14 @@ QWidget* FractionOperatorsWindow::Tools::buildCommonDenominator()
     auto* panel = new QWidget(&window);
     Label1 = makeHeading("Label1", QStringLiteral("Common Denominator"), panel);
     // The field named b stands under "A", and a under "B".
-    b = makeFractionField({"b", "A", QT_TRANSLATE_NOOP("Tip", "A: the first denominator")}, panel);
-    a = makeFractionField({"a", "B", QT_TRANSLATE_NOOP("Tip", "B: the second denominator")}, panel);
+    b = makeFractionField({"b", QT_TRANSLATE_NOOP("Tip", "A: the first denominator"), "A"}, panel);
+    a = makeFractionField({"a", QT_TRANSLATE_NOOP("Tip", "B: the second denominator"), "B"}, panel);
     Command2 = makeButton("Command2", QStringLiteral("Make Common Denominator"), panel);
     c = makeFractionResult(
-        {"c", "Common denominator",
+        {"c",
          QT_TRANSLATE_NOOP("Tip",
-                           "The common denominator: the smallest number both A and B divide")},
+                           "The common denominator: the smallest number both A and B divide"),
+         "Common denominator"},
         panel);
     window.addPanel({.fields = {b, a}, .buttons = {Command2}, .results = {c}});
 
