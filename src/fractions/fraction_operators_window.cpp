@@ -300,7 +300,7 @@ void FractionOperatorsWindow::Tools::reduce() const
     window.beginClick();
     window.deliver(
         reduceFraction(fraction[0]->text(), fraction[1]->text()), taskHeading(Label9, Command3),
-        [this](const FractionText& fraction) { showFraction(fraction, lowest); },
+        [this](const FractionText& lowestTerms) { showFraction(lowestTerms, lowest); },
         [this](Message message) {
             window.m_sink.show(message);
             window.focusRefused(refusedField(message, fraction, {fraction[1]}));
