@@ -30,17 +30,26 @@ QLabel* makeCaption(const char* name, const QString& text, QWidget* parent)
     return caption;
 }
 
-// <first, second> in columns column..column+4 of a grid row: brackets, the two parts and the
-// comma between them.
-void addPair(QGridLayout* grid, int row, int column, QWidget* first, QLabel* comma, QWidget* second,
+// The object names of a complex number's boxes shown as <re, im>: the captions over the two
+// parts and the comma between them.
+struct PairNames {
+    const char* re;
+    const char* im;
+    const char* comma;
+};
+
+// <first, second> in columns column..column+4 of grid row 1, "R" and "Im" over its parts in
+// row 0: brackets, the two parts and the comma between them.
+void addPair(QGridLayout* grid, int column, const PairNames& names, QWidget* first, QWidget* second,
              QWidget* parent)
 {
-    grid->addWidget(new AngleBracket(AngleBracket::Opening, parent), row, column);
-    grid->addWidget(first, row, column + 1);
-    comma->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    grid->addWidget(comma, row, column + 2);
-    grid->addWidget(second, row, column + 3);
-    grid->addWidget(new AngleBracket(AngleBracket::Closing, parent), row, column + 4);
+    grid->addWidget(makeCaption(names.re, QStringLiteral("R"), parent), 0, column + 1);
+    grid->addWidget(makeCaption(names.im, QStringLiteral("Im"), parent), 0, column + 3);
+    grid->addWidget(new AngleBracket(AngleBracket::Opening, parent), 1, column);
+    grid->addWidget(first, 1, column + 1);
+    grid->addWidget(makeCaption(names.comma, QStringLiteral(","), parent), 1, column + 2);
+    grid->addWidget(second, 1, column + 3);
+    grid->addWidget(new AngleBracket(AngleBracket::Closing, parent), 1, column + 4);
 }
 
 // A section of the window: its title, its row, and the example beneath where there is one.
@@ -75,86 +84,116 @@ const Tip tips[] = {
 
 } // namespace
 
+// The controls the click paths read and write.
+struct ComplexWindow::Tools {
+    ComplexWindow& window;
+    // <r1, i1> op <r2, i2> = <o1, o2>
+    QLineEdit* r1 = nullptr;
+    QLineEdit* i1 = nullptr;
+    QLineEdit* op = nullptr;
+    QLineEdit* r2 = nullptr;
+    QLineEdit* i2 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QLabel* o1 = nullptr;
+    QLabel* o2 = nullptr;
+    // i to the power p is o3
+    QLineEdit* p = nullptr;
+    QPushButton* Command2 = nullptr;
+    QLabel* o3 = nullptr;
+    // <re3, im3> in polar form is o4
+    QLineEdit* re3 = nullptr;
+    QLineEdit* im3 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QLabel* o4 = nullptr;
+
+    QLayout* buildOperations();
+    QLayout* buildOperationsRow();
+    QLayout* buildPower();
+    QLayout* buildPolar();
+
+    void operate() const;
+    void raiseI() const;
+    void toPolar() const;
+};
+
 ComplexWindow::ComplexWindow(MessageSink& sink, QWidget* parent)
     : ToolWindow("Form13", QStringLiteral("Complex Numbers"), behaviours::guarded, sink, parent)
 {
+    Tools tools{*this};
     auto* window = new QVBoxLayout(this);
-    window->addLayout(buildOperations());
+    window->addLayout(tools.buildOperations());
     window->addWidget(makeRule("Line13", this));
-    window->addLayout(buildPower());
+    window->addLayout(tools.buildPower());
     window->addWidget(makeRule("Line14", this));
-    window->addLayout(buildPolar());
+    window->addLayout(tools.buildPolar());
     addWorkingPanel(AnswerFormats::Offered);
     window->addWidget(m_working);
     window->addStretch();
-    addPanel({.fields = {r1, i1, op, r2, i2}, .buttons = {Command1}, .results = {o1, o2}});
-    addPanel({.fields = {p}, .buttons = {Command2}, .results = {o3}});
-    addPanel({.fields = {re3, im3}, .buttons = {Command3}, .results = {o4}});
+    addPanel({.fields = {tools.r1, tools.i1, tools.op, tools.r2, tools.i2},
+              .buttons = {tools.Command1},
+              .results = {tools.o1, tools.o2}});
+    addPanel({.fields = {tools.p}, .buttons = {tools.Command2}, .results = {tools.o3}});
+    addPanel(
+        {.fields = {tools.re3, tools.im3}, .buttons = {tools.Command3}, .results = {tools.o4}});
     chainPanels();
     applyTips(this, tips);
 
-    connect(Command1, &QPushButton::clicked, this, &ComplexWindow::operate);
-    connect(Command2, &QPushButton::clicked, this, &ComplexWindow::raiseI);
-    connect(Command3, &QPushButton::clicked, this, &ComplexWindow::toPolar);
+    connect(tools.Command1, &QPushButton::clicked, this, [tools] { tools.operate(); });
+    connect(tools.Command2, &QPushButton::clicked, this, [tools] { tools.raiseI(); });
+    connect(tools.Command3, &QPushButton::clicked, this, [tools] { tools.toPolar(); });
 }
 
-QLayout* ComplexWindow::buildOperations()
+QLayout* ComplexWindow::Tools::buildOperations()
 {
     QLabel* Label17 =
-        makeLabel("Label17", QStringLiteral("Operations [ + - * / ] On Complex Numbers"), this);
-    r1 = makeField("r1", QStringLiteral("First number, real part"), this);
-    i1 = makeField("i1", QStringLiteral("First number, imaginary part"), this);
-    op = makeField("op", QStringLiteral("Operation"), this);
+        makeLabel("Label17", QStringLiteral("Operations [ + - * / ] On Complex Numbers"), &window);
+    r1 = makeField("r1", QStringLiteral("First number, real part"), &window);
+    i1 = makeField("i1", QStringLiteral("First number, imaginary part"), &window);
+    op = makeField("op", QStringLiteral("Operation"), &window);
     makeNarrow(op);
-    r2 = makeField("r2", QStringLiteral("Second number, real part"), this);
-    i2 = makeField("i2", QStringLiteral("Second number, imaginary part"), this);
-    Command1 = makeButton("Command1", QStringLiteral("Solve"), this);
-    o1 = makeResultLabel("o1", QStringLiteral("Result, real part"), this);
-    o2 = makeResultLabel("o2", QStringLiteral("Result, imaginary part"), this);
+    r2 = makeField("r2", QStringLiteral("Second number, real part"), &window);
+    i2 = makeField("i2", QStringLiteral("Second number, imaginary part"), &window);
+    Command1 = makeButton("Command1", QStringLiteral("Solve"), &window);
+    o1 = makeResultLabel("o1", QStringLiteral("Result, real part"), &window);
+    o2 = makeResultLabel("o2", QStringLiteral("Result, imaginary part"), &window);
     QLayout* row = buildOperationsRow();
 
     QLabel* Label8 = makeLabel(
         "Label8", QStringLiteral("Example:  3-2*i  +  6+4*i  => <3,-2>+<6,4> = <9,2> = 9+2*i"),
-        this);
+        &window);
     return makeSection(Label17, row, Label8);
 }
 
 // <r1, i1>  op  <r2, i2>  Solve  <o1, o2>, captions above, the choices beneath op.
-QLayout* ComplexWindow::buildOperationsRow()
+QLayout* ComplexWindow::Tools::buildOperationsRow()
 {
     auto* row = new QGridLayout;
-    row->addWidget(makeCaption("Label9", QStringLiteral("R"), this), 0, 1);
-    row->addWidget(makeCaption("Label10", QStringLiteral("Im"), this), 0, 3);
-    row->addWidget(makeCaption("Label13", QStringLiteral("Operation"), this), 0, 5);
-    row->addWidget(makeCaption("Label11", QStringLiteral("R"), this), 0, 7);
-    row->addWidget(makeCaption("Label12", QStringLiteral("Im"), this), 0, 9);
-    row->addWidget(makeCaption("Label14", QStringLiteral("R"), this), 0, 13);
-    row->addWidget(makeCaption("Label15", QStringLiteral("Im"), this), 0, 15);
-    addPair(row, 1, 0, r1, makeLabel("Label5", QStringLiteral(","), this), i1, this);
+    addPair(row, 0, {.re = "Label9", .im = "Label10", .comma = "Label5"}, r1, i1, &window);
+    row->addWidget(makeCaption("Label13", QStringLiteral("Operation"), &window), 0, 5);
     row->addWidget(op, 1, 5, Qt::AlignHCenter);
-    addPair(row, 1, 6, r2, makeLabel("Label6", QStringLiteral(","), this), i2, this);
+    addPair(row, 6, {.re = "Label11", .im = "Label12", .comma = "Label6"}, r2, i2, &window);
     row->addWidget(Command1, 1, 11);
-    addPair(row, 1, 12, o1, makeLabel("Label7", QStringLiteral(","), this), o2, this);
-    QLabel* Label16 = makeLabel("Label16", QStringLiteral("[ + , - , * , / ]"), this);
+    addPair(row, 12, {.re = "Label14", .im = "Label15", .comma = "Label7"}, o1, o2, &window);
+    QLabel* Label16 = makeLabel("Label16", QStringLiteral("[ + , - , * , / ]"), &window);
     Label16->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     row->addWidget(Label16, 2, 5);
     return row;
 }
 
-QLayout* ComplexWindow::buildPower()
+QLayout* ComplexWindow::Tools::buildPower()
 {
-    QLabel* Label18 = makeLabel("Label18", QStringLiteral("Solving I power N"), this);
-    QLabel* Label2 = makeLabel("Label2", QStringLiteral("i"), this);
+    QLabel* Label18 = makeLabel("Label18", QStringLiteral("Solving I power N"), &window);
+    QLabel* Label2 = makeLabel("Label2", QStringLiteral("i"), &window);
     QFont larger = Label2->font();
     if (larger.pointSizeF() > 0)
         larger.setPointSizeF(larger.pointSizeF() * 1.6);
     else
         larger.setPixelSize(larger.pixelSize() * 8 / 5);
     Label2->setFont(larger);
-    p = makeField("p", QStringLiteral("Power N of i"), this);
+    p = makeField("p", QStringLiteral("Power N of i"), &window);
     makeNarrow(p);
-    Command2 = makeButton("Command2", QStringLiteral("Solve"), this);
-    o3 = makeResultLabel("o3", QStringLiteral("i to the power N"), this);
+    Command2 = makeButton("Command2", QStringLiteral("Solve"), &window);
+    o3 = makeResultLabel("o3", QStringLiteral("i to the power N"), &window);
 
     // The exponent stands raised at the upper right of the i, as it is written.
     auto* power = new QGridLayout;
@@ -170,19 +209,16 @@ QLayout* ComplexWindow::buildPower()
     return makeSection(Label18, row);
 }
 
-QLayout* ComplexWindow::buildPolar()
+QLayout* ComplexWindow::Tools::buildPolar()
 {
-    QLabel* Label19 = makeLabel("Label19", QStringLiteral("Polar Representation"), this);
-    re3 = makeField("re3", QStringLiteral("Complex number, real part"), this);
-    im3 = makeField("im3", QStringLiteral("Complex number, imaginary part"), this);
-    QLabel* Label4 = makeLabel("Label4", QStringLiteral(","), this);
-    Command3 = makeButton("Command3", QStringLiteral("To Polar"), this);
-    o4 = makeResultLabel("o4", QStringLiteral("Polar form"), this);
+    QLabel* Label19 = makeLabel("Label19", QStringLiteral("Polar Representation"), &window);
+    re3 = makeField("re3", QStringLiteral("Complex number, real part"), &window);
+    im3 = makeField("im3", QStringLiteral("Complex number, imaginary part"), &window);
+    Command3 = makeButton("Command3", QStringLiteral("To Polar"), &window);
+    o4 = makeResultLabel("o4", QStringLiteral("Polar form"), &window);
 
     auto* row = new QGridLayout;
-    row->addWidget(makeCaption("Label3", QStringLiteral("R"), this), 0, 1);
-    row->addWidget(makeCaption("fdf", QStringLiteral("Im"), this), 0, 3);
-    addPair(row, 1, 0, re3, Label4, im3, this);
+    addPair(row, 0, {.re = "Label3", .im = "fdf", .comma = "Label4"}, re3, im3, &window);
     row->addWidget(Command3, 1, 5);
     row->addWidget(o4, 1, 6);
     row->setColumnStretch(6, 1);
@@ -190,37 +226,37 @@ QLayout* ComplexWindow::buildPolar()
     QLabel* Label21 = makeLabel(
         "Label21",
         QStringLiteral("Example: 1+i => <1,1>   Is :   Root(2)*cos(45) + Root(2)*i*sin (45)"),
-        this);
+        &window);
     return makeSection(Label19, row, Label21);
 }
 
-void ComplexWindow::operate()
+void ComplexWindow::Tools::operate() const
 {
-    beginClick({o1, o2});
+    window.beginClick({o1, o2});
     // Both real parts first, then both imaginary parts; one refusal ends the click.
-    const auto parts = readFields({r1, r2, i1, i2}, {.stopAtRefusal = true});
+    const auto parts = window.readFields({r1, r2, i1, i2}, {.stopAtRefusal = true});
     if (!parts)
         return;
-    deliver(
+    window.deliver(
         complexOperation({parts->at(0), parts->at(2)}, op->text(), {parts->at(1), parts->at(3)}),
         QStringLiteral("Operations, Solve"), [this](const Complex& result) {
-            writeNumber(o1, result.re);
-            writeNumber(o2, result.im);
+            window.writeNumber(o1, result.re);
+            window.writeNumber(o2, result.im);
         });
 }
 
-void ComplexWindow::raiseI()
+void ComplexWindow::Tools::raiseI() const
 {
-    beginClick({o3});
-    if (const auto n = readFields({p}))
-        deliver(powerOfI(n->at(0)), QStringLiteral("Power Of i, Solve"),
-                [this](const QString& text) { o3->setText(text); });
+    window.beginClick({o3});
+    if (const auto n = window.readFields({p}))
+        window.deliver(powerOfI(n->at(0)), QStringLiteral("Power Of i, Solve"),
+                       [this](const QString& text) { o3->setText(text); });
 }
 
-void ComplexWindow::toPolar()
+void ComplexWindow::Tools::toPolar() const
 {
-    beginClick({o4});
-    if (const auto xy = readFields({re3, im3}, {.stopAtRefusal = true}))
-        deliver(polarForm(xy->at(0), xy->at(1)), QStringLiteral("Polar Form, To Polar"),
-                [this](const QString& text) { o4->setText(text); });
+    window.beginClick({o4});
+    if (const auto xy = window.readFields({re3, im3}, {.stopAtRefusal = true}))
+        window.deliver(polarForm(xy->at(0), xy->at(1)), QStringLiteral("Polar Form, To Polar"),
+                       [this](const QString& text) { o4->setText(text); });
 }

@@ -27,16 +27,53 @@ const Tip tips[] = {
      QT_TRANSLATE_NOOP("Tip", "X2: the second root, a value of X that makes the equation true")},
 };
 
+// The formula, with its fraction drawn as pupils write it.
+QFrame* buildFormula(QWidget* parent)
+{
+    QFrame* Shape1 = makePanel("Shape1", parent);
+    auto* formula = new QVBoxLayout(Shape1);
+    QLabel* Label5 =
+        makeLabel("Label5", QStringLiteral("The Quadratix Equation Formula :"), parent);
+    QFont titleFont = Label5->font();
+    titleFont.setBold(true);
+    Label5->setFont(titleFont);
+    formula->addWidget(Label5);
+    auto* fractionRow = new QHBoxLayout;
+    fractionRow->addWidget(makeLabel("Label4", QStringLiteral("X1 ,  X2  = "), parent));
+    auto* Label7 = new FractionBar(QString(54, u'_'), parent);
+    Label7->setObjectName(QStringLiteral("Label7"));
+    Label7->setAccessibleName(QStringLiteral("divided by"));
+    fractionRow->addWidget(new FractionBox(
+        makeLabel("Label1", QStringLiteral("-B +- Root(B^2 - 4*A*c)"), parent), Label7,
+        makeLabel("Label8", QStringLiteral("2*A"), parent), nullptr, parent));
+    fractionRow->addStretch();
+    formula->addLayout(fractionRow);
+    return Shape1;
+}
+
 } // namespace
+
+// The fields and results the click path reads and writes.
+struct QuadraticWindow::Tools {
+    QuadraticWindow& window;
+    QList<QLineEdit*> coefficients{}; // A, B and C
+    QPushButton* Command1 = nullptr;
+    QList<QLabel*> roots{}; // X1 and X2
+
+    QLayout* buildInputs();
+    QLayout* buildResults();
+    void solve() const;
+};
 
 QuadraticWindow::QuadraticWindow(MessageSink& sink, QWidget* parent)
     : ToolWindow("Form2", QStringLiteral("Solving Quadratic Equation"), behaviours::guarded, sink,
                  parent)
 {
+    Tools tools{*this};
     auto* window = new QVBoxLayout(this);
-    window->addWidget(buildFormula());
-    window->addLayout(buildInputs());
-    QLayout* results = buildResults();
+    window->addWidget(buildFormula(this));
+    window->addLayout(tools.buildInputs());
+    QLayout* results = tools.buildResults();
     window->addWidget(
         makeLabel("Label2", QStringLiteral("Example :  -3*X^2   +   6*X   -   2 = 0"), this));
     window->addWidget(
@@ -44,103 +81,77 @@ QuadraticWindow::QuadraticWindow(MessageSink& sink, QWidget* parent)
     window->addLayout(results);
     addWorkingPanel(AnswerFormats::Offered);
     window->addWidget(m_working);
-    addPanel({.fields = {a, b, c}, .buttons = {Command1}, .results = {x1, x2}});
+    addPanel({.fields = tools.coefficients, .buttons = {tools.Command1}, .results = tools.roots});
     chainPanels();
     applyTips(this, tips);
-    connect(Command1, &QPushButton::clicked, this, &QuadraticWindow::solve);
-}
-
-// The formula, with its fraction drawn as pupils write it.
-QFrame* QuadraticWindow::buildFormula()
-{
-    QFrame* Shape1 = makePanel("Shape1", this);
-    auto* formula = new QVBoxLayout(Shape1);
-    QLabel* Label5 = makeLabel("Label5", QStringLiteral("The Quadratix Equation Formula :"), this);
-    QFont titleFont = Label5->font();
-    titleFont.setBold(true);
-    Label5->setFont(titleFont);
-    formula->addWidget(Label5);
-    auto* fractionRow = new QHBoxLayout;
-    fractionRow->addWidget(makeLabel("Label4", QStringLiteral("X1 ,  X2  = "), this));
-    auto* Label7 = new FractionBar(QString(54, u'_'), this);
-    Label7->setObjectName(QStringLiteral("Label7"));
-    Label7->setAccessibleName(QStringLiteral("divided by"));
-    fractionRow->addWidget(
-        new FractionBox(makeLabel("Label1", QStringLiteral("-B +- Root(B^2 - 4*A*c)"), this),
-                        Label7, makeLabel("Label8", QStringLiteral("2*A"), this), nullptr, this));
-    fractionRow->addStretch();
-    formula->addLayout(fractionRow);
-    return Shape1;
+    connect(tools.Command1, &QPushButton::clicked, this, [tools] { tools.solve(); });
 }
 
 // A, B and C, each with its caption beneath, and the button at the end of the row.
-QLayout* QuadraticWindow::buildInputs()
+QLayout* QuadraticWindow::Tools::buildInputs()
 {
-    a = makeField("a", QStringLiteral("A"), this);
-    b = makeField("b", QStringLiteral("B"), this);
-    c = makeField("c", QStringLiteral("C"), this);
-    Command1 = makeButton("Command1", QStringLiteral("Solve"), this);
     auto* inputs = new QGridLayout;
     inputs->addWidget(
-        makeLabel("Label9", QStringLiteral("Fill In The Value Of   A , B And C"), this), 0, 0, 1,
+        makeLabel("Label9", QStringLiteral("Fill In The Value Of   A , B And C"), &window), 0, 0, 1,
         4);
     const struct {
-        QLineEdit* field;
+        const char* name;
         const char* captionName;
-        const char* caption;
-    } columns[] = {{a, "Label10", "A"}, {b, "Label11", "B"}, {c, "Label12", "C"}};
+        const char* letter;
+    } columns[] = {{"a", "Label10", "A"}, {"b", "Label11", "B"}, {"c", "Label12", "C"}};
     for (int column = 0; column < 3; ++column) {
-        inputs->addWidget(columns[column].field, 1, column);
-        QLabel* caption =
-            makeLabel(columns[column].captionName, QLatin1String(columns[column].caption), this);
+        const QString letter = QLatin1String(columns[column].letter);
+        coefficients << makeField(columns[column].name, letter, &window);
+        inputs->addWidget(coefficients.last(), 1, column);
+        QLabel* caption = makeLabel(columns[column].captionName, letter, &window);
         caption->setAlignment(Qt::AlignHCenter);
-        caption->setBuddy(columns[column].field);
+        caption->setBuddy(coefficients.last());
         inputs->addWidget(caption, 2, column);
     }
+    Command1 = makeButton("Command1", QStringLiteral("Solve"), &window);
     inputs->addWidget(Command1, 1, 3);
     return inputs;
 }
 
 // The results, beneath the worked example.
-QLayout* QuadraticWindow::buildResults()
+QLayout* QuadraticWindow::Tools::buildResults()
 {
-    x1 = makeResultLabel("x1", QStringLiteral("X1"), this);
-    x2 = makeResultLabel("x2", QStringLiteral("X2"), this);
+    roots = {makeResultLabel("x1", QStringLiteral("X1"), &window),
+             makeResultLabel("x2", QStringLiteral("X2"), &window)};
     auto* results = new QHBoxLayout;
-    results->addWidget(makeLabel("sol", QStringLiteral("Solutions :"), this));
-    results->addWidget(makeLabel("Label6", QStringLiteral("X1="), this));
-    results->addWidget(x1, 1);
-    results->addWidget(makeLabel("Label13", QStringLiteral("X2="), this));
-    results->addWidget(x2, 1);
+    results->addWidget(makeLabel("sol", QStringLiteral("Solutions :"), &window));
+    results->addWidget(makeLabel("Label6", QStringLiteral("X1="), &window));
+    results->addWidget(roots[0], 1);
+    results->addWidget(makeLabel("Label13", QStringLiteral("X2="), &window));
+    results->addWidget(roots[1], 1);
     return results;
 }
 
-void QuadraticWindow::solve()
+void QuadraticWindow::Tools::solve() const
 {
     // Each field is shown back as the number it was read as, and the roots are computed from
     // the numbers as shown, 15 digits at most; a refused field, and the ones after it, keep
     // what the pupil typed so a typo costs nothing else.
-    beginClick();
-    const auto shown = readFields({a, b, c}, {.stopAtRefusal = true, .showAsRead = true});
+    window.beginClick();
+    const auto shown = window.readFields(coefficients, {.stopAtRefusal = true, .showAsRead = true});
     if (!shown)
         return;
-    deliver(
+    window.deliver(
         solveQuadratic(shown->at(0), shown->at(1), shown->at(2)), {},
         [this](const QuadraticAnswer& answer) {
-            const auto* roots = std::get_if<QuadraticRoots>(&answer);
-            if (!roots) {
-                x1->setText(captionText(Caption::NoSolution));
-                x2->setText(captionText(Caption::NoSolution));
+            const auto* real = std::get_if<QuadraticRoots>(&answer);
+            if (!real) {
+                for (QLabel* root : roots)
+                    root->setText(captionText(Caption::NoSolution));
                 return;
             }
-            writeNumber(x1, roots->x1);
-            writeNumber(x2, roots->x2);
+            window.writeNumber(roots[0], real->x1);
+            window.writeNumber(roots[1], real->x2);
         },
         [this](Message message) {
-            m_sink.show(message);
-            if (message == Message::QuadraticAZero) {
-                x1->clear();
-                x2->clear();
-            }
+            window.m_sink.show(message);
+            if (message == Message::QuadraticAZero)
+                for (QLabel* root : roots)
+                    root->clear();
         });
 }

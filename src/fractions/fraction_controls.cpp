@@ -4,28 +4,21 @@
 
 #include "widgets/controls.h"
 #include "widgets/fraction_box.h"
+#include "widgets/tips.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-QLineEdit* makeFractionField(const char* name, const QString& accessibleName, QWidget* parent)
+namespace {
+
+template <class Box> Box* withTip(Box* box, const FractionPart& part)
 {
-    QLineEdit* field = makeField(name, accessibleName, parent);
-    field->setAlignment(Qt::AlignHCenter);
-    field->setMaximumWidth(field->minimumWidth() * 3 / 2);
-    return field;
+    box->setToolTip(tipText(part.tip));
+    return box;
 }
 
-QLabel* makeFractionResult(const char* name, const QString& accessibleName, QWidget* parent,
-                           int digits)
-{
-    QLabel* label = makeResultLabel(name, accessibleName, parent);
-    label->setAlignment(Qt::AlignCenter);
-    label->setMinimumWidth(QFontMetrics(label->font()).averageCharWidth() * digits);
-    return label;
-}
-
+// numerator over a bar over denominator, the whole part (if any) at the left at mid-height.
 FractionBox* makeFraction(QWidget* whole, QWidget* numerator, const char* barName,
                           QWidget* denominator, QWidget* parent)
 {
@@ -35,13 +28,66 @@ FractionBox* makeFraction(QWidget* whole, QWidget* numerator, const char* barNam
     return new FractionBox(numerator, bar, denominator, whole, parent);
 }
 
-void showFraction(const FractionText& fraction, QLabel* whole, QLabel* numerator,
-                  QLabel* denominator)
+// The parts in reading order, each made by make(part, whole) and appended to boxes; a lone
+// box, with no bar, is a plain field or result made by makeLone, as wide as any.
+template <class Box, class Make, class MakeLone>
+QWidget* buildBoxes(const FractionParts& parts, QList<Box*>& boxes, QWidget* parent, Make make,
+                    MakeLone makeLone)
 {
-    if (whole)
-        whole->setText(fraction.whole);
-    numerator->setText(fraction.numerator);
-    denominator->setText(fraction.denominator);
+    if (!parts.bar) {
+        boxes << withTip(makeLone(parts.whole.name, QLatin1String(parts.label), parent),
+                         parts.whole);
+        return boxes.last();
+    }
+    const auto made = [&](const FractionPart& part, const char* place) {
+        // A part with no words of its own is spoken as the fraction's label and its place.
+        const QByteArray spoken = QByteArray(parts.label) + ", " + place;
+        FractionPart named = part;
+        if (!named.spoken)
+            named.spoken = spoken.constData();
+        boxes << make(named, &part == &parts.whole);
+        return boxes.last();
+    };
+    Box* whole = parts.whole.name ? made(parts.whole, "whole part") : nullptr;
+    Box* numerator = made(parts.numerator, "numerator");
+    return makeFraction(whole, numerator, parts.bar, made(parts.denominator, "denominator"),
+                        parent);
+}
+
+} // namespace
+
+QLineEdit* makeFractionField(const FractionPart& part, QWidget* parent)
+{
+    QLineEdit* field = makeField(part.name, QLatin1String(part.spoken), parent);
+    field->setAlignment(Qt::AlignHCenter);
+    field->setMaximumWidth(field->minimumWidth() * 3 / 2);
+    return withTip(field, part);
+}
+
+QLabel* makeFractionResult(const FractionPart& part, QWidget* parent, int digits)
+{
+    QLabel* label = makeResultLabel(part.name, QLatin1String(part.spoken), parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumWidth(QFontMetrics(label->font()).averageCharWidth() * digits);
+    return withTip(label, part);
+}
+
+QWidget* buildFraction(const FractionParts& parts, QList<QLineEdit*>& fields, QWidget* parent)
+{
+    return buildBoxes(
+        parts, fields, parent,
+        [parent](const FractionPart& part, bool) { return makeFractionField(part, parent); },
+        makeField);
+}
+
+QWidget* buildFraction(const FractionParts& parts, QList<QLabel*>& results, QWidget* parent)
+{
+    return buildBoxes(
+        parts, results, parent,
+        [parent](const FractionPart& part, bool whole) {
+            return makeFractionResult(part, parent, whole ? 5 : 8);
+        },
+        makeResultLabel);
 }
 
 void setFieldText(QLineEdit* field, const QString& text)
@@ -57,7 +103,10 @@ QString taskHeading(const QLabel* panel, const QPushButton* button)
 
 void showFraction(const FractionText& fraction, const QList<QLabel*>& parts)
 {
-    showFraction(fraction, parts.value(0), parts.value(1), parts.value(2));
+    if (parts.size() == 3)
+        parts[0]->setText(fraction.whole);
+    parts[parts.size() - 2]->setText(fraction.numerator);
+    parts.last()->setText(fraction.denominator);
 }
 
 QLineEdit* refusedField(Message message, const QList<QLineEdit*>& testedForNumber,

@@ -5,7 +5,6 @@
 
 #include <QList>
 
-class FractionBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -13,23 +12,40 @@ class QWidget;
 
 // The pieces both fraction windows are built from.
 
-// A field for one part of a fraction: narrow, its text centred as it is written.
-QLineEdit* makeFractionField(const char* name, const QString& accessibleName, QWidget* parent);
+// One box of a fraction on show: its object name, its tip in a textbook's words, and what screen
+// readers call it where that is not the fraction's label and the part's place; a part with no
+// name is not there.
+struct FractionPart {
+    const char* name = nullptr;
+    const char* tip = nullptr;
+    const char* spoken = nullptr;
+};
 
-// One part of a result fraction: selectable, centred, empty at start, at least as wide as
-// the given count of digits (it grows with a longer result).
-QLabel* makeFractionResult(const char* name, const QString& accessibleName, QWidget* parent,
-                           int digits = 8);
+// A fraction of fields or results: whole part, numerator, bar, denominator, spoken as "label,
+// numerator". A single box has only its whole part, spoken as the label, and no bar.
+struct FractionParts {
+    const char* label = nullptr;
+    FractionPart whole{}, numerator{};
+    const char* bar = nullptr;
+    FractionPart denominator{};
+};
 
-// numerator over a bar over denominator, the whole part (if any) at the left at mid-height.
-FractionBox* makeFraction(QWidget* whole, QWidget* numerator, const char* barName,
-                          QWidget* denominator, QWidget* parent);
+// The named parts made into narrow fields with their tips, appended to fields in reading order,
+// and drawn as a fraction; where there is no bar, the one field, plain.
+QWidget* buildFraction(const FractionParts& parts, QList<QLineEdit*>& fields, QWidget* parent);
 
-// Writes a result fraction; an empty part shows nothing. whole may be null.
-void showFraction(const FractionText& fraction, QLabel* whole, QLabel* numerator,
-                  QLabel* denominator);
+// The same for results, the whole part narrower.
+QWidget* buildFraction(const FractionParts& parts, QList<QLabel*>& results, QWidget* parent);
 
-// The same, into a whole part, numerator and denominator in that order.
+// A field for one part of a fraction, with its tip: narrow, its text centred as it is written.
+QLineEdit* makeFractionField(const FractionPart& part, QWidget* parent);
+
+// One part of a result fraction, with its tip: selectable, centred, empty at start, at least as
+// wide as the given count of digits (it grows with a longer result).
+QLabel* makeFractionResult(const FractionPart& part, QWidget* parent, int digits = 8);
+
+// Writes a result fraction into its whole part, numerator and denominator, or into a numerator
+// and denominator alone; an empty part shows nothing.
 void showFraction(const FractionText& fraction, const QList<QLabel*>& parts);
 
 // Rewrites a field only when its text changes, so an unchanged field keeps its cursor and undo.

@@ -33,11 +33,10 @@ Checked<QString> decimalDigits(QStringView piece)
 Outcome<FractionText> fractionToImproper(QStringView whole, QStringView numerator,
                                          QStringView denominator)
 {
-    if (!isNumber(denominator) || !isNumber(numerator) || !isNumber(whole))
-        return Message::NotNumeric;
+    if (const auto refusal =
+            textRefusal({denominator, numerator, whole}, {denominator}, Message::DenominatorZero))
+        return *refusal;
     const double d = real(denominator);
-    if (d == 0)
-        return Message::DenominatorZero;
     // The whole part is rounded, the numerator is not, and the sign of the whole part stays
     // with the whole part: -1 and 2/3 give -1/3.
     Working lines;
@@ -57,10 +56,9 @@ Outcome<FractionText> fractionToImproper(QStringView whole, QStringView numerato
 
 Outcome<FractionText> improperToFraction(QStringView numerator, QStringView denominator)
 {
-    if (!isNumber(denominator) || !isNumber(numerator))
-        return Message::NotNumeric;
-    if (real(denominator) == 0)
-        return Message::DenominatorZero;
+    if (const auto refusal =
+            textRefusal({numerator, denominator}, {denominator}, Message::DenominatorZero))
+        return *refusal;
     Working lines;
     const auto read = wholesNoted({real(numerator), real(denominator)}, lines);
     if (!read)
@@ -82,11 +80,10 @@ Outcome<FractionText> improperToFraction(QStringView numerator, QStringView deno
 Outcome<DecimalResult, std::variant<Message, WholeReset>>
 fractionToDecimal(QStringView whole, QStringView numerator, QStringView denominator)
 {
-    if (!isNumber(denominator) || !isNumber(numerator))
-        return Message::NotNumeric;
+    if (const auto refusal =
+            textRefusal({denominator, numerator}, {denominator}, Message::DenominatorZero))
+        return *refusal;
     const double d = real(denominator);
-    if (d == 0)
-        return Message::DenominatorZero;
     if (!whole.isEmpty() && !isNumber(whole))
         return WholeReset{};
     const QString shownWhole = whole.isEmpty() ? QStringLiteral("0") : whole.toString();

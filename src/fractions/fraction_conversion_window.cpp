@@ -3,8 +3,6 @@
 #include "fractions/fraction_controls.h"
 #include "fractions/fraction_conversion.h"
 #include "widgets/controls.h"
-#include "widgets/fraction_box.h"
-#include "widgets/tips.h"
 #include "widgets/working_panel.h"
 
 #include <QFrame>
@@ -24,20 +22,30 @@ QFrame* makeVerticalRule(const char* name, QWidget* parent)
     return rule;
 }
 
-// One part of a fraction on show: its object name and what screen readers call it; a part
-// with no name is not there.
-struct Part {
-    const char* name = nullptr;
-    const char* spoken = nullptr;
-};
+// A mixed number is a whole part and a proper fraction.
+constexpr FractionParts mixedNumber(const char* whole, const char* numerator, const char* bar,
+                                    const char* denominator)
+{
+    return {.label = "Mixed number",
+            .whole = {whole, QT_TRANSLATE_NOOP("Tip", "The whole part of the mixed number")},
+            .numerator = {numerator,
+                          QT_TRANSLATE_NOOP("Tip",
+                                            "The numerator: the number above the fraction line")},
+            .bar = bar,
+            .denominator = {
+                denominator,
+                QT_TRANSLATE_NOOP("Tip", "The denominator: the number below the fraction line")}};
+}
 
-// A fraction of fields or results: whole part, numerator, bar, denominator. A single box has
-// only its whole part and no bar.
-struct FractionParts {
-    Part whole{}, numerator{};
-    const char* bar = nullptr;
-    Part denominator{};
-};
+// An improper fraction has no whole part.
+constexpr FractionParts improperFraction(FractionPart numerator, const char* bar,
+                                         FractionPart denominator)
+{
+    return {.label = "Improper fraction",
+            .numerator = numerator,
+            .bar = bar,
+            .denominator = denominator};
+}
 
 struct Conversion {
     const char* headingName;
@@ -49,164 +57,50 @@ struct Conversion {
 };
 
 // The four panels, in the order Tab walks them.
-const Conversion conversions[] = {
+constexpr Conversion conversions[] = {
     {.headingName = "Label1",
      .heading = "Converts Simple Fraction To Improper Fraction",
-     .inputs = {{"in1s", "Mixed number, whole part"},
-                {"in1m", "Mixed number, numerator"},
-                "Line1",
-                {"in1d", "Mixed number, denominator"}},
+     .inputs = mixedNumber("in1s", "in1m", "Line1", "in1d"),
      .buttonName = "Command1",
      .caption = " Fraction To Improper ",
-     .outputs = {{},
-                 {"sol1m", "Improper fraction, numerator"},
-                 "Line5",
-                 {"sol1d", "Improper fraction, denominator"}}},
+     .outputs = improperFraction(
+         {"sol1m", QT_TRANSLATE_NOOP("Tip", "The numerator of the improper fraction")}, "Line5",
+         {"sol1d", QT_TRANSLATE_NOOP("Tip", "The denominator of the improper fraction")})},
     {.headingName = "Label5",
      .heading = "Converts Improper Fraction To Simple  Fraction",
-     .inputs = {{},
-                {"in2m", "Improper fraction, numerator"},
-                "Line7",
-                {"in2d", "Improper fraction, denominator"}},
+     .inputs = improperFraction(
+         {"in2m", QT_TRANSLATE_NOOP(
+                      "Tip", "The numerator of the improper fraction: the number above the line")},
+         "Line7",
+         {"in2d",
+          QT_TRANSLATE_NOOP(
+              "Tip", "The denominator of the improper fraction: the number below the line")}),
      .buttonName = "Command2",
      .caption = "Improper To Fraction",
-     .outputs = {{"sol2s", "Mixed number, whole part"},
-                 {"sol2m", "Mixed number, numerator"},
-                 "Line6",
-                 {"sol2d", "Mixed number, denominator"}}},
+     .outputs = mixedNumber("sol2s", "sol2m", "Line6", "sol2d")},
     {.headingName = "Label2",
      .heading = "Converts Simple Fraction To Decimal Fruction",
-     .inputs = {{"in3s", "Mixed number, whole part"},
-                {"in3m", "Mixed number, numerator"},
-                "Line8",
-                {"in3d", "Mixed number, denominator"}},
+     .inputs = mixedNumber("in3s", "in3m", "Line8", "in3d"),
      .buttonName = "Command3",
      .caption = "Fraction To Decimal",
-     .outputs = {{"out3", "Decimal"}}},
+     .outputs = {.label = "Decimal",
+                 .whole = {"out3",
+                           QT_TRANSLATE_NOOP("Tip", "The mixed number written as a decimal")}}},
     {.headingName = "Label3",
      .heading = "Converts Decimal Fruction To  Simple Fraction ",
-     .inputs = {{"in4", "Decimal"}},
+     .inputs = {.label = "Decimal",
+                .whole = {"in4",
+                          QT_TRANSLATE_NOOP("Tip", "The decimal to write as a mixed number")}},
      .buttonName = "Command4",
      .caption = "Decimal To Fraction",
-     .outputs = {{"out4s", "Mixed number, whole part"},
-                 {"out4m", "Mixed number, numerator"},
-                 "Line10",
-                 {"out4d", "Mixed number, denominator"}}},
+     .outputs = mixedNumber("out4s", "out4m", "Line10", "out4d")},
 };
-
-// A fraction of narrow fields, or one field where there is no bar.
-QWidget* buildInputs(const FractionParts& parts, QList<QLineEdit*>& fields, QWidget* parent)
-{
-    if (!parts.bar) {
-        fields << makeField(parts.whole.name, QLatin1String(parts.whole.spoken), parent);
-        return fields.last();
-    }
-    QLineEdit* whole =
-        parts.whole.name
-            ? makeFractionField(parts.whole.name, QLatin1String(parts.whole.spoken), parent)
-            : nullptr;
-    if (whole)
-        fields << whole;
-    for (const Part& part : {parts.numerator, parts.denominator})
-        fields << makeFractionField(part.name, QLatin1String(part.spoken), parent);
-    return makeFraction(whole, fields[fields.size() - 2], parts.bar, fields.last(), parent);
-}
-
-// A result fraction, its whole part narrower; one result where there is no bar.
-QWidget* buildOutputs(const FractionParts& parts, QList<QLabel*>& results, QWidget* parent)
-{
-    if (!parts.bar) {
-        results << makeResultLabel(parts.whole.name, QLatin1String(parts.whole.spoken), parent);
-        return results.last();
-    }
-    QLabel* whole =
-        parts.whole.name
-            ? makeFractionResult(parts.whole.name, QLatin1String(parts.whole.spoken), parent, 5)
-            : nullptr;
-    if (whole)
-        results << whole;
-    for (const Part& part : {parts.numerator, parts.denominator})
-        results << makeFractionResult(part.name, QLatin1String(part.spoken), parent);
-    return makeFraction(whole, results[results.size() - 2], parts.bar, results.last(), parent);
-}
-
-constexpr const char* whole = QT_TRANSLATE_NOOP("Tip", "The whole part of the mixed number");
-constexpr const char* numerator =
-    QT_TRANSLATE_NOOP("Tip", "The numerator: the number above the fraction line");
-constexpr const char* denominator =
-    QT_TRANSLATE_NOOP("Tip", "The denominator: the number below the fraction line");
-
-// A mixed number is a whole part and a proper fraction; an improper fraction has no whole part.
-const Tip tips[] = {
-    {"in1s", whole},
-    {"in1m", numerator},
-    {"in1d", denominator},
-    {"sol1m", QT_TRANSLATE_NOOP("Tip", "The numerator of the improper fraction")},
-    {"sol1d", QT_TRANSLATE_NOOP("Tip", "The denominator of the improper fraction")},
-    {"in2m",
-     QT_TRANSLATE_NOOP("Tip", "The numerator of the improper fraction: the number above the line")},
-    {"in2d", QT_TRANSLATE_NOOP(
-                 "Tip", "The denominator of the improper fraction: the number below the line")},
-    {"sol2s", whole},
-    {"sol2m", numerator},
-    {"sol2d", denominator},
-    {"in3s", whole},
-    {"in3m", numerator},
-    {"in3d", denominator},
-    {"out3", QT_TRANSLATE_NOOP("Tip", "The mixed number written as a decimal")},
-    {"in4", QT_TRANSLATE_NOOP("Tip", "The decimal to write as a mixed number")},
-    {"out4s", whole},
-    {"out4m", numerator},
-    {"out4d", denominator},
-};
-
-} // namespace
-
-FractionConversionWindow::FractionConversionWindow(MessageSink& sink, QWidget* parent)
-    // Their tools apply the number test themselves, so the reader stays unused.
-    : ToolWindow("Form3", QStringLiteral("Fraction Conversion"), behaviours::plain, sink, parent)
-{
-    // Four panels in a frame, a line across the middle and one down it.
-    auto* frame = new QGridLayout;
-    frame->setSpacing(0);
-    frame->addWidget(makeRule("Line4", this), 0, 0, 1, 5);
-    frame->addWidget(makeRule("Line9", this), 4, 0, 1, 5);
-    frame->addWidget(makeVerticalRule("Line11", this), 0, 0, 5, 1);
-    frame->addWidget(makeVerticalRule("Line12", this), 0, 4, 5, 1);
-    frame->addWidget(makeRule("Line2", this), 2, 1, 1, 3);
-    frame->addWidget(makeVerticalRule("Line3", this), 1, 2, 3, 1);
-    for (int index = 0; index < int(std::size(conversions)); ++index)
-        frame->addWidget(buildPanel(index), 1 + 2 * (index / 2), 1 + 2 * (index % 2));
-    frame->setColumnStretch(1, 1);
-    frame->setColumnStretch(3, 1);
-
-    addWorkingPanel();
-    auto* window = new QVBoxLayout(this);
-    window->addLayout(frame);
-    window->addWidget(m_working);
-    window->addStretch();
-
-    chainPanels();
-    applyTips(this, tips);
-}
 
 // A panel: its heading on top, then inputs, button and outputs from left to right.
-QWidget* FractionConversionWindow::buildPanel(int index)
+QWidget* layOutPanel(QLabel* heading, QWidget* inputs, QPushButton* button, QWidget* outputs,
+                     QWidget* parent)
 {
-    const Conversion& conversion = conversions[index];
-    Tool& tool = m_tools[index];
-    QLabel* heading = makeHeading(conversion.headingName, QLatin1String(conversion.heading), this);
-    QWidget* inputs = buildInputs(conversion.inputs, tool.fields, this);
-    auto* button = makeButton(conversion.buttonName, QLatin1String(conversion.caption), this);
-    QWidget* outputs = buildOutputs(conversion.outputs, tool.results, this);
-    tool.heading = taskHeading(heading, button);
-    addPanel({.fields = tool.fields, .buttons = {button}, .results = tool.results});
-    static constexpr void (FractionConversionWindow::*runs[])() = {
-        &FractionConversionWindow::toImproper, &FractionConversionWindow::toMixed,
-        &FractionConversionWindow::toDecimal, &FractionConversionWindow::fromDecimal};
-    connect(button, &QPushButton::clicked, this, runs[index]);
-
-    auto* panel = new QWidget(this);
+    auto* panel = new QWidget(parent);
     auto* row = new QHBoxLayout;
     row->addWidget(inputs, 0, Qt::AlignVCenter);
     row->addWidget(button, 0, Qt::AlignVCenter);
@@ -221,77 +115,127 @@ QWidget* FractionConversionWindow::buildPanel(int index)
     return panel;
 }
 
-void FractionConversionWindow::toImproper()
+} // namespace
+
+// What a panel's click path uses: its fields and results in reading order, and the heading of
+// its working.
+struct FractionConversionWindow::Panel {
+    using Run = void (Panel::*)() const;
+
+    FractionConversionWindow& window;
+    QList<QLineEdit*> fields{};
+    QList<QLabel*> results{};
+    QString heading{};
+
+    QWidget* build(const Conversion& conversion, Run run);
+    QString text(int field) const { return fields[field]->text(); }
+    template <class Refuse>
+    void answer(const Outcome<FractionText>& outcome, Refuse&& refuse) const;
+    void refuse(Message message, const QList<QLineEdit*>& tested) const;
+
+    void toImproper() const;
+    void toMixed() const;
+    void toDecimal() const;
+    void fromDecimal() const;
+};
+
+FractionConversionWindow::FractionConversionWindow(MessageSink& sink, QWidget* parent)
+    // Their tools apply the number test themselves, so the reader stays unused.
+    : ToolWindow("Form3", QStringLiteral("Fraction Conversion"), behaviours::plain, sink, parent)
 {
-    const Tool& tool = m_tools[0];
-    beginClick();
-    deliver(
-        fractionToImproper(textOf(tool, 0), textOf(tool, 1), textOf(tool, 2)), tool.heading,
-        [&tool](const FractionText& improper) {
-            showFraction(improper, nullptr, tool.results[0], tool.results[1]);
-        },
-        [this, &tool](Message message) {
-            refuse(message, tool, {2, 1, 0});
-        });
+    // Four panels in a frame, a line across the middle and one down it.
+    auto* frame = new QGridLayout;
+    frame->setSpacing(0);
+    frame->addWidget(makeRule("Line4", this), 0, 0, 1, 5);
+    frame->addWidget(makeRule("Line9", this), 4, 0, 1, 5);
+    frame->addWidget(makeVerticalRule("Line11", this), 0, 0, 5, 1);
+    frame->addWidget(makeVerticalRule("Line12", this), 0, 4, 5, 1);
+    frame->addWidget(makeRule("Line2", this), 2, 1, 1, 3);
+    frame->addWidget(makeVerticalRule("Line3", this), 1, 2, 3, 1);
+    static constexpr Panel::Run runs[] = {&Panel::toImproper, &Panel::toMixed, &Panel::toDecimal,
+                                          &Panel::fromDecimal};
+    for (int index = 0; index < int(std::size(conversions)); ++index)
+        frame->addWidget(Panel{*this}.build(conversions[index], runs[index]), 1 + 2 * (index / 2),
+                         1 + 2 * (index % 2));
+    frame->setColumnStretch(1, 1);
+    frame->setColumnStretch(3, 1);
+
+    addWorkingPanel();
+    auto* window = new QVBoxLayout(this);
+    window->addLayout(frame);
+    window->addWidget(m_working);
+    window->addStretch();
+    chainPanels();
 }
 
-void FractionConversionWindow::toMixed()
+QWidget* FractionConversionWindow::Panel::build(const Conversion& conversion, Run run)
 {
-    const Tool& tool = m_tools[1];
-    beginClick();
-    deliver(
-        improperToFraction(textOf(tool, 0), textOf(tool, 1)), tool.heading,
-        [&tool](const FractionText& mixed) { showFraction(mixed, tool.results); },
-        [this, &tool](Message message) {
-            refuse(message, tool, {1, 0});
-        });
+    QLabel* title = makeHeading(conversion.headingName, QLatin1String(conversion.heading), &window);
+    QWidget* inputs = buildFraction(conversion.inputs, fields, &window);
+    auto* button = makeButton(conversion.buttonName, QLatin1String(conversion.caption), &window);
+    QWidget* outputs = buildFraction(conversion.outputs, results, &window);
+    heading = taskHeading(title, button);
+    window.addPanel({.fields = fields, .buttons = {button}, .results = results});
+    connect(button, &QPushButton::clicked, &window, [panel = *this, run] { (panel.*run)(); });
+    return layOutPanel(title, inputs, button, outputs, &window);
 }
 
-void FractionConversionWindow::toDecimal()
+// The fraction answered into the results, or refused. The task only reads the fields' texts,
+// so it may run before the click begins.
+template <class Refuse>
+void FractionConversionWindow::Panel::answer(const Outcome<FractionText>& outcome,
+                                             Refuse&& refuse) const
 {
-    const Tool& tool = m_tools[2];
-    QLineEdit* whole = tool.fields[0];
-    beginClick();
-    deliver(
-        fractionToDecimal(textOf(tool, 0), textOf(tool, 1), textOf(tool, 2)), tool.heading,
-        [&tool, whole](const DecimalResult& result) {
+    window.beginClick();
+    window.deliver(
+        outcome, heading, [this](const FractionText& fraction) { showFraction(fraction, results); },
+        refuse);
+}
+
+void FractionConversionWindow::Panel::toImproper() const
+{
+    answer(fractionToImproper(text(0), text(1), text(2)), [this](Message message) {
+        refuse(message, {fields[2], fields[1], fields[0]});
+    });
+}
+
+void FractionConversionWindow::Panel::toMixed() const
+{
+    answer(improperToFraction(text(0), text(1)), [this](Message message) {
+        refuse(message, {fields[1], fields[0]});
+    });
+}
+
+void FractionConversionWindow::Panel::toDecimal() const
+{
+    QLineEdit* whole = fields[0];
+    window.beginClick();
+    window.deliver(
+        fractionToDecimal(text(0), text(1), text(2)), heading,
+        [this, whole](const DecimalResult& result) {
             setFieldText(whole, result.whole);
-            tool.results[0]->setText(result.decimal);
+            results[0]->setText(result.decimal);
         },
-        [this, &tool, whole](const std::variant<Message, WholeReset>& refusal) {
+        [this, whole](const std::variant<Message, WholeReset>& refusal) {
             if (const auto* message = std::get_if<Message>(&refusal))
-                refuse(*message, tool, {2, 1});
+                refuse(*message, {fields[2], fields[1]});
             else
                 setFieldText(whole, QStringLiteral("0"));
         });
 }
 
-void FractionConversionWindow::fromDecimal()
+void FractionConversionWindow::Panel::fromDecimal() const
 {
-    const Tool& tool = m_tools[3];
-    beginClick();
-    deliver(
-        decimalToFraction(textOf(tool, 0)), tool.heading,
-        [&tool](const FractionText& mixed) { showFraction(mixed, tool.results); },
-        [this, &tool](Message message) {
-            m_sink.show(message);
-            focusRefused(tool.fields[0]); // the one field, whatever was wrong with it
-        });
+    answer(decimalToFraction(text(0)), [this](Message message) {
+        window.m_sink.show(message);
+        window.focusRefused(fields[0]); // the one field, whatever was wrong with it
+    });
 }
 
-// The message, then the focus on the field it is about: the panel's fields as its tool tests
+// The message, then the focus on the field it is about: the fields as the panel's tool tests
 // them, the denominator (the last) the one that may not be 0.
-void FractionConversionWindow::refuse(Message message, const Tool& tool,
-                                      std::initializer_list<int> testOrder)
+void FractionConversionWindow::Panel::refuse(Message message, const QList<QLineEdit*>& tested) const
 {
-    m_sink.show(message);
-    QList<QLineEdit*> tested;
-    for (const int field : testOrder)
-        tested << tool.fields[field];
-    focusRefused(refusedField(message, tested, {tool.fields.last()}));
-}
-
-QString FractionConversionWindow::textOf(const Tool& tool, int field)
-{
-    return tool.fields[field]->text();
+    window.m_sink.show(message);
+    window.focusRefused(refusedField(message, tested, {fields.last()}));
 }

@@ -36,6 +36,23 @@ QString gcdLine(std::int32_t a, std::int32_t b, std::int32_t g)
            workingNumber(g);
 }
 
+// Two texts taken as whole numbers in the order given, and their gcd G. A first text that
+// passed the zero test may still read 0 as a whole number (0.4); G would then be 0 (0 / 0).
+Checked<std::array<std::int32_t, 3>> gcdPair(QStringView first, QStringView second,
+                                             std::initializer_list<QStringView> nonZero,
+                                             Working& lines)
+{
+    if (const auto refusal = textRefusal({first, second}, nonZero, Message::NumberZero))
+        return *refusal;
+    const auto read = wholesNoted({real(first), real(second)}, lines);
+    if (!read)
+        return read.refusal();
+    const auto [a, b] = *read;
+    if (a == 0)
+        return Message::Unreasonable;
+    return std::array{a, b, gcd(a, b)};
+}
+
 // The operand as an improper fraction, its parts read in the order they are passed.
 Checked<Fraction> improperOf(const Operand& operand, Working& lines)
 {
@@ -286,11 +303,10 @@ Outcome<OperatorAnswer, OperatorRefusal>
 operateOnFractions(const FractionText& first, QStringView operation, const FractionText& second)
 {
     WholeFields wholes{first.whole, second.whole};
-    if (!isNumber(second.numerator) || !isNumber(second.denominator) ||
-        !isNumber(first.numerator) || !isNumber(first.denominator))
-        return OperatorRefusal{wholes, Message::NotNumeric};
-    if (real(first.denominator) == 0 || real(second.denominator) == 0)
-        return OperatorRefusal{wholes, Message::DenominatorZero};
+    if (const auto refusal =
+            textRefusal({second.numerator, second.denominator, first.numerator, first.denominator},
+                        {first.denominator, second.denominator}, Message::DenominatorZero))
+        return OperatorRefusal{wholes, *refusal};
     for (QString* whole : {&wholes.first, &wholes.second})
         if (!isNumber(*whole))
             *whole = QStringLiteral("0");
@@ -304,21 +320,12 @@ operateOnFractions(const FractionText& first, QStringView operation, const Fract
 
 Outcome<double> commonDenominator(QStringView a, QStringView b)
 {
-    if (!isNumber(a) || !isNumber(b))
-        return Message::NotNumeric;
-    if (real(a) == 0 || real(b) == 0)
-        return Message::NumberZero;
     // The field a is the one captioned "B", and b the one captioned "A".
     Working lines;
-    const auto read = wholesNoted({real(a), real(b)}, lines);
-    if (!read)
-        return read.refusal();
-    const auto [wholeA, wholeB] = *read;
-    // A field that passed the zero test may still read as 0 as a whole number (0.4): its
-    // common denominator would show as 0, or G would be 0 and leave 0 / 0.
-    if (wholeA == 0)
-        return Message::Unreasonable;
-    const std::int32_t g = gcd(wholeA, wholeB);
+    const auto pair = gcdPair(a, b, {a, b}, lines);
+    if (!pair)
+        return pair.refusal();
+    const auto [wholeA, wholeB, g] = *pair;
     const double c = real(b) * wholeA / g;
     const auto shownC = shown(c);
     if (!shownC)
@@ -334,20 +341,11 @@ Outcome<double> commonDenominator(QStringView a, QStringView b)
 
 Outcome<FractionText> reduceFraction(QStringView numerator, QStringView denominator)
 {
-    if (!isNumber(numerator) || !isNumber(denominator))
-        return Message::NotNumeric;
-    if (real(denominator) == 0)
-        return Message::NumberZero;
     Working lines;
-    const auto read = wholesNoted({real(denominator), real(numerator)}, lines);
-    if (!read)
-        return read.refusal();
-    const auto [d, m] = *read;
-    // A denominator that reads as 0 as a whole number (0.4) would leave 1 over 0, or 0 over 0
-    // with a G of 0.
-    if (d == 0)
-        return Message::Unreasonable;
-    const std::int32_t g = gcd(d, m);
+    const auto pair = gcdPair(denominator, numerator, {denominator}, lines);
+    if (!pair)
+        return pair.refusal();
+    const auto [d, m, g] = *pair;
     const FractionText result{{}, numberText(m / double(g)), numberText(d / double(g))};
     lines << gcdLine(d, m, g);
     lines << over(workingNumber(m), workingNumber(d)) + QStringLiteral(" = ") +

@@ -14,10 +14,13 @@
 #include <QString>
 #include <QStringView>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
+#include <optional>
 
 namespace fractions_reading {
 
@@ -55,6 +58,19 @@ Checked<std::array<std::int32_t, N>> wholesNoted(const double (&values)[N], Work
         wholes[i] = *whole;
     }
     return wholes;
+}
+
+// The test a tool makes before it reads anything: every text a number, then none of those that
+// may not be 0 reading 0. The refusal of the first test that fails, or none.
+inline std::optional<Message> textRefusal(std::initializer_list<QStringView> numbers,
+                                          std::initializer_list<QStringView> nonZero, Message zero)
+{
+    if (!std::all_of(numbers.begin(), numbers.end(), isNumber))
+        return Message::NotNumeric;
+    if (std::any_of(nonZero.begin(), nonZero.end(),
+                    [](QStringView text) { return real(text) == 0; }))
+        return zero;
+    return std::nullopt;
 }
 
 // The number text of a value that must be finite to be shown.

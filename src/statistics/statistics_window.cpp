@@ -1,5 +1,7 @@
 #include "statistics/statistics_window.h"
 
+#include "statistics/weighted_statistics.h"
+
 #include "widgets/controls.h"
 #include "widgets/fraction_box.h"
 #include "widgets/tips.h"
@@ -14,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -40,18 +43,50 @@ const Tip tips[] = {
                 "Tip", "The weighted mean, the variance or the standard deviation, as asked")},
 };
 
+using Statistic = Outcome<double> (*)(std::span<const double>, std::span<const double>);
+
+// The buttons, top to bottom, each beside the formula of what it computes.
+struct StatisticButton {
+    const char* name;
+    const char* caption;
+    Statistic statistic;
+};
+
+constexpr StatisticButton statisticButtons[] = {
+    {.name = "Command1", .caption = "Calculate Mean", .statistic = &mean},
+    {.name = "Command3", .caption = "Calculate Variance", .statistic = &variance},
+    {.name = "Command2", .caption = "Calculate Standard-Deviation", .statistic = &deviation},
+};
+
 } // namespace
+
+// The controls the click path reads and writes.
+struct StatisticsWindow::Tools {
+    StatisticsWindow& window;
+    QLineEdit* n = nullptr;
+    QLineEdit* w = nullptr;
+    QList<QPushButton*> buttons{};
+    QLabel* sol = nullptr;
+
+    void buildLists(QVBoxLayout* layout);
+    QGridLayout* buildFormulas();
+    QVBoxLayout* buildAnswer();
+
+    void calculate(Statistic statistic) const;
+    bool checkLists(std::vector<double>& numbers, std::vector<double>& weights) const;
+};
 
 StatisticsWindow::StatisticsWindow(MessageSink& sink, QWidget* parent)
     : ToolWindow("Form5", QStringLiteral("Statistics"), behaviours::selfResetting, sink, parent)
 {
     // Controls are made in the order Tab visits them; the rule above the formulas comes last.
+    Tools tools{*this};
     auto* window = new QVBoxLayout(this);
-    window->addWidget(buildHeading());
-    buildLists(window);
+    window->addWidget(makeTitle("Label2", QStringLiteral("Statistics")));
+    tools.buildLists(window);
     auto* lower = new QHBoxLayout;
-    lower->addLayout(buildFormulas(), 3);
-    QLayout* answer = buildAnswer();
+    lower->addLayout(tools.buildFormulas(), 3);
+    QLayout* answer = tools.buildAnswer();
     lower->addWidget(makeUpright(this));
     lower->addLayout(answer, 1);
     window->addWidget(makeRule("Line1", this));
@@ -60,112 +95,106 @@ StatisticsWindow::StatisticsWindow(MessageSink& sink, QWidget* parent)
     window->addWidget(m_working);
     window->addStretch();
 
-    addPanel({.fields = {n, w},
-              .buttons = {Command1, Command3, Command2},
-              .results = {sol},
+    addPanel({.fields = {tools.n, tools.w},
+              .buttons = tools.buttons,
+              .results = {tools.sol},
               .returnRepeatsLast = true});
     chainPanels();
     applyTips(this, tips);
-    connect(Command1, &QPushButton::clicked, this, [this] { calculate(&mean); });
-    connect(Command3, &QPushButton::clicked, this, [this] { calculate(&variance); });
-    connect(Command2, &QPushButton::clicked, this, [this] { calculate(&deviation); });
-}
-
-QLabel* StatisticsWindow::buildHeading()
-{
-    return makeTitle("Label2", QStringLiteral("Statistics"));
+    for (int index = 0; index < int(std::size(statisticButtons)); ++index)
+        connect(
+            tools.buttons[index], &QPushButton::clicked, this,
+            [tools, statistic = statisticButtons[index].statistic] { tools.calculate(statistic); });
 }
 
 // The numbers and the weights, each under the words that say how to type them.
-void StatisticsWindow::buildLists(QVBoxLayout* window)
+void StatisticsWindow::Tools::buildLists(QVBoxLayout* layout)
 {
     // A long list must never be cut short without a word, so the fields take any length.
-    n = makeField("n", QStringLiteral("Numbers"), this);
-    w = makeField("w", QStringLiteral("Weights"), this);
+    n = makeField("n", QStringLiteral("Numbers"), &window);
+    w = makeField("w", QStringLiteral("Weights"), &window);
     for (QLineEdit* field : {n, w})
         field->setMaxLength(std::numeric_limits<int>::max());
     QLabel* Label3 = makeLabel(
         "Label3",
         QStringLiteral("Fill in the numbers separated by space in form:  1 4 65 898 5 2 6 88"),
-        this);
+        &window);
     QLabel* Label9 = makeLabel("Label9",
                                QStringLiteral("Fill in the weight according to the order of the "
                                               "numbers above in form 9 8 3 1 7 6 9 1 "),
-                               this);
+                               &window);
     QLabel* Label10 = makeLabel("Label10",
                                 QStringLiteral("If You Dont Have weight , Dont Fill In the lower "
                                                "filed and the weights will be set to 1."),
-                                this);
+                                &window);
     Label3->setBuddy(n);
     Label9->setBuddy(w);
-    window->addWidget(Label3);
-    window->addWidget(n);
-    window->addWidget(Label9);
-    window->addWidget(Label10);
-    window->addWidget(w);
+    layout->addWidget(Label3);
+    layout->addWidget(n);
+    layout->addWidget(Label9);
+    layout->addWidget(Label10);
+    layout->addWidget(w);
 }
 
-// Each button beside the formula it computes.
-QGridLayout* StatisticsWindow::buildFormulas()
+// Each button beside the formula it computes, a rule between one and the next.
+QGridLayout* StatisticsWindow::Tools::buildFormulas()
 {
-    Command1 = makeButton("Command1", QStringLiteral("Calculate Mean"), this);
-    Command3 = makeButton("Command3", QStringLiteral("Calculate Variance"), this);
-    Command2 = makeButton("Command2", QStringLiteral("Calculate Standard-Deviation"), this);
+    for (const StatisticButton& button : statisticButtons)
+        buttons << makeButton(button.name, QLatin1String(button.caption), &window);
+    QWidget* const formulas[] = {
+        makeFormula(makeLabel("Label4", QStringLiteral("(a1*w1+a2*w2+ ... +an*wn)"), &window),
+                    makeLabel("Label5", QStringLiteral("(w1+w2+ .. + wn)"), &window), &window),
+        makeFormula(makeLabel("Label6",
+                              QStringLiteral("w1*(a1-average)^2+w2*(a2-average)^2+ ... "
+                                             "+wn*(an-average^2)"),
+                              &window),
+                    makeLabel("Label7", QStringLiteral("(w1+wn+ ... + wn)"), &window), &window),
+        makeLabel("Label8", QStringLiteral("Root(Different)"), &window)};
     auto* rows = new QGridLayout;
     rows->setHorizontalSpacing(16);
-    rows->addWidget(Command1, 0, 0);
-    rows->addWidget(
-        makeFormula(makeLabel("Label4", QStringLiteral("(a1*w1+a2*w2+ ... +an*wn)"), this),
-                    makeLabel("Label5", QStringLiteral("(w1+w2+ .. + wn)"), this), this),
-        0, 1, Qt::AlignLeft);
-    rows->addWidget(makeRule("Line5", this), 1, 0, 1, 2);
-    rows->addWidget(Command3, 2, 0);
-    rows->addWidget(makeFormula(makeLabel("Label6",
-                                          QStringLiteral("w1*(a1-average)^2+w2*(a2-average)^2+ ... "
-                                                         "+wn*(an-average^2)"),
-                                          this),
-                                makeLabel("Label7", QStringLiteral("(w1+wn+ ... + wn)"), this),
-                                this),
-                    2, 1, Qt::AlignLeft);
-    rows->addWidget(makeRule("Line6", this), 3, 0, 1, 2);
-    rows->addWidget(Command2, 4, 0);
-    rows->addWidget(makeLabel("Label8", QStringLiteral("Root(Different)"), this), 4, 1,
-                    Qt::AlignLeft);
+    for (int row = 0; row < 3; ++row) {
+        rows->addWidget(buttons[row], 2 * row, 0);
+        rows->addWidget(formulas[row], 2 * row, 1, Qt::AlignLeft);
+    }
+    rows->addWidget(makeRule("Line5", &window), 1, 0, 1, 2);
+    rows->addWidget(makeRule("Line6", &window), 3, 0, 1, 2);
     return rows;
 }
 
 // The answer column at the right.
-QVBoxLayout* StatisticsWindow::buildAnswer()
+QVBoxLayout* StatisticsWindow::Tools::buildAnswer()
 {
-    sol = makeResultLabel("sol", QStringLiteral("Answer"), this);
+    sol = makeResultLabel("sol", QStringLiteral("Answer"), &window);
     fitAnyAnswer(sol);
-    QLabel* Label1 = makeLabel("Label1", QStringLiteral("Answer"), this);
+    QLabel* Label1 = makeLabel("Label1", QStringLiteral("Answer"), &window);
     Label1->setAlignment(Qt::AlignHCenter);
     auto* answer = new QVBoxLayout;
     answer->addWidget(Label1);
-    answer->addWidget(makeRule("Line8", this));
+    answer->addWidget(makeRule("Line8", &window));
     answer->addWidget(sol);
-    answer->addWidget(makeRule("Line9", this));
+    answer->addWidget(makeRule("Line9", &window));
     answer->addStretch();
     return answer;
 }
 
-void StatisticsWindow::calculate(Statistic statistic)
+void StatisticsWindow::Tools::calculate(Statistic statistic) const
 {
-    beginClick({sol});
+    window.beginClick({sol});
     std::vector<double> numbers;
     std::vector<double> weights;
-    if (checkLists(n->text(), w->text(), numbers, weights))
-        deliver(statistic(numbers, weights), {},
-                [this](double answer) { writeNumber(sol, answer); });
+    if (checkLists(numbers, weights))
+        window.deliver(statistic(numbers, weights), {},
+                       [this](double answer) { window.writeNumber(sol, answer); });
 }
 
-bool StatisticsWindow::checkLists(QStringView numbersText, QStringView weightsText,
-                                  std::vector<double>& numbers, std::vector<double>& weights)
+bool StatisticsWindow::Tools::checkLists(std::vector<double>& numbers,
+                                         std::vector<double>& weights) const
 {
+    const QString numbersText = n->text();
+    const QString weightsText = w->text();
     const qsizetype weightCount = itemCount(weightsText);
     if (const auto problem = checkCounts(itemCount(numbersText), weightCount)) {
-        m_sink.show(*problem);
+        window.m_sink.show(*problem);
         return false;
     }
     // Number 1, weight 1, number 2, ...: the first refused item ends the check. The items are
@@ -174,12 +203,12 @@ bool StatisticsWindow::checkLists(QStringView numbersText, QStringView weightsTe
     auto weightItems = qTokenize(weightsText, u' ');
     auto weight = weightItems.begin();
     for (QStringView item : numberItems) {
-        numbers.push_back(eval(item, n));
-        if (!m_reader.isValid())
+        numbers.push_back(window.eval(item, n));
+        if (!window.m_reader.isValid())
             return false;
         if (weightCount > 0) {
-            weights.push_back(eval(*weight++, w));
-            if (!m_reader.isValid())
+            weights.push_back(window.eval(*weight++, w));
+            if (!window.m_reader.isValid())
                 return false;
         }
     }
