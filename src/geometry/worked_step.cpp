@@ -15,7 +15,7 @@ QString Symbols::operator()(QStringView name) const
     if (m_withValues)
         for (const auto& [known, value] : m_values)
             if (name == known)
-                return term(value.value());
+                return term(value);
     return name.toString();
 }
 

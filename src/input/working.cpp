@@ -1,7 +1,10 @@
 #include "input/working.h"
 
+#include "exact/exact_reading.h"
 #include "input/notation.h"
 #include "input/number_text.h"
+
+#include <charconv>
 
 QString term(double value)
 {
@@ -13,10 +16,23 @@ namespace {
 
 thread_local WorkingStyle currentStyle = WorkingStyle::Decimal;
 
+// A rational whose working number is the very same value, 2.5 or 0.125: the working keeps
+// the decimal the pupil typed rather than 5/2.
+bool decimalIsExact(const Real& value)
+{
+    const Exact& exact = *value.exact();
+    if (exact.piPower() != 0 || !exact.surd().isRational())
+        return false;
+    char text[40];
+    const auto end =
+        std::to_chars(text, text + sizeof text, value.value(), std::chars_format::general, 12).ptr;
+    return decimalRational({text, end}) == exact.surd().rational();
+}
+
 // The exact form as the working writes numbers: its own minus sign.
 std::optional<QString> exactInWorking(const Real& value)
 {
-    if (currentStyle != WorkingStyle::Exact)
+    if (currentStyle != WorkingStyle::Exact || !value.exact() || decimalIsExact(value))
         return std::nullopt;
     std::optional<QString> text = exactText(value);
     if (text)
@@ -61,10 +77,15 @@ QString workingNumber(const Real& value)
 QString resultNumber(const Real& value)
 {
     const QString decimal = numberText(value.value());
-    const std::optional<QString> exact = exactInWorking(value);
-    if (!exact || exactText(value) == decimal)
+    if (currentStyle != WorkingStyle::Exact || !value.exact())
         return decimal;
-    return *exact + QStringLiteral(" ≈ ") + decimal;
+    std::optional<QString> exact = exactText(value);
+    if (!exact || *exact == decimal)
+        return decimal;
+    exact->replace(u'-', QChar(0x2212));
+    // 15/2 = 7.5 is the same number twice; (3 + √13)/2 ≈ 3.30277563773199 is not.
+    return *exact + (decimalIsExact(value) ? QStringLiteral(" = ") : QStringLiteral(" ≈ ")) +
+           decimal;
 }
 
 QString step(const QString& formula, const QString& values, const QString& result)

@@ -96,6 +96,7 @@ void ToolWindow::beginClick(const QList<QLabel*>& results)
     markStale(m_pressed, true);
     m_refused = nullptr;
     m_readings.clear();
+    m_rework = nullptr;
     for (QLabel* result : results)
         if (result)
             result->clear();
@@ -236,8 +237,12 @@ void ToolWindow::rewriteAnswers()
         it->text = answerText(it->value, choice);
         it.key()->setText(it->text);
     }
-    if (!m_working->text().isEmpty())
-        m_working->setWorking(withRounding(m_steps), m_heading);
+    if (m_working->text().isEmpty())
+        return;
+    if (m_rework)
+        if (const Working steps = m_rework(); !steps.isEmpty())
+            m_steps = m_readings + steps;
+    m_working->setWorking(withRounding(m_steps), m_heading);
 }
 
 // Rounded answers end their working with the rounding: "... = 78.5398163397448 ≈ 78.54".

@@ -10,6 +10,8 @@
 #include <QStringView>
 #include <QWidget>
 
+#include <concepts>
+#include <functional>
 #include <optional>
 #include <variant>
 
@@ -98,6 +100,22 @@ protected:
         }
     }
 
+    // The same for a task given as the call that solves it, its inputs held by value: it
+    // runs in the working style of the answer format, and runs again when the format
+    // changes, so the working on show is always written as the answers are.
+    template <std::invocable Solve, class Write, class... Refuse>
+    void deliver(Solve solve, const QString& heading, Write&& write, Refuse&&... refuse)
+    {
+        const auto outcome = solveInStyle(solve, answerChoice());
+        deliver(outcome, heading, write, refuse...);
+        m_rework = [this, solve] {
+            const auto again = solveInStyle(solve, answerChoice());
+            using Values = decltype(values(again));
+            const auto* solved = std::get_if<Solved<Values>>(&again);
+            return solved ? solved->working : Working{};
+        };
+    }
+
     // The whole path of a task that answers one number into one result.
     template <class Task>
     void answer(const QList<QLineEdit*>& fields, QLabel* output, const QString& heading,
@@ -105,7 +123,7 @@ protected:
     {
         beginClick({output});
         if (const std::optional<QList<Real>> numbers = readReals(fields))
-            deliver(task(*numbers), heading,
+            deliver([task, numbers = *numbers] { return task(numbers); }, heading,
                     [this, output](const Real& value) { writeNumber(output, value); });
     }
 
@@ -119,6 +137,16 @@ protected:
     WorkingPanel* m_working = nullptr;
 
 private:
+    template <class Values, class Refusal>
+    static Values values(const Outcome<Values, Refusal>&);
+
+    template <class Solve> static auto solveInStyle(const Solve& solve, AnswerChoice choice)
+    {
+        const WorkingStyleScope scope(choice.style == AnswerStyle::Exact ? WorkingStyle::Exact
+                                                                          : WorkingStyle::Decimal);
+        return solve();
+    }
+
     struct ShownAnswer {
         Real value;
         QString text; // as written; a label showing anything else has been written over since
@@ -148,5 +176,6 @@ private:
     };
     QHash<QLineEdit*, TypedValue> m_typed;
     Working m_steps; // the working on show, before any rounding is added
+    std::function<Working()> m_rework; // the working on show, written again
     QString m_heading;
 };

@@ -55,6 +55,8 @@ private slots:
     void textsThatAreNotNumbersStay();
     void workingEndsWithTheRounding_data();
     void workingEndsWithTheRounding();
+    void workingInExact_data();
+    void workingInExact();
     void everyOpenWindowFollows();
     void placesOnlyWithRounded();
 
@@ -79,7 +81,8 @@ void AnswerFormatWindowsTest::answersFollowTheChoice_data()
     row("quadratic", &newWindow<QuadraticWindow>, QStringList{"a=-3", "b=6", "c=-2"}, "Command1",
         QByteArray("x2"), QStringList{"1.57735026918963", "1.58", "2", "1.57735026918963"});
     row("complex", &newWindow<ComplexWindow>, QStringList{"r1=-2", "i1=0", "op=/", "r2=3", "i2=0"},
-        "Command1", QByteArray("o1"), QStringList{"-0.666666666666667", "-0.67", "-1", "-0.666666666666667"});
+        "Command1", QByteArray("o1"),
+        QStringList{"-0.666666666666667", "-0.67", "-1", "-0.666666666666667"});
     row("statistics", &newWindow<StatisticsWindow>, QStringList{"n=1 2 4", "w=1 1 1"}, "Command1",
         QByteArray("sol"), QStringList{"2.33333333333333", "2.33", "2", "2.33333333333333"});
     row("progressions", &newWindow<ProgressionsWindow>, QStringList{"a1=0.5", "d=1", "n=3"},
@@ -92,7 +95,8 @@ void AnswerFormatWindowsTest::answersFollowTheChoice_data()
     row("triangle area", &newWindow<TriangleAreaWindow>, QStringList{"b1=3", "h1=5"}, "Command1",
         QByteArray("o1"), QStringList{"7.5", "7.50", "8", "15/2"});
     row("law of cosines", &newWindow<CosinesWindow>, QStringList{"a1=2", "b1=3", "z1=60"},
-        "Command1", QByteArray("c1"), QStringList{"2.64575131106459", "2.65", "3", "2.64575131106459"});
+        "Command1", QByteArray("c1"),
+        QStringList{"2.64575131106459", "2.65", "3", "2.64575131106459"});
     row("law of sines", &newWindow<SinesWindow>, QStringList{"x1=30", "z1=45", "b1=2"}, "Command1",
         QByteArray("a1"), QStringList{"3.86370330515628", "3.86", "4", "3.86370330515628"});
     row("word problems", &newWindow<WordProblemsWindow>, QStringList{"speed=3", "time=2.5"},
@@ -192,6 +196,54 @@ void AnswerFormatWindowsTest::workingEndsWithTheRounding()
     QCOMPARE(workingText(window.get()).split(u'\n'), changed);
     QCOMPARE(changed.last(), lastLine);
     QCOMPARE(changed.mid(0, changed.size() - 1), decimalLines.mid(0, decimalLines.size() - 1));
+}
+
+void AnswerFormatWindowsTest::workingInExact_data()
+{
+    QTest::addColumn<WindowMaker>("make");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("press");
+    QTest::addColumn<QStringList>("working");
+    row("circle area", &newWindow<CircleWindow>, QStringList{"r1=5"}, "Command1",
+        QStringList{"Area = r × π × r = 5 × π × 5 = 25π ≈ 78.5398163397447"});
+    row("circle area from diameter", &newWindow<CircleWindow>, QStringList{"d1=3"}, "Command2",
+        QStringList{"r = d ÷ 2 = 3 ÷ 2 = 1.5",
+                    "Area = r × π × r = 1.5 × π × 1.5 = 9π/4 ≈ 7.06858347057703"});
+    row("circle radius from perimeter", &newWindow<CircleWindow>, QStringList{"p1=10"}, "Command10",
+        QStringList{"d = P ÷ π = 10 ÷ π = 10/π",
+                    "r = d ÷ 2 = (10/π) ÷ 2 = 5/π ≈ 1.59154943091896"});
+    row("square side", &newWindow<QuadrilateralWindow>, QStringList{"a1=8"}, "Command2",
+        QStringList{"s = √A = √8 = 2√2 ≈ 2.82842712474619"});
+    row("heron", &newWindow<TriangleAreaWindow>, QStringList{"a5=2", "b5=3", "c5=4"}, "Command11",
+        QStringList{"s = (a + b + c) ÷ 2 = (2 + 3 + 4) ÷ 2 = 4.5",
+                    "p = (s − a) × s × (s − b) × (s − c) = (4.5 − 2) × 4.5 × (4.5 − 3) × (4.5 − 4) "
+                    "= 8.4375",
+                    "Area = √p = √8.4375 = 3√15/4 ≈ 2.90473750965556"});
+    row("distance", &newWindow<WordProblemsWindow>, QStringList{"speed=3", "time=2.5"},
+        "findDistance", QStringList{"Distance = Speed × Time = 3 × 2.5 = 15/2 = 7.5"});
+}
+
+// The working written with exact values, after the press and after a change of format alike;
+// back to Decimal, it is the decimal working again.
+void AnswerFormatWindowsTest::workingInExact()
+{
+    QFETCH(WindowMaker, make);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, press);
+    QFETCH(QStringList, working);
+    const std::unique_ptr<QWidget> window(make(sink));
+    window->show();
+    click(window.get(), "showWorking");
+    typeAndPress(window.get(), typed, press);
+    const QString decimalWorking = workingText(window.get());
+    choose(window.get(), exact);
+    const QStringList changed = workingText(window.get()).split(u'\n');
+    QCOMPARE(changed.mid(changed.size() - working.size()), working);
+    typeAndPress(window.get(), typed, press);
+    QCOMPARE(workingText(window.get()).split(u'\n'), changed);
+    choose(window.get(), decimal);
+    QCOMPARE(workingText(window.get()), decimalWorking);
+    QCOMPARE(sink.shown, QStringList{});
 }
 
 void AnswerFormatWindowsTest::everyOpenWindowFollows()
