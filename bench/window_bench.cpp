@@ -4,11 +4,13 @@
 
 #include "app/program_identity.h"
 #include "support/menu_tour.h"
+#include "widgets/answer_format.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <algorithm>
@@ -53,11 +55,45 @@ void typeTypical(QWidget* window)
                                                                   : QStringLiteral("3"));
 }
 
+// Every button of the windows with real answers once more, the answers written exactly: each
+// field a typed fraction, so every number on the way carries its exact value.
+void printExactTimes(MenuWindow& menu)
+{
+    AnswerFormat::program().setChoice({AnswerStyle::Exact, 2});
+    std::printf("\n| window | button | Exact, fields 7/3: handler median ms | worst ms "
+                "|\n|---|---|---|---|\n");
+    for (TileButton* tile : pressableTiles(menu)) {
+        const QWidgetList before = QApplication::topLevelWidgets();
+        tile->click();
+        QWidget* window = newTopLevel(before);
+        if (!window)
+            continue;
+        if (window->findChild<QWidget*>(QStringLiteral("answerFormat")))
+            for (QPushButton* button : actionButtons(window)) {
+                Times own;
+                for (int k = 0; k < runs; ++k) {
+                    for (QLineEdit* field : window->findChildren<QLineEdit*>())
+                        if (field->objectName() != QLatin1String("op"))
+                            field->setText(QStringLiteral("7/3"));
+                    own.ms.push_back(timeMs([&] { button->click(); }));
+                }
+                std::printf("| %s | %s \"%s\" | %.3f | %.3f |\n", qPrintable(window->windowTitle()),
+                            qPrintable(button->objectName()),
+                            qPrintable(button->text().simplified()), own.median(), own.worst());
+            }
+        window->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    AnswerFormat::program().setChoice({});
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The answer format it chooses is kept in a settings file of the test area, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
     setUpProgramIdentity();
     QuietLauncher launcher;
     QuietSink sink;
@@ -131,6 +167,8 @@ int main(int argc, char* argv[])
     }
     std::printf("\n| window | button | handler median ms | worst ms |\n|---|---|---|---|\n%s\n",
                 qPrintable(buttonRows.join(u'\n')));
+
+    printExactTimes(menu);
 
     // The longest list a class might paste: 100,000 numbers with their weights.
     QStringList numbers;
