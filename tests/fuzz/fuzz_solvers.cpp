@@ -24,6 +24,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include <vector>
@@ -83,11 +85,26 @@ Answer solvedNumber(const Outcome<Real>& outcome)
     return {true, {}, {}};
 }
 
+// An exercise's number: six significant digits at most, between 10^-6 and 10^6. Only these
+// carry their exact value here: from a 17-digit value a task such as (new - old) / old loses
+// digits to the cancellation on its double path, and the answer shows its decimal alone.
+bool exerciseSized(double number)
+{
+    if (number == 0)
+        return true;
+    if (!(std::fabs(number) >= 1e-6 && std::fabs(number) <= 1e6))
+        return false;
+    char text[32];
+    const auto end =
+        std::to_chars(text, text + sizeof text, number, std::chars_format::scientific).ptr;
+    return std::find(text, end, 'e') - text <= 7 + (number < 0); // "-d.ddddd"
+}
+
 std::vector<Real> typedReals(const std::vector<double>& numbers)
 {
     std::vector<Real> reals;
     for (double number : numbers)
-        reals.push_back(typed(number));
+        reals.push_back(exerciseSized(number) ? typed(number) : Real::inexact(number));
     return reals;
 }
 
