@@ -1,6 +1,5 @@
 #include "statistics/progressions_window.h"
 
-#include "input/number_text.h"
 #include "statistics/progressions.h"
 #include "widgets/controls.h"
 #include "widgets/tips.h"
@@ -25,7 +24,7 @@ struct Box {
     const char* name;
     const char* captionName;
     const char* caption;
-    double ProgressionTerms::*quantity;
+    Real ProgressionTerms::*quantity;
     bool rewritten; // shows the number it was read as after the click
 };
 
@@ -54,7 +53,7 @@ struct Panel {
     const char* caption;
     const char* output;
     OnRefusal onRefusal;
-    Outcome<double> (*task)(const ProgressionTerms&);
+    Outcome<Real> (*task)(const ProgressionTerms&);
     std::array<Box, 3> boxes; // a panel of two leaves the last one empty
     std::array<int, 3> readingOrder;
 
@@ -370,26 +369,23 @@ void ProgressionsWindow::solve(std::size_t index)
     const Panel& panel = panels[index];
     const Controls& controls = m_controls[index];
     // Every box is read, so each bad one says so; a rewritten box then shows the number it
-    // was read as, 0 when refused, and counts with that number as shown.
+    // was read as, 0 when refused, and counts with that number as shown and the exact value
+    // typed.
     beginClick();
     ProgressionTerms terms;
     for (int k = 0; k < panel.boxCount(); ++k) {
         const int at = panel.readingOrder[k];
-        QLineEdit* box = controls.boxes[at];
-        const double value = eval(box);
-        const bool rewritten = panel.boxes[at].rewritten;
-        if (rewritten)
-            showAsRead(box, value);
-        terms.*panel.boxes[at].quantity = rewritten ? roundToShown(value) : value;
+        const Box& box = panel.boxes[at];
+        if (const auto read = readReals({controls.boxes[at]}, {.showAsRead = box.rewritten}))
+            terms.*box.quantity = read->first();
     }
     if (!m_reader.isValid()) {
         controls.output->clear();
         return;
     }
-    deliver(
-        panel.task(terms), panel.title(),
-        [this, &controls](double answer) { writeNumber(controls.output, answer); },
-        [this, index](Message message) { refuse(index, message); });
+    deliver([task = panel.task, terms] { return task(terms); }, panel.title(),
+            [this, &controls](const Real& answer) { writeNumber(controls.output, answer); },
+            [this, index](Message message) { refuse(index, message); });
 }
 
 void ProgressionsWindow::refuse(std::size_t index, Message message)

@@ -2,9 +2,12 @@
 
 #include "support/recording_sink.h"
 #include "support/window_test.h"
+#include "widgets/answer_format.h"
 
+#include <QFile>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace {
 
@@ -34,7 +37,14 @@ class ProgressionsWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale::c());
+        // The program's settings file in the test area, not the user's.
+        QStandardPaths::setTestModeEnabled(true);
+        QFile::remove(AnswerFormat::programSettingsFile());
+    }
+    void cleanupTestCase() { AnswerFormat::program().setChoice({}); }
     void init()
     {
         sink.shown.clear();
@@ -45,6 +55,7 @@ private slots:
     }
     void cleanup()
     {
+        AnswerFormat::program().setChoice({});
         delete window;
         QLocale::setDefault(QLocale::c());
     }
@@ -52,6 +63,8 @@ private slots:
     void solves_data();
     void solves();
     void showsWorkingHeadedByItsPanel();
+    void answersExactly_data();
+    void answersExactly();
 
 private:
     WatchingSink sink;
@@ -182,6 +195,70 @@ void ProgressionsWindowTest::showsWorkingHeadedByItsPanel()
     QCOMPARE(workingText(window), "Geometric Progression (A1, Q), Find Sn (Infinite Progression)\n"
                                   "1/2 = 1 ÷ 2 = 0.5\n"
                                   "S = A1 ÷ (1 − Q) = 1 ÷ (1 − 0.5) = 2");
+}
+
+void ProgressionsWindowTest::answersExactly_data()
+{
+    QTest::addColumn<QStringList>("panel"); // button, output, boxes left to right
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("exact");   // the answer under Exact
+    QTest::addColumn<QString>("ending");  // how the working ends under Exact
+    QTest::addColumn<QString>("decimal"); // the answer once Decimal is chosen again
+    const auto row = [](const char* name, const char* panel, const QStringList& typed,
+                        const char* exact, const char* ending, const char* decimal) {
+        QTest::newRow(name) << QString::fromLatin1(panel).split(u' ') << typed
+                            << QString::fromUtf8(exact) << QString::fromUtf8(ending)
+                            << QString::fromLatin1(decimal);
+    };
+    row("AP1 rewritten thirds", "Command1 ans1 a1 d n", {"1/3", "1/3", "3"}, "2",
+        "3 × (2 × (1/3) + 2 × (1/3)) ÷ 2 = 2", "2");
+    row("AP2", "Command2 ans2 a12 an2 n2", {"1/3", "1/2", "3"}, "5/4",
+        "3 × ((1/3) + 0.5) ÷ 2 = 5/4 = 1.25", "1.25");
+    // The decimal counts with the boxes as shown, the exact form with the values typed.
+    row("AP3 rewritten thirds", "Command8 ans3 d3 an3 n3", {"1/3", "7/3", "3"}, "6",
+        "3 × (2 × (7/3) − 2 × (1/3)) ÷ 2 = 6 = 5.99999999999999", "5.99999999999999");
+    row("AP4", "Command3 ans4 a14 d4 n4", {"1/3", "1/3", "4"}, "4/3",
+        "(1/3) + 3 × (1/3) = 4/3 ≈ 1.33333333333333", "1.33333333333333");
+    row("AP5", "Command6 ans5 a15 an5 n5", {"1", "2", "4"}, "1/3",
+        "(2 − 1) ÷ 3 = 1/3 ≈ 0.333333333333333", "0.333333333333333");
+    row("AP6", "ans6 ans66 a16 d6 an6", {"1", "2", "4"}, "5/2", "progression: N = 5/2 = 2.5",
+        "2.5");
+    row("GP1", "command20 ans7 a17 q7 n7", {"1", "1/3", "2"}, "4/3",
+        "((1/9) − 1) × 1 ÷ ((1/3) − 1) = 4/3 ≈ 1.33333333333333", "1.33333333333333");
+    row("GP2", "Command21 ans8 a18 q8 an8", {"1", "1/2", "1/8"}, "15/8",
+        "(0.125 × 0.5 − 1) ÷ (0.5 − 1) = 15/8 = 1.875", "1.875");
+    row("GP3", "command22 ans9 a19 q9", {"-1/2", "1/3"}, "-3/4",
+        "(−0.5) ÷ (1 − (1/3)) = −3/4 = -0.75", "-0.75");
+    row("GP4 square root", "Command10 ans10 a110 q10 n10", {"1", "2", "3/2"}, "√2",
+        "√2 × 1 = √2 ≈ 1.4142135623731", "1.4142135623731");
+    row("GP5 square root", "Command4 ans11 a111 an11 n11", {"3", "1/9", "3"}, "√3/9",
+        "²√(1/27) = √3/9 ≈ 0.192450089729875", "0.192450089729875");
+    row("GP5 cube root has no form", "Command4 ans11 a111 an11 n11", {"1", "2", "4"},
+        "1.25992104989487", "³√2 = 1.25992104989487", "1.25992104989487");
+}
+
+// Each answer under Exact, pressed twice: the second press reads the fields as rewritten and
+// must still count with the values typed. Decimal then rewrites answer and working.
+void ProgressionsWindowTest::answersExactly()
+{
+    QFETCH(QStringList, panel);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, exact);
+    QFETCH(QString, ending);
+    QFETCH(QString, decimal);
+    AnswerFormat::program().setChoice({AnswerStyle::Exact, 2});
+    const QStringList boxes = panel.mid(2);
+    for (qsizetype k = 0; k < boxes.size(); ++k)
+        typeInto(window, boxes[k].toLatin1().constData(), typed[k]);
+    for (int press = 0; press < 2; ++press) {
+        click(window, panel[0].toLatin1().constData());
+        QCOMPARE(textOf(window, panel[1].toLatin1().constData()), exact);
+        QVERIFY2(workingText(window).endsWith(ending), qPrintable(workingText(window)));
+    }
+    QVERIFY(sink.shown.isEmpty());
+    AnswerFormat::program().setChoice({});
+    QCOMPARE(textOf(window, panel[1].toLatin1().constData()), decimal);
+    QVERIFY2(workingText(window).endsWith(u' ' + decimal), qPrintable(workingText(window)));
 }
 
 QTEST_MAIN(ProgressionsWindowTest)
