@@ -16,23 +16,24 @@ namespace {
 
 thread_local WorkingStyle currentStyle = WorkingStyle::Decimal;
 
-// A rational whose working number is the very same value, 2.5 or 0.125: the working keeps
-// the decimal the pupil typed rather than 5/2.
-bool decimalIsExact(const Real& value)
+// A rational whose decimal of so many digits is the very same value, 2.5 or 0.125: the
+// working keeps the decimal the pupil typed rather than 5/2.
+bool decimalIsExact(const Real& value, int digits)
 {
     const Exact& exact = *value.exact();
     if (exact.piPower() != 0 || !exact.surd().isRational())
         return false;
     char text[40];
     const auto end =
-        std::to_chars(text, text + sizeof text, value.value(), std::chars_format::general, 12).ptr;
+        std::to_chars(text, text + sizeof text, value.value(), std::chars_format::general, digits)
+            .ptr;
     return decimalRational({text, end}) == exact.surd().rational();
 }
 
 // The exact form as the working writes numbers: its own minus sign.
 std::optional<QString> exactInWorking(const Real& value)
 {
-    if (currentStyle != WorkingStyle::Exact || !value.exact() || decimalIsExact(value))
+    if (currentStyle != WorkingStyle::Exact || !value.exact() || decimalIsExact(value, 12))
         return std::nullopt;
     std::optional<QString> text = exactText(value);
     if (text)
@@ -84,7 +85,7 @@ QString resultNumber(const Real& value)
         return decimal;
     exact->replace(u'-', QChar(0x2212));
     // 15/2 = 7.5 is the same number twice; (3 + √13)/2 ≈ 3.30277563773199 is not.
-    return *exact + (decimalIsExact(value) ? QStringLiteral(" = ") : QStringLiteral(" ≈ ")) +
+    return *exact + (decimalIsExact(value, 15) ? QStringLiteral(" = ") : QStringLiteral(" ≈ ")) +
            decimal;
 }
 

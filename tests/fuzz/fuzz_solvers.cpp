@@ -115,7 +115,7 @@ template <auto task> Answer area(const Inputs& in)
 
 template <auto task> Answer progression(const Inputs& in)
 {
-    const auto& v = in.numbers;
+    const std::vector<Real> v = typedReals(in.numbers);
     return solvedNumber(task(ProgressionTerms{v[0], v[1], v[2], v[3], v[4]}));
 }
 

@@ -216,7 +216,7 @@ void ProgressionsWindowTest::answersExactly_data()
         "3 × ((1/3) + 0.5) ÷ 2 = 5/4 = 1.25", "1.25");
     // The decimal counts with the boxes as shown, the exact form with the values typed.
     row("AP3 rewritten thirds", "Command8 ans3 d3 an3 n3", {"1/3", "7/3", "3"}, "6",
-        "3 × (2 × (7/3) − 2 × (1/3)) ÷ 2 = 6 = 5.99999999999999", "5.99999999999999");
+        "3 × (2 × (7/3) − 2 × (1/3)) ÷ 2 = 6 ≈ 5.99999999999999", "5.99999999999999");
     row("AP4", "Command3 ans4 a14 d4 n4", {"1/3", "1/3", "4"}, "4/3",
         "(1/3) + 3 × (1/3) = 4/3 ≈ 1.33333333333333", "1.33333333333333");
     row("AP5", "Command6 ans5 a15 an5 n5", {"1", "2", "4"}, "1/3",
