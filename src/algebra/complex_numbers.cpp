@@ -9,10 +9,10 @@
 
 namespace {
 
-bool allFinite(std::initializer_list<double> values)
+bool allFinite(std::initializer_list<Real> values)
 {
-    for (const double value : values)
-        if (!std::isfinite(value))
+    for (const Real& value : values)
+        if (!isfinite(value))
             return false;
     return true;
 }
@@ -24,17 +24,17 @@ struct PartStep {
 };
 
 // The answer <re, im> after the steps before it and one step for each part.
-Outcome<Complex> solved(double re, double im, Working before, const PartStep& reStep,
+Outcome<Complex> solved(const Real& re, const Real& im, Working before, const PartStep& reStep,
                         const PartStep& imStep)
 {
     if (!allFinite({re, im}))
         return Message::TooBig;
-    before << step(reStep.formula, reStep.values, numberText(re))
-           << step(imStep.formula, imStep.values, numberText(im));
+    before << step(reStep.formula, reStep.values, resultNumber(re))
+           << step(imStep.formula, imStep.values, resultNumber(im));
     return Solved<Complex>{{re, im}, before};
 }
 
-QString product(double a, double b)
+QString product(const Real& a, const Real& b)
 {
     return times(term(a), term(b));
 }
@@ -70,7 +70,7 @@ Outcome<Complex> addOrSubtract(const Complex& a, QStringView operation, const Co
 Outcome<Complex> multiply(const Complex& a, const Complex& b)
 {
     // A product that overflows can vanish in the difference (inf - inf); test each one.
-    const double products[] = {a.re * b.re, a.im * b.im, a.re * b.im, a.im * b.re};
+    const Real products[] = {a.re * b.re, a.im * b.im, a.re * b.im, a.im * b.re};
     if (!allFinite({products[0], products[1], products[2], products[3]}))
         return Message::TooBig;
     return solved(
@@ -86,10 +86,10 @@ Outcome<Complex> divide(const Complex& a, const Complex& b)
     if (b.re == 0 && b.im == 0)
         return Message::ComplexDivisorZero;
     // A divisor too large or too small to square has no usable quotient this way.
-    const double d = b.re * b.re + b.im * b.im;
-    if (!std::isfinite(d) || d == 0)
+    const Real d = b.re * b.re + b.im * b.im;
+    if (!isfinite(d) || d == 0)
         return Message::TooBig;
-    const double products[] = {a.re * b.re, a.im * b.im, a.im * b.re, a.re * b.im};
+    const Real products[] = {a.re * b.re, a.im * b.im, a.im * b.re, a.re * b.im};
     if (!allFinite({products[0], products[1], products[2], products[3]}))
         return Message::TooBig;
     const auto over = [](const QString& top, const QString& bottom) {
@@ -110,18 +110,18 @@ Outcome<Complex> divide(const Complex& a, const Complex& b)
 }
 
 struct Polar {
-    double q;
+    Real q;
     double degrees;
 };
 
-std::optional<Polar> polar(double x, double y)
+std::optional<Polar> polar(const Real& x, const Real& y)
 {
-    const double q = x * x + y * y;
-    if (!std::isfinite(q))
+    const Real q = x * x + y * y;
+    if (!isfinite(q))
         return std::nullopt;
     // Adding +0 turns a negative zero into a positive one, so <-1,-0> lies at 180 and <-0,0>
     // at 0 as pupils expect, not at -180 or 180.
-    const double angle = std::atan2(y + 0.0, x + 0.0) * 57.29577951308238;
+    const double angle = std::atan2(y.value() + 0.0, x.value() + 0.0) * 57.29577951308238;
     double degrees = roundHalfEven(angle * 100) / 100;
     if (degrees == -180)
         degrees = 180;
@@ -130,7 +130,7 @@ std::optional<Polar> polar(double x, double y)
 
 QString polarText(const Polar& form)
 {
-    const QString root = QStringLiteral("Root(") + numberText(form.q) + QStringLiteral(")");
+    const QString root = QStringLiteral("Root(") + numberText(form.q.value()) + QStringLiteral(")");
     const QString a = numberText(form.degrees);
     return root + QStringLiteral("*Cos(") + a + QStringLiteral(")") + QStringLiteral(" + ") + root +
            QStringLiteral("*i*Sin(") + a + QStringLiteral(")");
@@ -157,9 +157,9 @@ Outcome<Complex> complexOperation(const Complex& first, QStringView operation,
     return Message::SetOperation;
 }
 
-Outcome<QString> powerOfI(double n)
+Outcome<QString> powerOfI(const Real& n)
 {
-    const auto whole = wholeNumber(n);
+    const auto whole = wholeNumber(n.value());
     if (!whole)
         return Message::TooBig;
     // % keeps the sign of N; shift into 0..3. Neither step can overflow.
@@ -167,7 +167,7 @@ Outcome<QString> powerOfI(double n)
     static const char* const powers[] = {"1", "i", "-1", "-i"};
     const QString powerText = QString::fromLatin1(powers[r]);
     Working steps;
-    if (*whole != n)
+    if (*whole != n.value())
         steps << step(QStringLiteral("N = Round(") + workingNumber(n) + u')', {},
                       workingNumber(*whole));
     steps << step(QStringLiteral("r = N mod 4"), workingNumber(*whole) + QStringLiteral(" mod 4"),
@@ -177,18 +177,22 @@ Outcome<QString> powerOfI(double n)
     return Solved<QString>{powerText, steps};
 }
 
-Outcome<QString> polarForm(double x, double y)
+Outcome<QString> polarForm(const Real& x, const Real& y)
 {
     const auto form = polar(x, y);
     if (!form)
         return Message::TooBig;
     const QString shown = polarText(*form);
-    return Solved<QString>{shown,
-                           {step(text("Q = ") + sumOfSquares(text("R"), text("Im")),
-                                 sumOfSquares(term(x), term(y)), workingNumber(form->q)),
-                            step(QStringLiteral("A = Angle(R, Im) in degrees"),
-                                 QStringLiteral("Angle(") + workingNumber(x) +
-                                     QStringLiteral(", ") + workingNumber(y) + u')',
-                                 degrees(workingNumber(form->degrees))),
-                            step(polarFormula(), {}, shown)}};
+    Working steps{step(text("Q = ") + sumOfSquares(text("R"), text("Im")),
+                       sumOfSquares(term(x), term(y)), workingNumber(form->q)),
+                  step(QStringLiteral("A = Angle(R, Im) in degrees"),
+                       QStringLiteral("Angle(") + workingNumber(x) + QStringLiteral(", ") +
+                           workingNumber(y) + u')',
+                       degrees(workingNumber(form->degrees)))};
+    // The modulus is a root of a rational, so its exact form is worth a line of its own.
+    const Real modulus = sqrt(form->q);
+    if (workingStyle() == WorkingStyle::Exact && exactText(modulus))
+        steps << step(::root(text("Q")), ::root(workingNumber(form->q)), workingNumber(modulus));
+    steps << step(polarFormula(), {}, shown);
+    return Solved<QString>{shown, steps};
 }

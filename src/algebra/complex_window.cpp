@@ -234,29 +234,33 @@ void ComplexWindow::Tools::operate() const
 {
     window.beginClick({o1, o2});
     // Both real parts first, then both imaginary parts; one refusal ends the click.
-    const auto parts = window.readFields({r1, r2, i1, i2}, {.stopAtRefusal = true});
+    const auto parts = window.readReals({r1, r2, i1, i2}, {.stopAtRefusal = true});
     if (!parts)
         return;
-    window.deliver(
-        complexOperation({parts->at(0), parts->at(2)}, op->text(), {parts->at(1), parts->at(3)}),
-        QStringLiteral("Operations, Solve"), [this](const Complex& result) {
-            window.writeNumber(o1, result.re);
-            window.writeNumber(o2, result.im);
-        });
+    const Complex first{parts->at(0), parts->at(2)};
+    const Complex second{parts->at(1), parts->at(3)};
+    window.deliver([first, operation = op->text(),
+                    second] { return complexOperation(first, operation, second); },
+                   QStringLiteral("Operations, Solve"),
+                   [this](const Complex& result) {
+                       window.writeNumber(o1, result.re);
+                       window.writeNumber(o2, result.im);
+                   });
 }
 
 void ComplexWindow::Tools::raiseI() const
 {
     window.beginClick({o3});
-    if (const auto n = window.readFields({p}))
-        window.deliver(powerOfI(n->at(0)), QStringLiteral("Power Of i, Solve"),
+    if (const auto n = window.readReals({p}))
+        window.deliver([n = n->at(0)] { return powerOfI(n); }, QStringLiteral("Power Of i, Solve"),
                        [this](const QString& text) { o3->setText(text); });
 }
 
 void ComplexWindow::Tools::toPolar() const
 {
     window.beginClick({o4});
-    if (const auto xy = window.readFields({re3, im3}, {.stopAtRefusal = true}))
-        window.deliver(polarForm(xy->at(0), xy->at(1)), QStringLiteral("Polar Form, To Polar"),
+    if (const auto xy = window.readReals({re3, im3}, {.stopAtRefusal = true}))
+        window.deliver([x = xy->at(0), y = xy->at(1)] { return polarForm(x, y); },
+                       QStringLiteral("Polar Form, To Polar"),
                        [this](const QString& text) { o4->setText(text); });
 }

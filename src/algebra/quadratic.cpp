@@ -5,11 +5,9 @@
 
 #include <QCoreApplication>
 
-#include <cmath>
-
 namespace {
 
-QString discriminantStep(double a, double b, double c, double discriminant)
+QString discriminantStep(const Real& a, const Real& b, const Real& c, const Real& discriminant)
 {
     const auto product = [](const QString& x, const QString& y, const QString& z) {
         return times(times(x, y), z);
@@ -22,7 +20,7 @@ QString discriminantStep(double a, double b, double c, double discriminant)
 }
 
 // X1 takes +√D, X2 takes −√D.
-QString rootStep(char sign, double b, double root, double twoA, double x)
+QString rootStep(char sign, const Real& b, const Real& root, const Real& twoA, const Real& x)
 {
     const auto joined = [sign](const QString& p, const QString& q) {
         return sign == '+' ? plus(p, q) : minus(p, q);
@@ -33,11 +31,11 @@ QString rootStep(char sign, double b, double root, double twoA, double x)
             dividedBy(bracketed(joined(negative(QStringLiteral("B")), ::root(QStringLiteral("D")))),
                       bracketed(times(QStringLiteral("2"), QStringLiteral("A")))),
         dividedBy(bracketed(joined(workingNumber(-b), workingNumber(root))), term(twoA)),
-        numberText(x));
+        resultNumber(x));
 }
 
 // Why a negative discriminant ends the working, in the pupil's words.
-QString noRootStep(double discriminant)
+QString noRootStep(const Real& discriminant)
 {
     return QCoreApplication::translate("Working", "%1, so there is no real root: %2")
         .arg(lessThan(QStringLiteral("D = ") + workingNumber(discriminant), QStringLiteral("0")),
@@ -46,20 +44,20 @@ QString noRootStep(double discriminant)
 
 } // namespace
 
-Outcome<QuadraticAnswer> solveQuadratic(double a, double b, double c)
+Outcome<QuadraticAnswer> solveQuadratic(const Real& a, const Real& b, const Real& c)
 {
     if (a == 0)
         return Message::QuadraticAZero;
-    const double discriminant = b * b - c * (a * 4);
-    if (!std::isfinite(discriminant))
+    const Real discriminant = b * b - c * (a * 4);
+    if (!isfinite(discriminant))
         return Message::TooBig;
     const QString first = discriminantStep(a, b, c, discriminant);
     if (discriminant < 0)
         return Solved<QuadraticAnswer>{NoRealRoots{}, {first, noRootStep(discriminant)}};
-    const double root = std::sqrt(discriminant);
-    const double twoA = a + a;
+    const Real root = sqrt(discriminant);
+    const Real twoA = a + a;
     const QuadraticRoots roots{(-b + root) / twoA, (-b - root) / twoA};
-    if (!std::isfinite(twoA) || !std::isfinite(roots.x1) || !std::isfinite(roots.x2))
+    if (!isfinite(twoA) || !isfinite(roots.x1) || !isfinite(roots.x2))
         return Message::TooBig;
     return Solved<QuadraticAnswer>{roots,
                                    {first,

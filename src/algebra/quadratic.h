@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exact/real.h"
 #include "input/outcome.h"
 
 #include <variant>
@@ -7,8 +8,8 @@
 // The two real roots of A*X^2 + B*X + C = 0; x1 takes +sqrt(D), so it is the larger root
 // only when A is positive.
 struct QuadraticRoots {
-    double x1 = 0;
-    double x2 = 0;
+    Real x1 = 0;
+    Real x2 = 0;
 };
 
 // The discriminant is negative: no real root.
@@ -16,5 +17,6 @@ struct NoRealRoots {};
 
 using QuadraticAnswer = std::variant<QuadraticRoots, NoRealRoots>;
 
-// The roots, or that there is none, with the steps that found them.
-Outcome<QuadraticAnswer> solveQuadratic(double a, double b, double c);
+// The roots, or that there is none, with the steps that found them. Rational coefficients
+// give roots exact in one square root: (3 + √13)/2.
+Outcome<QuadraticAnswer> solveQuadratic(const Real& a, const Real& b, const Real& c);

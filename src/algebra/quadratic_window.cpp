@@ -63,6 +63,7 @@ struct QuadraticWindow::Tools {
     QLayout* buildInputs();
     QLayout* buildResults();
     void solve() const;
+    void writeRoots(const QuadraticAnswer& answer) const;
 };
 
 QuadraticWindow::QuadraticWindow(MessageSink& sink, QWidget* parent)
@@ -130,28 +131,31 @@ QLayout* QuadraticWindow::Tools::buildResults()
 void QuadraticWindow::Tools::solve() const
 {
     // Each field is shown back as the number it was read as, and the roots are computed from
-    // the numbers as shown, 15 digits at most; a refused field, and the ones after it, keep
-    // what the pupil typed so a typo costs nothing else.
+    // the numbers as shown, 15 digits at most, each keeping the exact value typed; a refused
+    // field, and the ones after it, keep what the pupil typed so a typo costs nothing else.
     window.beginClick();
-    const auto shown = window.readFields(coefficients, {.stopAtRefusal = true, .showAsRead = true});
+    const auto shown = window.readReals(coefficients, {.stopAtRefusal = true, .showAsRead = true});
     if (!shown)
         return;
     window.deliver(
-        solveQuadratic(shown->at(0), shown->at(1), shown->at(2)), {},
-        [this](const QuadraticAnswer& answer) {
-            const auto* real = std::get_if<QuadraticRoots>(&answer);
-            if (!real) {
-                for (QLabel* root : roots)
-                    root->setText(captionText(Caption::NoSolution));
-                return;
-            }
-            window.writeNumber(roots[0], real->x1);
-            window.writeNumber(roots[1], real->x2);
-        },
+        [a = shown->at(0), b = shown->at(1), c = shown->at(2)] { return solveQuadratic(a, b, c); },
+        {}, [this](const QuadraticAnswer& answer) { writeRoots(answer); },
         [this](Message message) {
             window.m_sink.show(message);
             if (message == Message::QuadraticAZero)
                 for (QLabel* root : roots)
                     root->clear();
         });
+}
+
+void QuadraticWindow::Tools::writeRoots(const QuadraticAnswer& answer) const
+{
+    const auto* real = std::get_if<QuadraticRoots>(&answer);
+    if (!real) {
+        for (QLabel* root : roots)
+            root->setText(captionText(Caption::NoSolution));
+        return;
+    }
+    window.writeNumber(roots[0], real->x1);
+    window.writeNumber(roots[1], real->x2);
 }

@@ -1,6 +1,9 @@
 #include "algebra/complex_numbers.h"
+#include "input/answer_text.h"
 #include "input/number_text.h"
 #include "support/overloaded.h"
+#include "support/reals.h"
+#include "support/rows.h"
 
 #include <QLocale>
 #include <QTest>
@@ -18,7 +21,8 @@ QStringList shown(const Outcome<Complex>& outcome)
 {
     return std::visit(overloaded{
                           [](const Solved<Complex>& c) {
-                              return QStringList{numberText(c.values.re), numberText(c.values.im)};
+                              return QStringList{numberText(c.values.re.value()),
+                                                 numberText(c.values.im.value())};
                           },
                           [](Message m) { return QStringList{messageText(m)}; },
                       },
@@ -60,7 +64,22 @@ void checkWorking(const Working& working, const QString& lastShown, bool refused
                  qPrintable(line));
 }
 
+// A part typed as a fraction: the double a field reads beside its exact value.
+Real fraction(long numerator, long denominator = 1)
+{
+    return Real::typed(double(numerator) / double(denominator), mpq_class(numerator, denominator));
+}
+
+// The working of a task as the Exact format writes it.
+template <class Task> Working exactWorkingOf(Task task)
+{
+    const WorkingStyleScope style(WorkingStyle::Exact);
+    return workingOf(task());
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Complex)
 
 class ComplexNumbersTest : public QObject {
     Q_OBJECT
@@ -76,6 +95,10 @@ private slots:
     void germanLocaleShowsDecimalComma();
     void showsItsWorking_data();
     void showsItsWorking();
+    void exactOperations_data();
+    void exactOperations();
+    void exactWorking_data();
+    void exactWorking();
 };
 
 void ComplexNumbersTest::operations_data()
@@ -138,7 +161,8 @@ void ComplexNumbersTest::operations()
     QFETCH(double, re2);
     QFETCH(double, im2);
     QFETCH(QStringList, expected);
-    const Outcome<Complex> outcome = complexOperation({re1, im1}, op, {re2, im2});
+    const Outcome<Complex> outcome =
+        complexOperation({typed(re1), typed(im1)}, op, {typed(re2), typed(im2)});
     QCOMPARE(shown(outcome), expected);
     checkWorking(workingOf(outcome), expected.last(), expected.size() == 1);
 }
@@ -184,7 +208,7 @@ void ComplexNumbersTest::powerOfI()
 {
     QFETCH(double, n);
     QFETCH(QString, expected);
-    const Outcome<QString> outcome = ::powerOfI(n);
+    const Outcome<QString> outcome = ::powerOfI(typed(n));
     QCOMPARE(shown(outcome), expected);
     checkWorking(workingOf(outcome), expected, expected == tooBig);
 }
@@ -218,7 +242,7 @@ void ComplexNumbersTest::polarForm()
     QFETCH(double, x);
     QFETCH(double, y);
     QFETCH(QString, expected);
-    const Outcome<QString> outcome = ::polarForm(x, y);
+    const Outcome<QString> outcome = ::polarForm(typed(x), typed(y));
     QCOMPARE(shown(outcome), expected);
     checkWorking(workingOf(outcome), expected, expected == tooBig);
 }
@@ -226,7 +250,7 @@ void ComplexNumbersTest::polarForm()
 void ComplexNumbersTest::germanLocaleShowsDecimalComma()
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    const QStringList sum = shown(complexOperation({0.5, 1}, u"+", {0.25, 0}));
+    const QStringList sum = shown(complexOperation({typed(0.5), 1}, u"+", {typed(0.25), 0}));
     const QString angle = shown(::polarForm(1, 2));
     QLocale::setDefault(QLocale::c());
     QCOMPARE(sum, (QStringList{"0,75", "1"}));
@@ -248,7 +272,7 @@ void ComplexNumbersTest::showsItsWorking_data()
                    "R = (R1 × R2 + Im1 × Im2) ÷ D = (1 × 3 + 2 × 4) ÷ 25 = 0.44",
                    "Im = (Im1 × R2 − R1 × Im2) ÷ D = (2 × 3 − 1 × 4) ÷ 25 = 0.08"};
     QTest::newRow("power, rounded")
-        << workingOf(::powerOfI(2.5))
+        << workingOf(::powerOfI(typed(2.5)))
         << Working{"N = Round(2.5) = 2", "r = N mod 4 = 2 mod 4 = 2", "iᴺ = iʳ = i² = -1"};
     QTest::newRow("power, negative")
         << workingOf(::powerOfI(-1)) << Working{"r = N mod 4 = −1 mod 4 = 3", "iᴺ = iʳ = i³ = -i"};
@@ -259,6 +283,87 @@ void ComplexNumbersTest::showsItsWorking_data()
 }
 
 void ComplexNumbersTest::showsItsWorking()
+{
+    QFETCH(Working, working);
+    QFETCH(Working, expected);
+    QCOMPARE(working, expected);
+}
+
+// Each part of the result as the Exact answer format writes it.
+void ComplexNumbersTest::exactOperations_data()
+{
+    QTest::addColumn<Complex>("first");
+    QTest::addColumn<QString>("op");
+    QTest::addColumn<Complex>("second");
+    QTest::addColumn<QStringList>("expected"); // {R, Im}
+    row("sum of fractions", Complex{fraction(1, 2), fraction(1, 3)}, "+",
+        Complex{fraction(1, 4), fraction(-1, 6)}, QStringList{"3/4", "1/6"});
+    row("difference", Complex{fraction(1, 3), 0}, "-", Complex{fraction(1, 2), fraction(2, 7)},
+        QStringList{"-1/6", "-2/7"});
+    row("typed decimals", Complex{typed(0.1), 0}, "+", Complex{typed(0.2), 0},
+        QStringList{"3/10", "0"});
+    row("product", Complex{fraction(1, 3), 1}, "*", Complex{3, fraction(-1, 3)},
+        QStringList{"4/3", "26/9"});
+    row("quotient", Complex{1, 2}, "/", Complex{3, 4}, QStringList{"11/25", "2/25"});
+    row("quotient of reals", Complex{-2, 0}, "/", Complex{3, 0}, QStringList{"-2/3", "0"});
+    row("quotient by fractions", Complex{1, 0}, "/", Complex{fraction(1, 2), fraction(1, 3)},
+        QStringList{"18/13", "-12/13"});
+    row("too long: decimal", Complex{typed(1e150), typed(1e150)}, "*",
+        Complex{typed(1e150), typed(-1e150)}, QStringList{"2E+300", "0"});
+    row("read without its exact value: decimal", Complex{Real::inexact(1), 0}, "/", Complex{3, 0},
+        QStringList{"0.333333333333333", "0"});
+}
+
+void ComplexNumbersTest::exactOperations()
+{
+    QFETCH(Complex, first);
+    QFETCH(QString, op);
+    QFETCH(Complex, second);
+    QFETCH(QStringList, expected);
+    const Outcome<Complex> outcome = complexOperation(first, op, second);
+    const Complex& result = std::get<Solved<Complex>>(outcome).values;
+    const AnswerChoice exact{AnswerStyle::Exact, 2};
+    QCOMPARE((QStringList{answerText(result.re, exact), answerText(result.im, exact)}), expected);
+}
+
+void ComplexNumbersTest::exactWorking_data()
+{
+    QTest::addColumn<Working>("working");
+    QTest::addColumn<Working>("expected");
+    const Real third = fraction(1, 3);
+    row("sum", exactWorkingOf([&] {
+            return complexOperation({third, typed(0.5)}, u"+", {fraction(1, 6), typed(-0.25)});
+        }),
+        Working{"R = R1 + R2 = (1/3) + (1/6) = 1/2 = 0.5",
+                "Im = Im1 + Im2 = 0.5 + (−0.25) = 1/4 = 0.25"});
+    row("product", exactWorkingOf([&] {
+            return complexOperation({third, 1}, u"*", {3, fraction(-1, 3)});
+        }),
+        Working{"R = R1 × R2 − Im1 × Im2 = (1/3) × 3 − 1 × (−1/3) = 4/3 ≈ 1.33333333333333",
+                "Im = R1 × Im2 + Im1 × R2 = (1/3) × (−1/3) + 1 × 3 = 26/9 ≈ 2.88888888888889"});
+    row("quotient", exactWorkingOf([] {
+            return complexOperation({-2, 0}, u"/", {3, 0});
+        }),
+        Working{
+            "D = R2² + Im2² = 3² + 0² = 9",
+            "R = (R1 × R2 + Im1 × Im2) ÷ D = ((−2) × 3 + 0 × 0) ÷ 9 = −2/3 ≈ -0.666666666666667",
+            "Im = (Im1 × R2 − R1 × Im2) ÷ D = (0 × 3 − (−2) × 0) ÷ 9 = 0"});
+    row("power of a third", exactWorkingOf([&] { return ::powerOfI(third); }),
+        Working{"N = Round(1/3) = 0", "r = N mod 4 = 0 mod 4 = 0", "iᴺ = iʳ = i⁰ = 1"});
+    row("polar, whole modulus", exactWorkingOf([] { return ::polarForm(3, 4); }),
+        Working{"Q = R² + Im² = 3² + 4² = 25", "A = Angle(R, Im) in degrees = Angle(3, 4) = 53.13°",
+                "√Q = √25 = 5", "√Q × cos(A) + √Q × i × sin(A) = " + polar("25", "53.13")});
+    row("polar, thirds", exactWorkingOf([&] { return ::polarForm(third, third); }),
+        Working{"Q = R² + Im² = (1/3)² + (1/3)² = 2/9",
+                "A = Angle(R, Im) in degrees = Angle(1/3, 1/3) = 45°", "√Q = √(2/9) = √2/3",
+                "√Q × cos(A) + √Q × i × sin(A) = " + polar("0.222222222222222", "45")});
+    row("polar, no exact modulus",
+        exactWorkingOf([] { return ::polarForm(Real::inexact(1), Real::inexact(1)); }),
+        Working{"Q = R² + Im² = 1² + 1² = 2", "A = Angle(R, Im) in degrees = Angle(1, 1) = 45°",
+                "√Q × cos(A) + √Q × i × sin(A) = " + polar("2", "45")});
+}
+
+void ComplexNumbersTest::exactWorking()
 {
     QFETCH(Working, working);
     QFETCH(Working, expected);

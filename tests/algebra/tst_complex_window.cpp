@@ -1,9 +1,12 @@
 #include "algebra/complex_window.h"
 
+#include "exact_answers.h"
+#include "support/rows.h"
 #include "support/window_fixture.h"
 #include "support/window_test.h"
 
 #include <QLocale>
+#include <QStandardPaths>
 
 namespace {
 
@@ -24,7 +27,11 @@ class ComplexWindowTest : public WindowFixture<ComplexWindow> {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale::c());
+        QStandardPaths::setTestModeEnabled(true);
+    }
     void init() { openWindow(); }
     void cleanup() { closeWindow(); }
 
@@ -41,6 +48,8 @@ private slots:
     void germanLocaleUsesDecimalComma();
     void workingIsHeadedByTheLastTool();
     void eachToolReadsOnlyItsOwnFields();
+    void exactAnswers_data();
+    void exactAnswers();
 
 private:
     void operate(const QStringList& fields) // r1, i1, op, r2, i2
@@ -346,6 +355,49 @@ void ComplexWindowTest::eachToolReadsOnlyItsOwnFields()
     fillWithJunk(window);
     toPolar("3", "4");
     QCOMPARE(textOf(window, "o4"), polar("25", "53.13"));
+    QCOMPARE(sink.shown, QStringList{});
+}
+
+void ComplexWindowTest::exactAnswers_data()
+{
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("press");
+    QTest::addColumn<QStringList>("shown");   // "result=text"
+    QTest::addColumn<QStringList>("working"); // its last lines
+    row("quotient", QStringList{"r1=-2", "i1=0", "op=/", "r2=3", "i2=0"}, "Command1",
+        QStringList{"o1=-2/3", "o2=0"},
+        QStringList{
+            "R = (R1 × R2 + Im1 × Im2) ÷ D = ((−2) × 3 + 0 × 0) ÷ 9 = −2/3 ≈ -0.666666666666667",
+            "Im = (Im1 × R2 − R1 × Im2) ÷ D = (0 × 3 − (−2) × 0) ÷ 9 = 0"});
+    row("sum of fractions", QStringList{"r1=1/2", "i1=1/3", "op=+", "r2=1/4", "i2=-1/6"},
+        "Command1", QStringList{"o1=3/4", "o2=1/6"},
+        QStringList{"R = R1 + R2 = 0.5 + 0.25 = 3/4 = 0.75",
+                    "Im = Im1 + Im2 = (1/3) + (−1/6) = 1/6 ≈ 0.166666666666667"});
+    row("power of a third", QStringList{"p=1/3"}, "Command2", QStringList{"o3=1"},
+        QStringList{"N = Round(1/3) = 0", "r = N mod 4 = 0 mod 4 = 0", "iᴺ = iʳ = i⁰ = 1"});
+    row("polar form of thirds", QStringList{"re3=1/3", "im3=1/3"}, "Command3",
+        QStringList{"o4=" + polar("0.222222222222222", "45")},
+        QStringList{"Q = R² + Im² = (1/3)² + (1/3)² = 2/9",
+                    "A = Angle(R, Im) in degrees = Angle(1/3, 1/3) = 45°", "√Q = √(2/9) = √2/3",
+                    "√Q × cos(A) + √Q × i × sin(A) = " + polar("0.222222222222222", "45")});
+}
+
+void ComplexWindowTest::exactAnswers()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QString, press);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, working);
+    click(window, "showWorking");
+    const ExactAnswers exact;
+    typeAndPress(window, typed, press);
+    QStringList seen;
+    for (const QString& result : shown)
+        seen << result.section(u'=', 0, 0) + u'=' +
+                    textOf(window, result.section(u'=', 0, 0).toLatin1());
+    const QStringList lines = workingText(window).split(u'\n');
+    QCOMPARE(seen, shown);
+    QCOMPARE(lines.mid(lines.size() - working.size()), working);
     QCOMPARE(sink.shown, QStringList{});
 }
 

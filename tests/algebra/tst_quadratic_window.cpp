@@ -1,9 +1,12 @@
 #include "algebra/quadratic_window.h"
 
+#include "exact_answers.h"
+#include "support/rows.h"
 #include "support/window_fixture.h"
 #include "support/window_test.h"
 
 #include <QLocale>
+#include <QStandardPaths>
 
 namespace {
 
@@ -15,7 +18,11 @@ class QuadraticWindowTest : public WindowFixture<QuadraticWindow> {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale::c());
+        QStandardPaths::setTestModeEnabled(true);
+    }
     void init() { openWindow(); }
     void cleanup() { closeWindow(); }
 
@@ -30,6 +37,8 @@ private slots:
     void solvesWithTheNumbersAsShown();
     void germanLocaleUsesDecimalComma();
     void showsWorkingWhenAsked();
+    void exactAnswers_data();
+    void exactAnswers();
 
 private:
     void solve(const QString& a, const QString& b, const QString& c)
@@ -254,6 +263,63 @@ void QuadraticWindowTest::showsWorkingWhenAsked()
 
     button->click();
     QVERIFY(!working->isVisible());
+}
+
+void QuadraticWindowTest::exactAnswers_data()
+{
+    QTest::addColumn<QStringList>("abc");
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<QStringList>("shown");   // A, B, C, X1, X2
+    QTest::addColumn<QStringList>("working"); // its last lines
+    QTest::addColumn<QString>("decimalX1");   // once Decimal is chosen again
+    row("one root of 13", QStringList{"1", "-3", "-1"}, 1,
+        QStringList{"1", "-3", "-1", "(3 + √13)/2", "(3 - √13)/2"},
+        QStringList{"D = B² − 4 × A × C = (−3)² − 4 × 1 × (−1) = 13", "√D = √13",
+                    "X1 = (−B + √D) ÷ (2 × A) = (3 + √13) ÷ 2 = (3 + √13)/2 ≈ 3.30277563773199",
+                    "X2 = (−B − √D) ÷ (2 × A) = (3 − √13) ÷ 2 = (3 − √13)/2 ≈ -0.302775637731995"},
+        "3.30277563773199");
+    // The fields show 15 digits, yet the next press still counts with the thirds typed.
+    row("thirds kept on the next press", QStringList{"1", "-1/3", "-1/3"}, 2,
+        QStringList{"1", "-0.333333333333333", "-0.333333333333333", "(1 + √13)/6", "(1 - √13)/6"},
+        QStringList{
+            "D = B² − 4 × A × C = (−1/3)² − 4 × 1 × (−1/3) = 13/9", "√D = √(13/9) = √13/3",
+            "X1 = (−B + √D) ÷ (2 × A) = (1/3 + √13/3) ÷ 2 = (1 + √13)/6 ≈ 0.767591879243998",
+            "X2 = (−B − √D) ÷ (2 × A) = (1/3 − √13/3) ÷ 2 = (1 − √13)/6 ≈ -0.434258545910665"},
+        "0.767591879243998");
+    row("roots of C as shown: decimal", QStringList{"3", "-2", "1/3"}, 1,
+        QStringList{"3", "-2", "0.333333333333333", "0.333333344440003", "0.333333322226664"},
+        QStringList{"X2 = (−B − √D) ÷ (2 × A) = (2 − 6.66400187463E-08) ÷ 6 = 0.333333322226664"},
+        "0.333333344440003");
+    row("no solution", QStringList{"1", "1/3", "1"}, 1,
+        QStringList{"1", "0.333333333333333", "1", "No Solution", "No Solution"},
+        QStringList{"D = B² − 4 × A × C = (1/3)² − 4 × 1 × 1 = −35/9",
+                    "D = −35/9 < 0, so there is no real root: No Solution"},
+        "No Solution");
+}
+
+// Exact chosen before the presses; back to Decimal after, the same roots as decimals.
+void QuadraticWindowTest::exactAnswers()
+{
+    QFETCH(QStringList, abc);
+    QFETCH(int, presses);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, working);
+    QFETCH(QString, decimalX1);
+    click(window, "showWorking");
+    QStringList seen;
+    QStringList lines;
+    {
+        const ExactAnswers exact;
+        for (int press = 0; press < presses; ++press)
+            solve(abc[0], abc[1], abc[2]);
+        for (const char* name : {"a", "b", "c", "x1", "x2"})
+            seen << textOf(window, name);
+        lines = workingText(window).split(u'\n');
+    }
+    QCOMPARE(seen, shown);
+    QCOMPARE(lines.mid(lines.size() - working.size()), working);
+    QCOMPARE(textOf(window, "x1"), decimalX1);
+    QCOMPARE(sink.shown, QStringList{});
 }
 
 QTEST_MAIN(QuadraticWindowTest)
