@@ -2,6 +2,7 @@
 #include "geometry/law_of_sines.h"
 #include "geometry/pi.h"
 #include "input/number_text.h"
+#include "support/reals.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -13,7 +14,7 @@ const QString unreasonable = QStringLiteral("Unreasonable Data!!!.");
 const QString tooBig = QStringLiteral("The Number Is Too Big!!!");
 const QString none = QStringLiteral("There is no solution");
 
-using TriangleTask = Outcome<TriangleSolution, TriangleRefusal> (*)(double, double, double);
+using TriangleTask = Outcome<TriangleSolution, TriangleRefusal> (*)(Real, Real, Real);
 
 // Each solve by the letters it reads, with the letters its panel writes, in order, and the
 // value found last, on which its working ends.
@@ -35,7 +36,8 @@ QStringList shown(const Outcome<TriangleSolution, TriangleRefusal>& outcome, con
     if (const auto* refusal = std::get_if<TriangleRefusal>(&outcome))
         return {messageText(refusal->message) + (refusal->fromHeightTest ? " (height)" : "")};
     const Triangle& t = std::get<Solved<TriangleSolution>>(outcome).values.triangle;
-    const double values[] = {t.a, t.b, t.c, t.x, t.y, t.z};
+    const double values[] = {t.a.value(), t.b.value(), t.c.value(),
+                             t.x.value(), t.y.value(), t.z.value()};
     QStringList texts;
     for (const char* letter = letters; *letter; ++letter)
         texts << numberText(values[QByteArrayView("abcxyz").indexOf(*letter)]);
@@ -153,7 +155,8 @@ void TriangleSolversTest::solves()
     QFETCH(QString, step);
     QFETCH(QString, second);
     const Solve solve = solvers.value(reads);
-    const Outcome<TriangleSolution, TriangleRefusal> outcome = solve.solve(p, q, r);
+    const Outcome<TriangleSolution, TriangleRefusal> outcome =
+        solve.solve(typed(p), typed(q), typed(r));
     QCOMPARE(::shown(outcome, solve.writes), shown);
     const auto* solved = std::get_if<Solved<TriangleSolution>>(&outcome);
     QCOMPARE(solved ? secondTriangleText(solved->values) : QString(), second);
