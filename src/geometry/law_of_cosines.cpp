@@ -9,49 +9,63 @@
 namespace {
 
 // A square neither overflowed nor underflowed: it still holds the digits of its side.
-bool squareInRange(double square)
+bool squareInRange(const Real& square)
 {
-    return std::isnormal(square);
+    return isnormal(square);
 }
 
 // The cosine rule solved for the angle between sides p and q, opposite side r.
-double cosineOfAngle(double p, double q, double r)
+Real cosineOfAngle(const Real& p, const Real& q, const Real& r)
 {
     return (p * p + q * q - r * r) / (2 * q * p);
 }
 
 // The angle in degrees whose cosine the rule gave.
-double angleOf(double cosine)
+Real angleOf(const Real& cosine)
 {
-    return Arccos(cosine) * radiansToDegrees;
+    return arccosDegrees(cosine, Arccos(cosine.value()) * radiansToDegrees);
 }
 
 // The triangle with its steps, unless rounding left the last angle found, 180° less the other
 // two, below 0.
-Outcome<TriangleSolution, TriangleRefusal> solvedUnlessNegative(const Triangle& t, double last,
+Outcome<TriangleSolution, TriangleRefusal> solvedUnlessNegative(const Triangle& t, const Real& last,
                                                                 Working (*steps)(const Triangle&))
 {
-    if (last < 0)
+    if (last.value() < 0)
         return TriangleRefusal{Message::Unreasonable};
     return Solved<TriangleSolution>{{t}, steps(t)};
 }
 
-// "(c² + a² − b²) ÷ (2 × a × c)" for the angle between sides p and q, opposite r.
-QString cosineRule(const QString& p, const QString& q, const QString& r)
+// "(c² + a² − b²) ÷ (2 × a × c)" for the angle between sides p and q, opposite r, from the
+// three squares written and p and q as the product takes them.
+QString cosineRule(const QString& pSquared, const QString& qSquared, const QString& rSquared,
+                   const QString& p, const QString& q)
 {
-    return dividedBy(bracketed(minus(plus(squared(p), squared(q)), squared(r))),
+    return dividedBy(bracketed(minus(plus(pSquared, qSquared), rSquared)),
                      bracketed(times(times(QStringLiteral("2"), q), p)));
+}
+
+// A side squared in the working: "(√7)²" rather than "√7²", which reads as √49.
+QString squaredSide(const Real& side)
+{
+    const QString text = term(side);
+    const bool rooted = text.contains(QChar(0x221A)) || text.contains(QChar(0x03C0));
+    return squared(rooted && !text.startsWith(u'(') ? bracketed(text) : text);
 }
 
 // "x = cos⁻¹((c² + a² − b²) ÷ (2 × a × c)) = cos⁻¹((5² + 3² − 4²) ÷ (2 × 3 × 5)) = cos⁻¹(0.6) =
 // 53.1301023541561", for the angle between sides p and q, opposite r.
-QString arccosStep(const QStringList& names, double p, double q, double r, double angle)
+QString arccosStep(const QStringList& names, const Real& p, const Real& q, const Real& r,
+                   const Real& angle)
 {
-    return step(names[0] + QStringLiteral(" = ") +
-                    inverseCosine(cosineRule(names[1], names[2], names[3])),
-                inverseCosine(cosineRule(term(p), term(q), term(r))) + QStringLiteral(" = ") +
+    const QString formula =
+        cosineRule(squared(names[1]), squared(names[2]), squared(names[3]), names[1], names[2]);
+    const QString values =
+        cosineRule(squaredSide(p), squaredSide(q), squaredSide(r), term(p), term(q));
+    return step(names[0] + QStringLiteral(" = ") + inverseCosine(formula),
+                inverseCosine(values) + QStringLiteral(" = ") +
                     inverseCosine(workingNumber(cosineOfAngle(p, q, r))),
-                numberText(angle));
+                resultNumber(angle));
 }
 
 // "c = √(a² + b² − 2 × a × b × cos(z))" with the squares and the product worked out.
@@ -64,7 +78,7 @@ QString thirdSideStep(const Triangle& t)
     const QString values =
         minus(plus(workingNumber(t.a * t.a), workingNumber(t.b * t.b)),
               times(workingNumber(2 * t.a * t.b), cosine(degrees(workingNumber(t.z)))));
-    return step(QStringLiteral("c = ") + root(formula), root(values), numberText(t.c));
+    return step(QStringLiteral("c = ") + root(formula), root(values), resultNumber(t.c));
 }
 
 // The steps to a triangle solved from two sides and the angle between them.
@@ -98,38 +112,42 @@ double Arccos(double x)
     return std::atan(-x / std::sqrt(-x * x + 1)) + 2 * std::atan(1.0);
 }
 
-Outcome<TriangleSolution, TriangleRefusal> solveSideAngleSide(double a, double z, double b)
+Outcome<TriangleSolution, TriangleRefusal> solveSideAngleSide(Real a, Real z, Real b)
 {
     if (!squareInRange(a * a) || !squareInRange(b * b))
         return TriangleRefusal{Message::TooBig};
-    const double cSquared = (a * a + b * b) - (2 * a * b) * std::cos(z * degreesToRadians);
-    if (!std::isfinite(cSquared))
+    const Real cosZ = cosOfDegrees(z, std::cos(z.value() * degreesToRadians));
+    const Real cSquared = (a * a + b * b) - (2 * a * b) * cosZ;
+    if (!isfinite(cSquared))
         return TriangleRefusal{Message::TooBig};
     // Rounding in a nearly flat triangle can leave no third side at all.
-    if (!(cSquared >= std::numeric_limits<double>::min()))
+    if (!(cSquared.value() >= std::numeric_limits<double>::min()))
         return TriangleRefusal{Message::Unreasonable};
-    const double c = std::sqrt(cSquared);
-    const double cosX = cosineOfAngle(c, a, b);
-    if (!std::isfinite(cosX))
+    const Real c = sqrt(cSquared);
+    const Real cosX = cosineOfAngle(c, a, b);
+    if (!isfinite(cosX))
         return TriangleRefusal{Message::TooBig};
-    if (cosX > 1 || cosX < -1)
+    if (cosX.value() > 1 || cosX.value() < -1)
         return TriangleRefusal{Message::Unreasonable};
-    const double x = angleOf(cosX);
-    const double y = 180 - x - z;
+    const Real x = angleOf(cosX);
+    const Real y = 180 - x - z;
     return solvedUnlessNegative({a, b, c, x, y, z}, y, sideAngleSideSteps);
 }
 
-Outcome<TriangleSolution, TriangleRefusal> solveSideSideSide(double a, double b, double c)
+Outcome<TriangleSolution, TriangleRefusal> solveSideSideSide(Real a, Real b, Real c)
 {
     // Every failure here, overflow included, is data that make no triangle.
     if (!squareInRange(a * a) || !squareInRange(b * b) || !squareInRange(c * c))
         return TriangleRefusal{Message::Unreasonable};
-    const double cosX = cosineOfAngle(c, a, b);
-    const double cosY = cosineOfAngle(c, b, a);
-    if (!(cosX >= -1 && cosX <= 1 && cosY >= -1 && cosY <= 1))
+    const Real cosX = cosineOfAngle(c, a, b);
+    const Real cosY = cosineOfAngle(c, b, a);
+    const auto isCosine = [](const Real& cosine) {
+        return cosine.value() >= -1 && cosine.value() <= 1;
+    };
+    if (!(isCosine(cosX) && isCosine(cosY)))
         return TriangleRefusal{Message::Unreasonable};
-    const double x = angleOf(cosX);
-    const double y = angleOf(cosY);
-    const double z = 180 - x - y;
+    const Real x = angleOf(cosX);
+    const Real y = angleOf(cosY);
+    const Real z = 180 - x - y;
     return solvedUnlessNegative({a, b, c, x, y, z}, z, sideSideSideSteps);
 }

@@ -8,7 +8,8 @@
 double Arccos(double x);
 
 // Two sides a, b and the angle z between them: side c and the angles x and y, with the steps.
-Outcome<TriangleSolution, TriangleRefusal> solveSideAngleSide(double a, double z, double b);
+// Exact where z has a known cosine and the sides stay in the exact form (2, 3 and 60°: c = √7).
+Outcome<TriangleSolution, TriangleRefusal> solveSideAngleSide(Real a, Real z, Real b);
 
 // Three sides: the angles x, y and z, with the steps.
-Outcome<TriangleSolution, TriangleRefusal> solveSideSideSide(double a, double b, double c);
+Outcome<TriangleSolution, TriangleRefusal> solveSideSideSide(Real a, Real b, Real c);

@@ -11,20 +11,20 @@
 
 namespace {
 
-double sine(double degrees)
+Real sine(const Real& degrees)
 {
-    return std::sin(degrees * degreesToRadians);
+    return sinOfDegrees(degrees, std::sin(degrees.value() * degreesToRadians));
 }
 
 // A value that neither overflowed nor underflowed: finite, and not so small that its digits
 // are lost. A sine of a given angle that falls below this would make the answer meaningless.
-bool inRange(double value)
+bool inRange(const Real& value)
 {
-    return std::isnormal(value);
+    return isnormal(value);
 }
 
 // The law of sines: the side opposite an angle, from another side and the angle opposite that.
-double sineRule(double angle, double side, double opposite)
+Real sineRule(const Real& angle, const Real& side, const Real& opposite)
 {
     return sine(angle) * side / sine(opposite);
 }
@@ -35,32 +35,32 @@ const TriangleRefusal tooBig{Message::TooBig};
 // A triangle found from two angles and a side, or its refusal, in this order: a given angle
 // whose sine is too small to hold its digits, no room for the third angle, a side found that
 // overflowed or underflowed (with a third angle above 0, a side of 0 has underflowed).
-Outcome<TriangleSolution, TriangleRefusal> fromTwoAngles(const Triangle& t, double Triangle::*third,
-                                                         double Triangle::*given,
+Outcome<TriangleSolution, TriangleRefusal> fromTwoAngles(const Triangle& t, Real Triangle::*third,
+                                                         Real Triangle::*given,
                                                          Working (*steps)(const Triangle&))
 {
-    for (double Triangle::*angle : {&Triangle::x, &Triangle::y, &Triangle::z})
+    for (Real Triangle::*angle : {&Triangle::x, &Triangle::y, &Triangle::z})
         if (angle != third && !inRange(sine(t.*angle)))
             return tooBig;
-    if (!(t.*third > 0))
+    if (!((t.*third).value() > 0))
         return noSolution;
-    for (double Triangle::*side : {&Triangle::a, &Triangle::b, &Triangle::c})
-        if (side != given && !(t.*side > 0 && inRange(t.*side)))
+    for (Real Triangle::*side : {&Triangle::a, &Triangle::b, &Triangle::c})
+        if (side != given && !((t.*side).value() > 0 && inRange(t.*side)))
             return tooBig;
     return Solved<TriangleSolution>{{t}, steps(t)};
 }
 
 // "c = sin(z) × b ÷ sin(x) = sin(60°) × 1 ÷ sin(60°) = 1": names are the side found, the angle
 // opposite it, the side known and the angle opposite that.
-QString sineRuleStep(const QStringList& names, double angle, double side, double opposite,
-                     double result)
+QString sineRuleStep(const QStringList& names, const Real& angle, const Real& side,
+                     const Real& opposite, const Real& result)
 {
     const auto rule = [](const QString& p, const QString& q, const QString& r) {
         return dividedBy(times(sine(p), q), sine(r));
     };
     return step(names[0] + QStringLiteral(" = ") + rule(names[1], names[2], names[3]),
                 rule(degrees(term(angle)), term(side), degrees(term(opposite))),
-                numberText(result));
+                resultNumber(result));
 }
 
 // The steps to a triangle solved from the angles x, z and side b.
@@ -88,13 +88,13 @@ std::optional<Triangle> secondTriangle(const Triangle& acute)
 {
     if (!(acute.a < acute.c))
         return std::nullopt;
-    const double z = 180 - acute.z;
+    const Real z = 180 - acute.z;
     // A right angle z, met a hair off 90 because of the 15-digit pi, is one triangle, not two.
-    if (z - acute.z < 0.0001)
+    if ((z - acute.z).value() < 0.0001)
         return std::nullopt;
-    const double x = 180 - acute.y - z;
-    const double b = sineRule(x, acute.a, acute.y);
-    if (!(x > 0) || !inRange(b))
+    const Real x = 180 - acute.y - z;
+    const Real b = sineRule(x, acute.a, acute.y);
+    if (!(x.value() > 0) || !inRange(b))
         return std::nullopt;
     return Triangle{acute.a, b, acute.c, x, acute.y, z};
 }
@@ -108,7 +108,7 @@ QString oneTriangleReason(const Triangle& t)
         return QCoreApplication::translate(
                    "Working", "a \u2265 c, so %1 leaves no room for y: one triangle only")
             .arg(other);
-    if (180 - t.z - t.z < 0.0001)
+    if ((180 - t.z - t.z).value() < 0.0001)
         return QCoreApplication::translate("Working",
                                            "z = 90\u00B0, so %1 is z itself: one triangle only")
             .arg(other);
@@ -118,7 +118,7 @@ QString oneTriangleReason(const Triangle& t)
 
 // The steps to the triangle from angle y and sides a, c through the sine of z, then to the
 // second triangle where there is one.
-Working sidesAndOppositeAngleSteps(const Triangle& t, double sinZ,
+Working sidesAndOppositeAngleSteps(const Triangle& t, const Real& sinZ,
                                    const std::optional<Triangle>& second)
 {
     Working steps = {
@@ -126,7 +126,7 @@ Working sidesAndOppositeAngleSteps(const Triangle& t, double sinZ,
                  dividedBy(times(sine(QStringLiteral("y")), QStringLiteral("c")),
                            QStringLiteral("a")),
              dividedBy(times(sine(degrees(term(t.y))), term(t.c)), term(t.a)), workingNumber(sinZ)),
-        step(QStringLiteral("z = ") + inverseSine(workingNumber(sinZ)), {}, numberText(t.z)),
+        step(QStringLiteral("z = ") + inverseSine(workingNumber(sinZ)), {}, resultNumber(t.z)),
         thirdAngleStep({"x", "y", "z"}, t.y, t.z, t.x),
         sineRuleStep({"b", "x", "a", "y"}, t.x, t.a, t.y, t.b),
     };
@@ -137,7 +137,7 @@ Working sidesAndOppositeAngleSteps(const Triangle& t, double sinZ,
               << step(QStringLiteral("z' = ") +
                           minus(degrees(QStringLiteral("180")), QStringLiteral("z")),
                       minus(degrees(QStringLiteral("180")), degrees(term(t.z))),
-                      numberText(second->z))
+                      resultNumber(second->z))
               << thirdAngleStep({"x'", "y", "z'"}, t.y, second->z, second->x)
               << sineRuleStep({"b'", "x'", "a", "y"}, second->x, t.a, t.y, second->b);
     }
@@ -155,39 +155,39 @@ double Arcsin(double x)
     return std::atan(x / std::sqrt(-x * x + 1));
 }
 
-Outcome<TriangleSolution, TriangleRefusal> solveAnglesXZSideB(double x, double z, double b)
+Outcome<TriangleSolution, TriangleRefusal> solveAnglesXZSideB(Real x, Real z, Real b)
 {
-    const double y = 180 - x - z;
-    const double c = sineRule(z, b, x);
-    const double a = sineRule(y, c, z);
+    const Real y = 180 - x - z;
+    const Real c = sineRule(z, b, x);
+    const Real a = sineRule(y, c, z);
     return fromTwoAngles({a, b, c, x, y, z}, &Triangle::y, &Triangle::b, anglesXZSideBSteps);
 }
 
-Outcome<TriangleSolution, TriangleRefusal> solveAnglesYZSideC(double y, double z, double c)
+Outcome<TriangleSolution, TriangleRefusal> solveAnglesYZSideC(Real y, Real z, Real c)
 {
-    const double x = 180 - y - z;
-    const double a = sineRule(y, c, z);
-    const double b = sineRule(x, c, z);
+    const Real x = 180 - y - z;
+    const Real a = sineRule(y, c, z);
+    const Real b = sineRule(x, c, z);
     return fromTwoAngles({a, b, c, x, y, z}, &Triangle::x, &Triangle::c, anglesYZSideCSteps);
 }
 
-Outcome<TriangleSolution, TriangleRefusal> solveSidesAndOppositeAngle(double y, double a, double c)
+Outcome<TriangleSolution, TriangleRefusal> solveSidesAndOppositeAngle(Real y, Real a, Real c)
 {
-    const double sinY = sine(y);
+    const Real sinY = sine(y);
     if (!inRange(sinY))
         return tooBig;
     // The height on c is longer than a: a cannot reach the third side.
-    const double height = sinY * c;
-    if (height > a)
+    const Real height = sinY * c;
+    if (height.value() > a.value())
         return TriangleRefusal{Message::NoTriangle, true};
-    const double sinZ = height / a;
+    const Real sinZ = height / a;
     if (!inRange(sinZ))
         return tooBig;
-    const double z = Arcsin(sinZ) * radiansToDegrees;
-    const double x = 180 - y - z;
-    const double b = sineRule(x, a, y);
-    if (!(z > 0 && x > 0 && b > 0))
-        return z > 0 && x > 0 ? tooBig : noSolution;
+    const Real z = arcsinDegrees(sinZ, Arcsin(sinZ.value()) * radiansToDegrees);
+    const Real x = 180 - y - z;
+    const Real b = sineRule(x, a, y);
+    if (!(z.value() > 0 && x.value() > 0 && b.value() > 0))
+        return z.value() > 0 && x.value() > 0 ? tooBig : noSolution;
     if (!inRange(z) || !inRange(b))
         return tooBig;
     const Triangle t{a, b, c, x, y, z};
@@ -200,7 +200,7 @@ QString secondTriangleText(const TriangleSolution& solution)
     const std::optional<Triangle>& second = solution.second;
     if (!second)
         return {};
-    return captionText(Caption::SecondTriangle) + QStringLiteral("  X = ") + numberText(second->x) +
-           QStringLiteral("  Z = ") + numberText(second->z) + QStringLiteral("  b = ") +
-           numberText(second->b);
+    return captionText(Caption::SecondTriangle) + QStringLiteral("  X = ") +
+           numberText(second->x.value()) + QStringLiteral("  Z = ") +
+           numberText(second->z.value()) + QStringLiteral("  b = ") + numberText(second->b.value());
 }

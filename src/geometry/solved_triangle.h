@@ -4,6 +4,7 @@
 #include "input/notation.h"
 #include "input/number_text.h"
 #include "input/outcome.h"
+#include "input/working.h"
 
 #include <QStringList>
 
@@ -15,13 +16,14 @@ inline constexpr double degreesToRadians = 0.017453292519943278;
 inline constexpr double radiansToDegrees = 57.29577951308238;
 
 // A triangle solved: sides a, b, c; angle x opposite b, y opposite a, z opposite c (degrees).
+// Each carries its exact value where the data and the known angles give one.
 struct Triangle {
-    double a = 0;
-    double b = 0;
-    double c = 0;
-    double x = 0;
-    double y = 0;
-    double z = 0;
+    Real a = 0;
+    Real b = 0;
+    Real c = 0;
+    Real x = 0;
+    Real y = 0;
+    Real z = 0;
 };
 
 // Why a triangle could not be solved. A solve from two sides and an opposite angle first tests
@@ -39,17 +41,18 @@ struct TriangleSolution {
 };
 
 // An angle a triangle can have: above 0 and below 180 degrees.
-inline bool isTriangleAngle(double degrees)
+inline bool isTriangleAngle(const Real& degrees)
 {
-    return degrees > 0 && degrees < 180;
+    return degrees.value() > 0 && degrees.value() < 180;
 }
 
 // The working's step for the angle that makes the sum 180°: "y = 180° − x − z = 180° − 60° − 60° =
 // 60".
-inline QString thirdAngleStep(const QStringList& names, double first, double second, double result)
+inline QString thirdAngleStep(const QStringList& names, const Real& first, const Real& second,
+                              const Real& result)
 {
     const QString straight = degrees(QStringLiteral("180"));
     return step(names[0] + QStringLiteral(" = ") + minus(minus(straight, names[1]), names[2]),
                 minus(minus(straight, degrees(term(first))), degrees(term(second))),
-                numberText(result));
+                resultNumber(result));
 }

@@ -57,10 +57,10 @@ QString nameOf(char letter)
                            : QStringLiteral("Side %1").arg(QLatin1Char(letter));
 }
 
-double valueOf(const Triangle& triangle, char letter)
+const Real& valueOf(const Triangle& triangle, char letter)
 {
-    const double Triangle::*const members[] = {&Triangle::a, &Triangle::b, &Triangle::c,
-                                               &Triangle::x, &Triangle::y, &Triangle::z};
+    const Real Triangle::*const members[] = {&Triangle::a, &Triangle::b, &Triangle::c,
+                                             &Triangle::x, &Triangle::y, &Triangle::z};
     return triangle.*members[indexOf(letter)];
 }
 
@@ -232,58 +232,60 @@ void TriangleSolverWindow::solve(Panel& panel)
 {
     const TrianglePanelRow& row = *panel.row;
     beginClick({panel.second});
-    double read[3] = {};
-    if (!readInputs(panel, read))
+    const std::optional<QList<Real>> read = readInputs(panel);
+    if (!read)
         return;
-    deliver(
-        row.solves.solve(read[0], read[1], read[2]), headingOf(panel.number, row),
-        [&](const TriangleSolution& solution) {
-            for (int k = 0; k < 6; ++k)
-                if (panel.labels[k])
-                    writeNumber(panel.labels[k], valueOf(solution.triangle, letters[k]));
-            if (panel.second)
-                panel.second->setText(row.solves.secondText(solution));
-        },
-        [&](const TriangleRefusal& refusal) {
-            const ClearOrder order = refusal.message == Message::TooBig
-                                         ? ClearOrder::ClearThenMessage
-                                     : refusal.fromHeightTest ? row.heightOrder
-                                                              : row.solves.solveOrder;
-            fail(panel, refusal.message, order);
-        });
+    deliver([solve = row.solves.solve, read = *read] { return solve(read[0], read[1], read[2]); },
+            headingOf(panel.number, row),
+            [&](const TriangleSolution& solution) {
+                for (int k = 0; k < 6; ++k)
+                    if (panel.labels[k])
+                        writeNumber(panel.labels[k], valueOf(solution.triangle, letters[k]));
+                if (panel.second)
+                    panel.second->setText(row.solves.secondText(solution));
+            },
+            [&](const TriangleRefusal& refusal) {
+                const ClearOrder order = refusal.message == Message::TooBig
+                                             ? ClearOrder::ClearThenMessage
+                                         : refusal.fromHeightTest ? row.heightOrder
+                                                                  : row.solves.solveOrder;
+                fail(panel, refusal.message, order);
+            });
 }
 
-// Reads the panel's three inputs in its order, each tested as the panel tests it; false once
-// one fails, its failure already handled.
-bool TriangleSolverWindow::readInputs(Panel& panel, double (&read)[3])
+// Reads the panel's three inputs in its order, each with the exact value typed and tested as
+// the panel tests it; nothing once one fails, its failure already handled.
+std::optional<QList<Real>> TriangleSolverWindow::readInputs(Panel& panel)
 {
     const TrianglePanelRow& row = *panel.row;
     const TriangleCase& task = row.solves;
     const int angleTest = lastAngleOf(task);
+    QList<Real> read;
     for (int k = 0; k < 3; ++k) {
         const char letter = task.inputs[k];
         QLineEdit* field = panel.fields[indexOf(letter)];
         const QString text = field->text();
         if (task.trapsReader && cannotCompute(text)) {
             fail(panel, Message::Unreasonable, task.solveOrder);
-            return false;
+            return std::nullopt;
         }
-        read[k] = eval(text, field);
-        if (!m_reader.isValid()) {
+        const std::optional<QList<Real>> number = readReals({field});
+        if (!number) {
             if (letter != row.keptOnRefusal)
                 clear(panel);
-            return false;
+            return std::nullopt;
         }
+        read << number->first();
         if (k == angleTest) {
             for (int j = 0; j <= k; ++j) {
                 if (isAngle(task.inputs[j]) && !isTriangleAngle(read[j])) {
                     fail(panel, row.angleMessage, task.angleOrder);
-                    return false;
+                    return std::nullopt;
                 }
             }
         }
     }
-    return true;
+    return read;
 }
 
 void TriangleSolverWindow::fail(Panel& panel, Message message, ClearOrder order)

@@ -30,7 +30,7 @@ struct TriangleCase {
     // The solve fails (a value out of range always clears first).
     ClearOrder solveOrder = ClearOrder::ClearThenMessage;
     bool trapsReader = false; // a field that cannot be computed (1/0) fails as the solve does
-    Outcome<TriangleSolution, TriangleRefusal> (*solve)(double, double, double);
+    Outcome<TriangleSolution, TriangleRefusal> (*solve)(Real, Real, Real);
     QString (*secondText)(const TriangleSolution&) = nullptr; // names a second triangle
 };
 
@@ -79,7 +79,7 @@ private:
 
     static PanelParts partsOf(const Panel& panel, QPushButton* solve, QPushButton* clear);
     void solve(Panel& panel);
-    bool readInputs(Panel& panel, double (&read)[3]);
+    std::optional<QList<Real>> readInputs(Panel& panel);
     void clear(Panel& panel);
     void fail(Panel& panel, Message message, ClearOrder order);
 

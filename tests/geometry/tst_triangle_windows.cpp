@@ -3,9 +3,11 @@
 
 #include "support/recording_sink.h"
 #include "support/window_test.h"
+#include "widgets/answer_format.h"
 
 #include <QLocale>
 #include <QPointer>
+#include <QStandardPaths>
 
 namespace {
 
@@ -73,7 +75,12 @@ class TriangleWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale::c());
+        // The answer format is kept in the program's settings: the test area's, not the user's.
+        QStandardPaths::setTestModeEnabled(true);
+    }
     void cleanup() { delete window; }
 
     void failures_data();
@@ -83,6 +90,8 @@ private slots:
     void showsWorkingWhenAsked();
     void eachPanelReadsOnlyItsOwnFields_data();
     void eachPanelReadsOnlyItsOwnFields();
+    void exactAnswers_data();
+    void exactAnswers();
 
 private:
     void open(const QString& kind)
@@ -283,6 +292,60 @@ void TriangleWindowsTest::eachPanelReadsOnlyItsOwnFields()
     for (int other = 1; other <= 4; ++other)
         if (other != panel)
             QCOMPARE(panelTexts(window, other), junk[other - 1]);
+}
+
+void TriangleWindowsTest::exactAnswers_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<QString>("data");
+    QTest::addColumn<QString>("exact");   // a b c x y z with Exact chosen
+    QTest::addColumn<QString>("decimal"); // the same, back to Decimal
+    QTest::addColumn<QString>("line");    // held by the working, written exactly
+    const auto row = [](const char* kind, int panel, const char* data, const char* exact,
+                        const char* decimal, const char* line) {
+        QTest::addRow("%s %d, %s", kind, panel, data)
+            << QString::fromLatin1(kind) << panel << QString::fromLatin1(data)
+            << QString::fromUtf8(exact) << QString::fromUtf8(decimal) << QString::fromUtf8(line);
+    };
+    row("cosines", 1, "a=2;z=60;b=3", "2|3|√7|79.1066053508692|40.8933946491308|60",
+        "2|3|2.64575131106459|79.1066053508692|40.8933946491308|60",
+        "= √(4 + 9 − 12 × cos(60°)) = √7 ≈ 2.64575131106459");
+    row("cosines", 3, "a=1/2;z=120;b=2.5", "1/2|2.5|√31/2|51.051724435373|8.94827556462695|120",
+        "1/2|2.5|2.78388218141501|51.051724435373|8.94827556462695|120",
+        "= √(0.25 + 6.25 − 2.5 × cos(120°)) = √31/2 ≈ 2.78388218141501");
+    row("cosines", 4, "a=1;b=1;c=1", "1|1|1|60|60|60",
+        "1|1|1|60.0000000000001|60.0000000000001|59.9999999999999", "= cos⁻¹(0.5) = 60 ");
+    row("sines", 1, "x=30;z=90;b=1", "√3|1|2|30|60|90", "1.73205080756888|1|2|30|60|90",
+        "= sin(60°) × 2 ÷ sin(90°) = √3 ≈ 1.73205080756888");
+    row("sines", 2, "y=45;a=1;c=1", "1|√2|1|90|45|45", "1|1.4142135623731|1|90|45|45",
+        "z = sin⁻¹(√2/2) = 45");
+    row("sines", 4, "y=30;z=60;c=2", "2√3/3|4√3/3|2|90|30|60",
+        "1.15470053837925|2.3094010767585|2|90|30|60",
+        "= sin(30°) × 2 ÷ sin(60°) = 2√3/3 ≈ 1.15470053837925");
+}
+
+// With Exact chosen, each kind of panel writes its three results exactly where they have a
+// form, and its working with them; back to Decimal, the decimals as always.
+void TriangleWindowsTest::exactAnswers()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, panel);
+    QFETCH(QString, data);
+    QFETCH(QString, exact);
+    QFETCH(QString, decimal);
+    QFETCH(QString, line);
+    open(kind);
+    AnswerFormat::program().setChoice({AnswerStyle::Exact, 2});
+    solve(panel, data);
+    const QString exactTexts = panelTexts(window, panel);
+    const QString exactWorking = workingText(window);
+    AnswerFormat::program().setChoice({});
+    QCOMPARE(exactTexts, exact);
+    QVERIFY2(exactWorking.contains(line), qPrintable(exactWorking));
+    QCOMPARE(panelTexts(window, panel), decimal);
+    QVERIFY2(!workingText(window).contains(line), qPrintable(workingText(window)));
+    QCOMPARE(sink.shown, QStringList{});
 }
 
 QTEST_MAIN(TriangleWindowsTest)
