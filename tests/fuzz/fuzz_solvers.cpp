@@ -136,15 +136,14 @@ template <auto statistic> Answer statistics(const Inputs& in)
 template <auto solve, char last> Answer triangle(const Inputs& in)
 {
     const auto& v = in.numbers;
-    const auto outcome = solve(v[0], v[1], v[2]);
+    const auto outcome = solve(typed(v[0]), typed(v[1]), typed(v[2]));
     const auto* solved = std::get_if<Solved<TriangleSolution>>(&outcome);
     if (!solved)
         return {true, {}, {}};
     const Triangle& t = solved->values.triangle;
-    const double values[] = {t.a, t.b, t.c, t.x, t.y, t.z};
     QStringList shown;
-    for (const double value : values)
-        shown << numberText(value);
+    for (const Real* value : {&t.a, &t.b, &t.c, &t.x, &t.y, &t.z})
+        shown << numberText(value->value());
     shown << shown[QByteArrayView("abcxyz").indexOf(last)];
     const QString second = secondTriangleText(solved->values);
     if (!second.isEmpty())
@@ -155,35 +154,38 @@ template <auto solve, char last> Answer triangle(const Inputs& in)
 Answer quadratic(const Inputs& in)
 {
     const auto& v = in.numbers;
-    const Outcome<QuadraticAnswer> outcome = solveQuadratic(v[0], v[1], v[2]);
+    const Outcome<QuadraticAnswer> outcome = solveQuadratic(typed(v[0]), typed(v[1]), typed(v[2]));
     const auto* solved = std::get_if<Solved<QuadraticAnswer>>(&outcome);
     if (!solved)
         return {true, {}, {}};
     if (const auto* roots = std::get_if<QuadraticRoots>(&solved->values))
-        return answered({numberText(roots->x1), numberText(roots->x2)}, solved->working);
+        return answered({numberText(roots->x1.value()), numberText(roots->x2.value())},
+                        solved->working);
     return answered({captionText(Caption::NoSolution)}, solved->working);
 }
 
 Answer complexOperation(const Inputs& in)
 {
     const auto& v = in.numbers;
-    const Outcome<Complex> outcome = complexOperation({v[0], v[1]}, in.operation, {v[2], v[3]});
+    const Outcome<Complex> outcome =
+        complexOperation({typed(v[0]), typed(v[1])}, in.operation, {typed(v[2]), typed(v[3])});
     if (const auto* solved = std::get_if<Solved<Complex>>(&outcome))
-        return answered({numberText(solved->values.re), numberText(solved->values.im)},
-                        solved->working);
+        return answered(
+            {numberText(solved->values.re.value()), numberText(solved->values.im.value())},
+            solved->working);
     return {true, {}, {}};
 }
 
-template <Outcome<QString> (*task)(double, double)> Answer complexText(const Inputs& in)
+template <Outcome<QString> (*task)(const Real&, const Real&)> Answer complexText(const Inputs& in)
 {
     const auto& v = in.numbers;
-    const Outcome<QString> outcome = task(v[0], v[1]);
+    const Outcome<QString> outcome = task(typed(v[0]), typed(v[1]));
     if (const auto* solved = std::get_if<Solved<QString>>(&outcome))
         return answered({solved->values}, solved->working);
     return {true, {}, {}};
 }
 
-Outcome<QString> power(double n, double)
+Outcome<QString> power(const Real& n, const Real&)
 {
     return powerOfI(n);
 }

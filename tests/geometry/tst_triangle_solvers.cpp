@@ -302,11 +302,6 @@ void TriangleSolversTest::exactWorking()
     const auto outcome = solvers.value(reads).solve(typed(p), typed(q), typed(r));
     const auto* solved = std::get_if<Solved<TriangleSolution>>(&outcome);
     QVERIFY(solved);
-    // A decimal that only rounds to the exact angle at 12 digits is joined to it by "=", not
-    // "≈": the answer line's joining, shared by every window, is to be fixed apart.
-    const char* const nearlyWhole = "resultNumber joins 60 and 60.0000000000001 by =";
-    QEXPECT_FAIL("1, 120, 1: exact angles beside their decimals", nearlyWhole, Abort);
-    QEXPECT_FAIL("1, 1, 1: 60 each", nearlyWhole, Abort);
     QCOMPARE(solved->working, working);
 }
 
