@@ -2,8 +2,8 @@
 """Checks the exact answers of Corvale's tasks against sympy.
 
 Reads one case a line from standard input, fields split by "|":
-    FORMULA|X|Y|Z|ANSWER
-FORMULA is a sympy expression in x, y and z; X, Y, Z are rationals written a or a/b (unused
+    FORMULA|X|Y|Z|W|ANSWER
+FORMULA is a sympy expression in x, y, z and w; X, Y, Z, W are rationals written a or a/b (unused
 ones empty); ANSWER is the exact text the task gave ("(3 + √13)/2", "25π/4", "5/(2π)").
 Writes one line a case: "ok", or "bad" with sympy's own value.
 """
@@ -12,7 +12,7 @@ import sys
 
 import sympy
 
-x, y, z = sympy.symbols("x y z")
+x, y, z, w = sympy.symbols("x y z w")
 
 
 def parsed(answer):
@@ -29,7 +29,7 @@ def main():
             continue
         formula, *values, answer = line.split("|")
         known = {symbol: sympy.Rational(value)
-                 for symbol, value in zip((x, y, z), values) if value}
+                 for symbol, value in zip((x, y, z, w), values) if value}
         expected = sympy.sympify(formula).subs(known)
         if sympy.simplify(expected - parsed(answer)) == 0:
             print("ok")
