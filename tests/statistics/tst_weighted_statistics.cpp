@@ -1,5 +1,6 @@
 #include "input/number_text.h"
 #include "statistics/weighted_statistics.h"
+#include "support/reals.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -9,10 +10,10 @@ namespace {
 
 using List = QList<double>;
 
-QString shown(const Outcome<double>& outcome)
+QString shown(const Outcome<Real>& outcome)
 {
-    if (const auto* solved = std::get_if<Solved<double>>(&outcome))
-        return numberText(solved->values);
+    if (const auto* solved = std::get_if<Solved<Real>>(&outcome))
+        return numberText(solved->values.value());
     return messageText(std::get<Message>(outcome));
 }
 
@@ -92,14 +93,15 @@ void WeightedStatisticsTest::computes()
     QFETCH(List, weights);
     QFETCH(QStringList, results);
     QFETCH(QString, step);
-    const Outcome<double> outcomes[] = {mean(numbers, weights), variance(numbers, weights),
-                                        deviation(numbers, weights)};
+    const QList<Real> a = typed(numbers);
+    const QList<Real> w = typed(weights);
+    const Outcome<Real> outcomes[] = {mean(a, w), variance(a, w), deviation(a, w)};
     QStringList shownResults;
     QStringList lines;
-    for (const Outcome<double>& outcome : outcomes) {
+    for (const Outcome<Real>& outcome : outcomes) {
         shownResults << shown(outcome);
         // The working ends with the answer shown; a refusal has none.
-        if (const auto* solved = std::get_if<Solved<double>>(&outcome)) {
+        if (const auto* solved = std::get_if<Solved<Real>>(&outcome)) {
             QVERIFY(!solved->working.isEmpty());
             QVERIFY(solved->working.last().endsWith(u' ' + shownResults.last()));
             lines << solved->working;
