@@ -36,6 +36,21 @@ QString shownExactly(const Outcome<Real>& outcome)
     return messageText(std::get<Message>(outcome));
 }
 
+// "1/2 1/3 1/5 ...": the sum of the first count unit fractions of primes, whose exact
+// denominator grows with every item.
+QString primeFractions(int count)
+{
+    QStringList items;
+    for (int n = 2; items.size() < count; ++n) {
+        bool prime = true;
+        for (int d = 2; d * d <= n && prime; ++d)
+            prime = n % d != 0;
+        if (prime)
+            items << QStringLiteral("1/%1").arg(n);
+    }
+    return items.join(u' ');
+}
+
 } // namespace
 
 class WeightedStatisticsTest : public QObject {
@@ -51,6 +66,8 @@ private slots:
     void answersExactly();
     void worksExactly_data();
     void worksExactly();
+    void exactUntilTooLong_data();
+    void exactUntilTooLong();
 };
 
 void WeightedStatisticsTest::splitsAtEverySingleBlank_data()
@@ -221,6 +238,34 @@ void WeightedStatisticsTest::worksExactly()
     const auto* solved = std::get_if<Solved<Real>>(&outcome);
     QVERIFY(solved);
     QCOMPARE(solved->working, working);
+}
+
+void WeightedStatisticsTest::exactUntilTooLong_data()
+{
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<QString>("weights");
+    QTest::addColumn<bool>("exact"); // whether every answer keeps its exact value
+    QTest::newRow("5 prime fractions") << primeFractions(5) << QString() << true;
+    QTest::newRow("400 prime fractions") << primeFractions(400) << QString() << false;
+    QTest::newRow("400 prime fractions as weights")
+        << QStringList(400, QStringLiteral("1")).join(u' ') << primeFractions(400) << false;
+}
+
+// Past the size the exact numbers keep, an answer has no exact value and shows its decimal.
+void WeightedStatisticsTest::exactUntilTooLong()
+{
+    QFETCH(QString, numbers);
+    QFETCH(QString, weights);
+    QFETCH(bool, exact);
+    const QList<Real> a = readLine(numbers);
+    const QList<Real> w = readLine(weights);
+    for (const Outcome<Real>& outcome : {mean(a, w), variance(a, w), deviation(a, w)}) {
+        const auto* solved = std::get_if<Solved<Real>>(&outcome);
+        QVERIFY(solved);
+        QCOMPARE(solved->values.exact().has_value(), exact);
+        if (!exact)
+            QCOMPARE(shownExactly(outcome), numberText(solved->values.value()));
+    }
 }
 
 QTEST_GUILESS_MAIN(WeightedStatisticsTest)
