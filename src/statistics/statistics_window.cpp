@@ -2,6 +2,8 @@
 
 #include "statistics/weighted_statistics.h"
 
+#include "exact/exact_reading.h"
+
 #include "widgets/controls.h"
 #include "widgets/fraction_box.h"
 #include "widgets/tips.h"
@@ -16,7 +18,8 @@
 #include <QVBoxLayout>
 
 #include <limits>
-#include <vector>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -43,7 +46,7 @@ const Tip tips[] = {
                 "Tip", "The weighted mean, the variance or the standard deviation, as asked")},
 };
 
-using Statistic = Outcome<double> (*)(std::span<const double>, std::span<const double>);
+using Statistic = Outcome<Real> (*)(const NumberList&, const NumberList&);
 
 // The buttons, top to bottom, each beside the formula of what it computes.
 struct StatisticButton {
@@ -73,7 +76,8 @@ struct StatisticsWindow::Tools {
     QVBoxLayout* buildAnswer();
 
     void calculate(Statistic statistic) const;
-    bool checkLists(std::vector<double>& numbers, std::vector<double>& weights) const;
+    bool checkLists(NumberList& numbers, NumberList& weights) const;
+    bool readItem(QStringView item, QLineEdit* from, NumberList& list) const;
 };
 
 StatisticsWindow::StatisticsWindow(MessageSink& sink, QWidget* parent)
@@ -180,15 +184,26 @@ QVBoxLayout* StatisticsWindow::Tools::buildAnswer()
 void StatisticsWindow::Tools::calculate(Statistic statistic) const
 {
     window.beginClick({sol});
-    std::vector<double> numbers;
-    std::vector<double> weights;
-    if (checkLists(numbers, weights))
-        window.deliver(statistic(numbers, weights), {},
-                       [this](double answer) { window.writeNumber(sol, answer); });
+    // Held once and shared: a change of answer format solves the task again from them.
+    auto numbers = std::make_shared<NumberList>();
+    auto weights = std::make_shared<NumberList>();
+    if (!checkLists(*numbers, *weights))
+        return;
+    window.deliver([statistic, numbers, weights] { return statistic(*numbers, *weights); }, {},
+                   [this](const Real& answer) { window.writeNumber(sol, answer); });
 }
 
-bool StatisticsWindow::Tools::checkLists(std::vector<double>& numbers,
-                                         std::vector<double>& weights) const
+// One item read as the field reader reads it, its exact value beside it; false when refused.
+bool StatisticsWindow::Tools::readItem(QStringView item, QLineEdit* from, NumberList& list) const
+{
+    const double value = window.eval(item, from);
+    if (!window.m_reader.isValid())
+        return false;
+    list.append(value, readExactField(item, window.m_reader.behaviour()));
+    return true;
+}
+
+bool StatisticsWindow::Tools::checkLists(NumberList& numbers, NumberList& weights) const
 {
     const QString numbersText = n->text();
     const QString weightsText = w->text();
@@ -199,18 +214,16 @@ bool StatisticsWindow::Tools::checkLists(std::vector<double>& numbers,
     }
     // Number 1, weight 1, number 2, ...: the first refused item ends the check. The items are
     // cut one at a time, so a long list of blanks costs no more than its first item.
+    numbers.reserve(std::size_t(itemCount(numbersText)));
+    weights.reserve(std::size_t(weightCount));
     auto numberItems = qTokenize(numbersText, u' ');
     auto weightItems = qTokenize(weightsText, u' ');
     auto weight = weightItems.begin();
     for (QStringView item : numberItems) {
-        numbers.push_back(window.eval(item, n));
-        if (!window.m_reader.isValid())
+        if (!readItem(item, n, numbers))
             return false;
-        if (weightCount > 0) {
-            weights.push_back(window.eval(*weight++, w));
-            if (!window.m_reader.isValid())
-                return false;
-        }
+        if (weightCount > 0 && !readItem(*weight++, w, weights))
+            return false;
     }
     return true;
 }

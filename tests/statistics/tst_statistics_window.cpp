@@ -2,6 +2,7 @@
 
 #include "support/window_fixture.h"
 #include "support/window_test.h"
+#include "widgets/answer_format.h"
 
 #include <QLocale>
 
@@ -27,6 +28,8 @@ private slots:
     void calculates();
     void longListBenchmark();
     void showsWorkingWhenAsked();
+    void answersExactly_data();
+    void answersExactly();
 
 private:
     void calculate(const QString& numbers, const QString& weights, const char* button)
@@ -126,6 +129,52 @@ void StatisticsWindowTest::showsWorkingWhenAsked()
     QVERIFY(working->isVisible());
     QCOMPARE(workingText(window),
              "Sum of a × w = 1 × 2 + 4 × 1 = 6\nSum of w = 2 + 1 = 3\nMean = 6 ÷ 3 = 2");
+}
+
+void StatisticsWindowTest::answersExactly_data()
+{
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<QString>("weights");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("answer");   // under Exact
+    QTest::addColumn<QString>("lastLine"); // of the working under Exact
+    QTest::addColumn<QString>("decimal");  // once Decimal is chosen again
+    const auto row = [](const char* name, const char* numbers, const char* weights,
+                        const char* button, const char* answer, const char* lastLine,
+                        const char* decimal) {
+        QTest::newRow(name) << QString::fromUtf8(numbers) << QString::fromUtf8(weights)
+                            << QString::fromLatin1(button) << QString::fromUtf8(answer)
+                            << QString::fromUtf8(lastLine) << QString::fromUtf8(decimal);
+    };
+    row("mean", "1 2 2", "", "Command1", "5/3", "Mean = 5 ÷ 3 = 5/3 ≈ 1.66666666666667",
+        "1.66666666666667");
+    row("variance of typed fractions", "1/3 2/3", "1/2 1", "Command3", "2/81",
+        "Variance = (1/27) ÷ 1.5 = 2/81 ≈ 0.0246913580246914", "0.0246913580246914");
+    row("deviation", "1 2 2", "", "Command2", "√2/3",
+        "Deviation = √Variance = √(2/9) = √2/3 ≈ 0.471404520791032", "0.471404520791032");
+    row("a negative mean", "-1 -2", "", "Command1", "-3/2", "Mean = (−3) ÷ 2 = −3/2 = -1.5",
+        "-1.5");
+}
+
+// The answer and working under Exact, and the answer rewritten when Decimal comes back.
+void StatisticsWindowTest::answersExactly()
+{
+    QFETCH(QString, numbers);
+    QFETCH(QString, weights);
+    QFETCH(QString, button);
+    QFETCH(QString, answer);
+    QFETCH(QString, lastLine);
+    QFETCH(QString, decimal);
+    AnswerFormat::program().setChoice({AnswerStyle::Exact, 2});
+    calculate(numbers, weights, button.toLatin1().constData());
+    const QString shown = textOf(window, "sol");
+    const QStringList working = workingText(window).split(u'\n');
+    AnswerFormat::program().setChoice({});
+    QCOMPARE(shown, answer);
+    QCOMPARE(working.last(), lastLine);
+    QCOMPARE(textOf(window, "sol"), decimal);
+    QVERIFY(workingText(window).endsWith(u' ' + decimal));
+    QCOMPARE(sink.shown, QStringList{});
 }
 
 QTEST_MAIN(StatisticsWindowTest)
