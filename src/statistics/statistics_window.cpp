@@ -77,7 +77,7 @@ struct StatisticsWindow::Tools {
 
     void calculate(Statistic statistic) const;
     bool checkLists(NumberList& numbers, NumberList& weights) const;
-    bool readItem(QStringView item, QLineEdit* from, NumberList& list) const;
+    bool readItem(QStringView item, QLineEdit* from, NumberList& list, bool exactly) const;
 };
 
 StatisticsWindow::StatisticsWindow(MessageSink& sink, QWidget* parent)
@@ -193,13 +193,15 @@ void StatisticsWindow::Tools::calculate(Statistic statistic) const
                    [this](const Real& answer) { window.writeNumber(sol, answer); });
 }
 
-// One item read as the field reader reads it, its exact value beside it; false when refused.
-bool StatisticsWindow::Tools::readItem(QStringView item, QLineEdit* from, NumberList& list) const
+// One item read as the field reader reads it, its exact value beside it where asked; false
+// when refused.
+bool StatisticsWindow::Tools::readItem(QStringView item, QLineEdit* from, NumberList& list,
+                                       bool exactly) const
 {
     const double value = window.eval(item, from);
     if (!window.m_reader.isValid())
         return false;
-    list.append(value, readExactField(item, window.m_reader.behaviour()));
+    list.append(value, exactly ? readExactField(item, window.m_reader.behaviour()) : std::nullopt);
     return true;
 }
 
@@ -214,15 +216,19 @@ bool StatisticsWindow::Tools::checkLists(NumberList& numbers, NumberList& weight
     }
     // Number 1, weight 1, number 2, ...: the first refused item ends the check. The items are
     // cut one at a time, so a long list of blanks costs no more than its first item.
-    numbers.reserve(std::size_t(itemCount(numbersText)));
+    const qsizetype numberCount = itemCount(numbersText);
+    // A pasted list of a whole school's marks is answered in decimals: read exactly, it
+    // would take the press from a tenth of a second to most of one.
+    const bool exactly = numberCount <= 1000;
+    numbers.reserve(std::size_t(numberCount));
     weights.reserve(std::size_t(weightCount));
     auto numberItems = qTokenize(numbersText, u' ');
     auto weightItems = qTokenize(weightsText, u' ');
     auto weight = weightItems.begin();
     for (QStringView item : numberItems) {
-        if (!readItem(item, n, numbers))
+        if (!readItem(item, n, numbers, exactly))
             return false;
-        if (weightCount > 0 && !readItem(*weight++, w, weights))
+        if (weightCount > 0 && !readItem(*weight++, w, weights, exactly))
             return false;
     }
     return true;

@@ -124,11 +124,14 @@ template <WordTask task> Answer word(const Inputs& in)
     return solvedNumber(solveWordProblem(task, typedReals(in.numbers)));
 }
 
-template <auto statistic> Answer statistics(const Inputs& in)
+using Statistic = Outcome<Real> (*)(const NumberList&, const NumberList&);
+
+template <Statistic statistic> Answer statistics(const Inputs& in)
 {
     if (checkCounts(qsizetype(in.numbers.size()), qsizetype(in.weights.size())))
         return {true, {}, {}};
-    return solvedNumber(statistic(in.numbers, in.weights));
+    return solvedNumber(
+        statistic(NumberList(typedReals(in.numbers)), NumberList(typedReals(in.weights))));
 }
 
 // A solved triangle shows all six values; the working ends on the one its panel writes last,
@@ -178,8 +181,9 @@ Answer complexOperation(const Inputs& in)
 
 template <Outcome<QString> (*task)(const Real&, const Real&)> Answer complexText(const Inputs& in)
 {
+    // The power of i reads one number only.
     const auto& v = in.numbers;
-    const Outcome<QString> outcome = task(typed(v[0]), typed(v[1]));
+    const Outcome<QString> outcome = task(typed(v[0]), v.size() > 1 ? typed(v[1]) : Real(0));
     if (const auto* solved = std::get_if<Solved<QString>>(&outcome))
         return answered({solved->values}, solved->working);
     return {true, {}, {}};
@@ -229,7 +233,7 @@ template <WordTask task> constexpr Task wordTask(const char* name, int count)
     return {name, echoing, count, word<task>};
 }
 
-template <auto statistic> constexpr Task statisticsTask(const char* name)
+template <Statistic statistic> constexpr Task statisticsTask(const char* name)
 {
     return {name, lists, 0, statistics<statistic>};
 }
@@ -313,7 +317,7 @@ std::optional<double> handedOn(double value, const Reading& reading, int k, bool
 {
     if (!std::isfinite(value) || (reading.reader.requiresPositive && !(value > 0)))
         return std::nullopt;
-    if (k < 3 && reading.angles & (1u << k) && !isTriangleAngle(value))
+    if (k < 3 && reading.angles & (1u << k) && !isTriangleAngle(Real::inexact(value)))
         return std::nullopt;
     if (typed && reading.writtenBack)
         return readNumber(numberText(value));

@@ -30,6 +30,7 @@ private slots:
     void showsWorkingWhenAsked();
     void answersExactly_data();
     void answersExactly();
+    void longListsAnswerInDecimals();
 
 private:
     void calculate(const QString& numbers, const QString& weights, const char* button)
@@ -174,6 +175,22 @@ void StatisticsWindowTest::answersExactly()
     QCOMPARE(working.last(), lastLine);
     QCOMPARE(textOf(window, "sol"), decimal);
     QVERIFY(workingText(window).endsWith(u' ' + decimal));
+    QCOMPARE(sink.shown, QStringList{});
+}
+
+// Up to a thousand numbers carry their exact values; a longer list answers in decimals.
+void StatisticsWindowTest::longListsAnswerInDecimals()
+{
+    AnswerFormat::program().setChoice({AnswerStyle::Exact, 2});
+    const auto meanOf = [this](int count) {
+        calculate(QStringList(count, QStringLiteral("1/3")).join(u' '), {}, "Command1");
+        return textOf(window, "sol");
+    };
+    const QString thousand = meanOf(1000);
+    const QString more = meanOf(1001);
+    AnswerFormat::program().setChoice({});
+    QCOMPARE(thousand, QStringLiteral("1/3"));
+    QCOMPARE(more, QStringLiteral("0.333333333333332")); // the sum of 1001 thirds as Reals
     QCOMPARE(sink.shown, QStringList{});
 }
 

@@ -84,7 +84,7 @@ void AnswerFormatWindowsTest::answersFollowTheChoice_data()
         "Command1", QByteArray("o1"),
         QStringList{"-0.666666666666667", "-0.67", "-1", "-2/3"});
     row("statistics", &newWindow<StatisticsWindow>, QStringList{"n=1 2 4", "w=1 1 1"}, "Command1",
-        QByteArray("sol"), QStringList{"2.33333333333333", "2.33", "2", "2.33333333333333"});
+        QByteArray("sol"), QStringList{"2.33333333333333", "2.33", "2", "7/3"});
     row("progressions", &newWindow<ProgressionsWindow>, QStringList{"a1=0.5", "d=1", "n=3"},
         "Command1", QByteArray("ans1"), QStringList{"4.5", "4.50", "5", "9/2"});
     row("circle", &newWindow<CircleWindow>, QStringList{"r1=5"}, "Command1", QByteArray("o1"),
