@@ -19,9 +19,11 @@ QString piece(QStringView typed)
 
 QString readingStep(QStringView typed)
 {
-    const QList<QStringView> pieces = typed.split(u'/');
-    if (pieces.size() < 2 || pieces.size() > 3)
+    // Counted before it is cut: a pasted line of a million slashes is no fraction either.
+    const qsizetype slashes = typed.count(u'/');
+    if (slashes < 1 || slashes > 2)
         return {};
+    const QList<QStringView> pieces = typed.split(u'/');
     const FieldReading reading = parseField(typed, behaviours::plain);
     if (!reading.accepted())
         return {};

@@ -161,13 +161,25 @@ double ToolWindow::eval(QStringView text, QLineEdit* from)
     return value;
 }
 
+namespace {
+
+// Qt's own limit for a line field: only the statistics lists are longer.
+constexpr qsizetype maxSelectedLength = 32767;
+
+} // namespace
+
 void ToolWindow::focusRefused(QLineEdit* field)
 {
     if (m_refused || !field)
         return;
     m_refused = field;
     field->setFocus(Qt::OtherFocusReason);
-    field->selectAll();
+    // Selecting a pasted list of a megabyte lays it out anew, a fifth of a second: such a
+    // field keeps its cursor instead, at the start.
+    if (field->text().size() <= maxSelectedLength)
+        field->selectAll();
+    else
+        field->home(false);
 }
 
 void ToolWindow::showAsRead(QLineEdit* field, double value)

@@ -31,6 +31,7 @@ private slots:
     void answersExactly_data();
     void answersExactly();
     void longListsAnswerInDecimals();
+    void aLongRefusedListKeepsItsCursor();
 
 private:
     void calculate(const QString& numbers, const QString& weights, const char* button)
@@ -192,6 +193,20 @@ void StatisticsWindowTest::longListsAnswerInDecimals()
     QCOMPARE(thousand, QStringLiteral("1/3"));
     QCOMPARE(more, QStringLiteral("0.333333333333332")); // the sum of 1001 thirds as Reals
     QCOMPARE(sink.shown, QStringList{});
+}
+
+// Selecting a refused list longer than a line field's limit would lay it out anew, a fifth of a
+// second for a megabyte: it takes the focus with the cursor at its start instead.
+void StatisticsWindowTest::aLongRefusedListKeepsItsCursor()
+{
+    window->show();
+    auto* numbers = window->findChild<QLineEdit*>(QStringLiteral("n"));
+    numbers->setText(QString(40000, u'x')); // pasted, not typed key by key
+    click(window, "Command1");
+    QCOMPARE(window->focusWidget(), numbers);
+    QCOMPARE(numbers->selectedText(), QString());
+    QCOMPARE(numbers->cursorPosition(), 0);
+    QCOMPARE(sink.shown.size(), 1);
 }
 
 QTEST_MAIN(StatisticsWindowTest)
