@@ -20,8 +20,9 @@ AnswerFormatBar::AnswerFormatBar(AnswerFormat& format, QWidget* parent)
     m_style->addItem(tr("Exact"), QVariant::fromValue(int(AnswerStyle::Exact)));
     m_style->addItem(tr("Rounded"), QVariant::fromValue(int(AnswerStyle::Rounded)));
     m_style->setAccessibleName(tr("Answer format"));
-    m_style->setToolTip(tr("How the answers are written: as decimals, exactly (7/3, √13, 25π) where they can "
-                          "be, or rounded"));
+    m_style->setToolTip(
+        tr("How the answers are written: as decimals, exactly (7/3, √13, 25π) where they can "
+           "be, or rounded"));
     m_places->setObjectName(QStringLiteral("decimalPlaces"));
     m_places->setRange(leastPlaces, mostPlaces);
     m_places->setAccessibleName(tr("Decimal places"));

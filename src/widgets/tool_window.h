@@ -137,13 +137,12 @@ protected:
     WorkingPanel* m_working = nullptr;
 
 private:
-    template <class Values, class Refusal>
-    static Values values(const Outcome<Values, Refusal>&);
+    template <class Values, class Refusal> static Values values(const Outcome<Values, Refusal>&);
 
     template <class Solve> static auto solveInStyle(const Solve& solve, AnswerChoice choice)
     {
         const WorkingStyleScope scope(choice.style == AnswerStyle::Exact ? WorkingStyle::Exact
-                                                                          : WorkingStyle::Decimal);
+                                                                         : WorkingStyle::Decimal);
         return solve();
     }
 
@@ -175,7 +174,7 @@ private:
         std::optional<mpq_class> exact;
     };
     QHash<QLineEdit*, TypedValue> m_typed;
-    Working m_steps; // the working on show, before any rounding is added
+    Working m_steps;                   // the working on show, before any rounding is added
     std::function<Working()> m_rework; // the working on show, written again
     QString m_heading;
 };

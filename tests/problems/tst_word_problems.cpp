@@ -58,7 +58,8 @@ void WordProblemsTest::solves()
     const auto* solved = std::get_if<Solved<Real>>(&outcome);
     const Working working = solved ? solved->working : Working{};
     if (solved) {
-        QVERIFY(working.last().endsWith(QStringLiteral(" = ") + numberText(solved->values.value())));
+        QVERIFY(
+            working.last().endsWith(QStringLiteral(" = ") + numberText(solved->values.value())));
         QVERIFY2(working.last().endsWith(shown), qPrintable(working.last()));
     } else {
         QCOMPARE(messageText(std::get<Message>(outcome)), shown);

@@ -81,8 +81,7 @@ void AnswerFormatWindowsTest::answersFollowTheChoice_data()
     row("quadratic", &newWindow<QuadraticWindow>, QStringList{"a=-3", "b=6", "c=-2"}, "Command1",
         QByteArray("x2"), QStringList{"1.57735026918963", "1.58", "2", "(3 + √3)/3"});
     row("complex", &newWindow<ComplexWindow>, QStringList{"r1=-2", "i1=0", "op=/", "r2=3", "i2=0"},
-        "Command1", QByteArray("o1"),
-        QStringList{"-0.666666666666667", "-0.67", "-1", "-2/3"});
+        "Command1", QByteArray("o1"), QStringList{"-0.666666666666667", "-0.67", "-1", "-2/3"});
     row("statistics", &newWindow<StatisticsWindow>, QStringList{"n=1 2 4", "w=1 1 1"}, "Command1",
         QByteArray("sol"), QStringList{"2.33333333333333", "2.33", "2", "7/3"});
     row("progressions", &newWindow<ProgressionsWindow>, QStringList{"a1=0.5", "d=1", "n=3"},
@@ -95,8 +94,7 @@ void AnswerFormatWindowsTest::answersFollowTheChoice_data()
     row("triangle area", &newWindow<TriangleAreaWindow>, QStringList{"b1=3", "h1=5"}, "Command1",
         QByteArray("o1"), QStringList{"7.5", "7.50", "8", "15/2"});
     row("law of cosines", &newWindow<CosinesWindow>, QStringList{"a1=2", "b1=3", "z1=60"},
-        "Command1", QByteArray("c1"),
-        QStringList{"2.64575131106459", "2.65", "3", "√7"});
+        "Command1", QByteArray("c1"), QStringList{"2.64575131106459", "2.65", "3", "√7"});
     row("law of sines", &newWindow<SinesWindow>, QStringList{"x1=30", "z1=45", "b1=2"}, "Command1",
         QByteArray("a1"), QStringList{"3.86370330515628", "3.86", "4", "3.86370330515628"});
     row("word problems", &newWindow<WordProblemsWindow>, QStringList{"speed=3", "time=2.5"},
