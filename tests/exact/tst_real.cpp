@@ -136,6 +136,15 @@ void compareForm()
 
 } // namespace
 
+// One table per class of form, all read by the one check.
+void rationalsRows();
+void surdsRows();
+void piMultiplesRows();
+void anglesRows();
+void formsThatLeaveRows();
+void sizeCapRows();
+void zeroAndInexactRows();
+
 class RealTest : public QObject {
     Q_OBJECT
 
@@ -144,20 +153,8 @@ private slots:
     void sameDoubleAsPlainExpression();
     void sameDoubleWithPi_data();
     void sameDoubleWithPi();
-    void rationals_data();
-    void rationals();
-    void surds_data();
-    void surds();
-    void piMultiples_data();
-    void piMultiples();
-    void angles_data();
-    void angles();
-    void formsThatLeave_data();
-    void formsThatLeave();
-    void sizeCap_data();
-    void sizeCap();
-    void zeroAndInexact_data();
-    void zeroAndInexact();
+    void forms_data();
+    void forms();
     void roundedForm_data();
     void roundedForm();
     void disagreeingExactIsDropped_data();
@@ -216,9 +213,8 @@ void RealTest::sameDoubleWithPi()
     compareDoubles();
 }
 
-void RealTest::rationals_data()
+void rationalsRows()
 {
-    formColumns();
     const Real one = 1;
     row("1/3 + 1/6", Build([=] { return one / 3 + one / 6; }), true, "1/2");
     row("mean of 1, 2, 2", Build([=] { return (one + 2 + 2) / 3; }), true, "5/3");
@@ -235,14 +231,8 @@ void RealTest::rationals_data()
     row("abs of -7/2", Build([] { return abs(typed("-3.5")); }), true, "7/2");
 }
 
-void RealTest::rationals()
+void surdsRows()
 {
-    compareForm();
-}
-
-void RealTest::surds_data()
-{
-    formColumns();
     const Real one = 1;
     row("(3 + sqrt 13)/2", Build([] { return (3 + sqrt(Real(13))) / 2; }), true, "(3 + √13)/2");
     row("root X2 of X² - 3X - 1", Build([] {
@@ -272,14 +262,8 @@ void RealTest::surds_data()
     row("2 to the -3", Build([] { return power(Real(2), -3, 0.125); }), true, "1/8");
 }
 
-void RealTest::surds()
+void piMultiplesRows()
 {
-    compareForm();
-}
-
-void RealTest::piMultiples_data()
-{
-    formColumns();
     const Real pi = Real::pi();
     row("r*pi*r with r = 2.5", Build([=] { return typed("2.5") * pi * typed("2.5"); }), true,
         "25π/4");
@@ -301,14 +285,8 @@ void RealTest::piMultiples_data()
     row("zero times pi squared", Build([=] { return (pi - pi) * pi; }), true, "0");
 }
 
-void RealTest::piMultiples()
+void anglesRows()
 {
-    compareForm();
-}
-
-void RealTest::angles_data()
-{
-    formColumns();
     const Real one = 1;
     const Real pi = Real::pi();
     const auto cosOf = [](int degrees) {
@@ -336,14 +314,8 @@ void RealTest::angles_data()
     row("arccos 1/3 unknown", Build([=] { return arccosDegrees(one / 3, 70.5); }), false, "");
 }
 
-void RealTest::angles()
+void formsThatLeaveRows()
 {
-    compareForm();
-}
-
-void RealTest::formsThatLeave_data()
-{
-    formColumns();
     const Real pi = Real::pi();
     row("sqrt 2 + sqrt 3", Build([] { return sqrt(Real(2)) + sqrt(Real(3)); }), false, "");
     row("pi + 1", Build([=] { return pi + 1; }), false, "");
@@ -353,14 +325,8 @@ void RealTest::formsThatLeave_data()
     row("sqrt -4", Build([] { return sqrt(Real(-4)); }), false, "");
 }
 
-void RealTest::formsThatLeave()
+void sizeCapRows()
 {
-    compareForm();
-}
-
-void RealTest::sizeCap_data()
-{
-    formColumns();
     const Real one = 1;
     row("3/2 to the 1000 kept",
         Build([=] { return power(one * 3 / 2, 1000, std::pow(1.5, 1000)); }), true, "");
@@ -377,14 +343,8 @@ void RealTest::sizeCap_data()
         false, "");
 }
 
-void RealTest::sizeCap()
+void zeroAndInexactRows()
 {
-    compareForm();
-}
-
-void RealTest::zeroAndInexact_data()
-{
-    formColumns();
     const Real one = 1;
     row("1/0", Build([=] { return one / 0; }), false, "");
     row("0/0", Build([] { return Real(0) / 0; }), false, "");
@@ -398,7 +358,19 @@ void RealTest::zeroAndInexact_data()
     row("typed unreadable", Build([] { return Real::typed(0.5, std::nullopt) * 2; }), false, "");
 }
 
-void RealTest::zeroAndInexact()
+void RealTest::forms_data()
+{
+    formColumns();
+    rationalsRows();
+    surdsRows();
+    piMultiplesRows();
+    anglesRows();
+    formsThatLeaveRows();
+    sizeCapRows();
+    zeroAndInexactRows();
+}
+
+void RealTest::forms()
 {
     compareForm();
 }

@@ -186,15 +186,7 @@ void TriangleSolversTest::solves()
 // known angles give one, the decimal where none exists.
 void TriangleSolversTest::exactAnswers_data()
 {
-    QTest::addColumn<QString>("reads");
-    QTest::addColumn<double>("p");
-    QTest::addColumn<double>("q");
-    QTest::addColumn<double>("r");
-    QTest::addColumn<QStringList>("exact");
-    const auto row = [](const char* name, const char* reads, double p, double q, double r,
-                        const QStringList& exact) {
-        QTest::newRow(name) << QString::fromLatin1(reads) << p << q << r << exact;
-    };
+    addSolveColumns(); // "shown": the texts under Exact
     row("2, 60, 3: c = √7, angles with no known cosine", "azb", 2, 60, 3,
         {"√7", "79.1066053508692", "40.8933946491308"});
     row("1, 90, 1: c = √2, 45 and 45", "azb", 1, 90, 1, {"√2", "45", "45"});
@@ -235,7 +227,7 @@ void TriangleSolversTest::exactAnswers()
     QFETCH(double, p);
     QFETCH(double, q);
     QFETCH(double, r);
-    QFETCH(QStringList, exact);
+    QFETCH(QStringList, shown);
     const Solve solve = solvers.value(reads);
     const auto outcome = solve.solve(typed(p), typed(q), typed(r));
     const auto* solved = std::get_if<Solved<TriangleSolution>>(&outcome);
@@ -246,20 +238,12 @@ void TriangleSolversTest::exactAnswers()
     for (const char* letter = solve.writes; *letter; ++letter)
         texts << answerText(*values[QByteArrayView("abcxyz").indexOf(*letter)],
                             {AnswerStyle::Exact, 2});
-    QCOMPARE(texts, exact);
+    QCOMPARE(texts, shown);
 }
 
 void TriangleSolversTest::exactWorking_data()
 {
-    QTest::addColumn<QString>("reads");
-    QTest::addColumn<double>("p");
-    QTest::addColumn<double>("q");
-    QTest::addColumn<double>("r");
-    QTest::addColumn<QStringList>("working");
-    const auto row = [](const char* name, const char* reads, double p, double q, double r,
-                        const QStringList& working) {
-        QTest::newRow(name) << QString::fromLatin1(reads) << p << q << r << working;
-    };
+    addSolveColumns(); // "shown": the working under Exact
     row("2, 60, 3: a root side, squared in brackets", "azb", 2, 60, 3,
         {"c = √(a² + b² − 2 × a × b × cos(z)) = √(4 + 9 − 12 × cos(60°)) = √7 ≈ 2.64575131106459",
          "x = cos⁻¹((c² + a² − b²) ÷ (2 × a × c)) = cos⁻¹(((√7)² + 2² − 3²) ÷ (2 × 2 × √7)) = "
@@ -297,12 +281,12 @@ void TriangleSolversTest::exactWorking()
     QFETCH(double, p);
     QFETCH(double, q);
     QFETCH(double, r);
-    QFETCH(QStringList, working);
+    QFETCH(QStringList, shown);
     const WorkingStyleScope exactStyle(WorkingStyle::Exact);
     const auto outcome = solvers.value(reads).solve(typed(p), typed(q), typed(r));
     const auto* solved = std::get_if<Solved<TriangleSolution>>(&outcome);
     QVERIFY(solved);
-    QCOMPARE(solved->working, working);
+    QCOMPARE(solved->working, shown);
 }
 
 QTEST_GUILESS_MAIN(TriangleSolversTest)
