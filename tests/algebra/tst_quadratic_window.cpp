@@ -1,6 +1,6 @@
 #include "algebra/quadratic_window.h"
 
-#include "exact_answers.h"
+#include "support/exact_answers.h"
 #include "support/rows.h"
 #include "support/window_fixture.h"
 #include "support/window_test.h"

@@ -5,6 +5,7 @@
 #include "widgets/answer_format.h"
 
 #include <QLocale>
+#include <QStandardPaths>
 
 namespace {
 
@@ -16,7 +17,12 @@ class StatisticsWindowTest : public WindowFixture<StatisticsWindow> {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale::c());
+        // The answer format chosen below is kept in the test area, not the user's settings.
+        QStandardPaths::setTestModeEnabled(true);
+    }
     void init() { openWindow(); }
     void cleanup()
     {
